@@ -1,0 +1,38 @@
+#pragma once
+// Where the program reads the pointer and the screen. The real one asks the X server through
+// Qt; tests put a fake behind the same interface.
+
+#include "color/Color.h"
+
+#include <QImage>
+#include <QPoint>
+#include <QRect>
+#include <optional>
+
+namespace sv {
+
+class ScreenReader {
+public:
+    virtual ~ScreenReader() = default;
+
+    // The pointer position in screen (logical) pixels.
+    virtual QPoint cursorPos() const = 0;
+    // The colour of the screen pixel at a position; empty when it cannot be read.
+    virtual std::optional<ColorValue> pixelAt(QPoint globalPos) = 0;
+    // The screen inside a rectangle, one image pixel per logical pixel; what lies outside
+    // every screen is black. Null when the screen cannot be read at all.
+    virtual QImage grab(const QRect& globalRect) = 0;
+    // Whether this platform can read the screen at all (Wayland cannot).
+    virtual bool canReadScreen() const = 0;
+};
+
+// The X11 implementation through Qt's screen grab.
+class QtScreenReader : public ScreenReader {
+public:
+    QPoint cursorPos() const override;
+    std::optional<ColorValue> pixelAt(QPoint globalPos) override;
+    QImage grab(const QRect& globalRect) override;
+    bool canReadScreen() const override;
+};
+
+} // namespace sv

@@ -1,0 +1,70 @@
+#pragma once
+// The colour value and its seven code notations.
+//
+// A colour is a 32-bit signed integer laid out 0x00BBGGRR (red in the low byte), valid from
+// 0 to 16777215. Convert to Qt's 0xAARRGGBB only where something is painted.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace sv {
+
+using ColorValue = std::int32_t;
+
+inline constexpr ColorValue kWhite = 0xFFFFFF;
+inline constexpr ColorValue kBlack = 0;
+// The system button-face colour, as an empty palette swatch holds it.
+inline constexpr ColorValue kButtonFace = static_cast<ColorValue>(0x8000000Fu);
+
+// red + 256 × green + 65536 × blue; a component above 255 counts as 255, one below 0 as 0.
+constexpr ColorValue rgb(int r, int g, int b) {
+    auto clamp = [](int c) { return c > 255 ? 255 : (c < 0 ? 0 : c); };
+    return clamp(r) + 256 * clamp(g) + 65536 * clamp(b);
+}
+
+// The three components as the design splits a value: red = value Mod 256,
+// green = ((value with its low byte cleared) \ 256) Mod 256, blue = (value And &HFF0000) \ 65536.
+// Mod truncates toward zero, so the empty-swatch value &H8000000F splits into -241, 0, 0.
+struct Components {
+    int red;
+    int green;
+    int blue;
+};
+Components splitColor(ColorValue c);
+
+inline int redOf(ColorValue c) { return splitColor(c).red; }
+inline int greenOf(ColorValue c) { return splitColor(c).green; }
+inline int blueOf(ColorValue c) { return splitColor(c).blue; }
+
+// Six upper-case hexadecimal digits RRGGBB.
+std::string corParaHex(ColorValue c);
+
+// One component (1 red, 2 green, 3 blue) of a colour held as a floating-point number;
+// -1 for a bad index or a colour outside 0 .. 16777215.
+int componenteCor(double colour, int index);
+
+std::string inverteTexto(std::string_view text);
+std::string tiraHifen(std::string_view text);
+
+// The seven notations, in the order the main window writes them, plus the components.
+struct Notations {
+    std::string vb;        // &H + 8 hex digits, BBGGRR
+    std::string html;      // #RRGGBB
+    std::string longText;  // decimal
+    std::string cpp;       // 0x00 + at least 6 hex digits, BBGGRR
+    std::string delphi;    // $00 + at least 6 hex digits, BBGGRR
+    std::string java;      // 0xRRGGBB
+    std::string photoshop; // RRGGBB
+    int red;
+    int green;
+    int blue;
+};
+Notations makeNotations(ColorValue c);
+
+// A Visual-Basic-style hexadecimal number ("&H" and hex digits, case-insensitive), as the
+// last-colour rule reads the previous VB notation back; empty when it is not one.
+std::optional<ColorValue> parseVbHex(std::string_view text);
+
+} // namespace sv

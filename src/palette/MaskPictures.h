@@ -1,0 +1,14 @@
+#pragma once
+// The five 18 × 18 mask pictures that mark an empty palette swatch. Each has white at (1, 1)
+// and colour 12172744 (red 200, green 189, blue 185) at (6, 3), the probe pixels.
+
+#include <QImage>
+
+namespace sv {
+
+inline constexpr int kMaskCount = 5;
+
+// index 1 .. 5; any other index gives picture 1.
+QImage maskPicture(int index);
+
+} // namespace sv

@@ -1,0 +1,37 @@
+#include "support/FakeScreenReader.h"
+
+#include "widgets/QtColor.h"
+
+#include <QPainter>
+
+namespace sv::test {
+
+std::optional<ColorValue> FakeScreenReader::pixelAt(QPoint globalPos) {
+    ++pixelReads;
+    if (!readable || !screen.rect().contains(globalPos)) {
+        return std::nullopt;
+    }
+    return fromQRgb(screen.pixel(globalPos));
+}
+
+QImage FakeScreenReader::grab(const QRect& globalRect) {
+    if (!readable) {
+        return {};
+    }
+    QImage out(globalRect.size(), QImage::Format_RGB32);
+    out.fill(Qt::black);
+    QPainter p(&out);
+    p.drawImage(QPoint(0, 0), screen, globalRect);
+    return out;
+}
+
+void FakeScreenReader::fill(const QRect& r, ColorValue c) {
+    if (screen.isNull()) {
+        screen = QImage(1280, 1024, QImage::Format_RGB32);
+        screen.fill(Qt::black);
+    }
+    QPainter p(&screen);
+    p.fillRect(r, toQColor(c));
+}
+
+} // namespace sv::test

@@ -1,0 +1,24 @@
+#pragma once
+// A screen made of one image in memory and a pointer that tests move by hand.
+
+#include "app/ScreenReader.h"
+
+namespace sv::test {
+
+class FakeScreenReader : public ScreenReader {
+public:
+    QPoint pos;
+    QImage screen;           // the fake screen; positions outside it cannot be read
+    bool readable = true;    // false: every read fails, as on Wayland
+    int pixelReads = 0;
+
+    QPoint cursorPos() const override { return pos; }
+    std::optional<ColorValue> pixelAt(QPoint globalPos) override;
+    QImage grab(const QRect& globalRect) override;
+    bool canReadScreen() const override { return readable; }
+
+    // Paints a rectangle of the fake screen in a colour (0x00BBGGRR).
+    void fill(const QRect& r, ColorValue c);
+};
+
+} // namespace sv::test
