@@ -441,7 +441,7 @@ SMButton* Mdi::btnDlgNOS(int index) const {
 // ---- title bar, keys, on top -----------------------------------------------------------
 
 void Mdi::toggleOnTop() {
-    const bool wasOnTop = imgFix_[1]->isVisible() && !imgFix_[0]->isVisible();
+    const bool wasOnTop = !imgFix_[1]->isHidden();
     // The image that was clicked hides, the other shows in the same place.
     imgFix_[0]->move(imgFix_[1]->pos());
     imgFix_[0]->setVisible(wasOnTop);
@@ -486,7 +486,7 @@ void Mdi::mousePressEvent(QMouseEvent* event) {
 }
 
 void Mdi::mouseMoveEvent(QMouseEvent*) {
-    if (picTopFM_[1]->isVisible() || picTopFM_[3]->isVisible()) {
+    if (!picTopFM_[1]->isHidden() || !picTopFM_[3]->isHidden()) {
         picTopFM_[0]->show();
         picTopFM_[2]->show();
         picTopFM_[1]->hide();
