@@ -3,6 +3,8 @@
 #include "app/AppInfo.h"
 #include "app/Options.h"
 #include "app/ScreenReader.h"
+#include "controls/Slider.h"
+#include "palette/FileDialogs.h"
 #include "color/Numeric.h"
 #include "widgets/ActivePanel.h"
 #include "widgets/Artwork.h"
@@ -57,6 +59,9 @@ Mdi::Mdi(ScreenReader& screen, Options& options, QWidget* parent)
     buildNotationFields();
     buildComponentFields();
     buildCommandButtons();
+    buildEditor();
+    buildPalette();
+    buildNamesPanel();
 
     // Start as the white colour; the splash shows the first palette colour with mostraCodigos.
     txtR_->setText(QStringLiteral("255"));
@@ -360,6 +365,17 @@ void Mdi::onComponentChanged(QLineEdit* field) {
 
 void Mdi::txtBChanged() {
     picRefer_->setBackColor(colorFromFields());
+    // While a pick runs, the strips follow every colour only under option 2.
+    if (!isSampling() || options_.createGradient() == 2) {
+        pintaGradiente();
+    }
+    const std::array<QLineEdit*, 3> fields{txtR_, txtG_, txtB_};
+    for (int k = 0; k < 3; ++k) {
+        // A value the slider cannot show (300, or no number) leaves it where it is.
+        if (const auto v = textToInt16(fields[k]->text().toStdString())) {
+            sliders_[k]->setValue(*v);
+        }
+    }
     emit componentsChanged();
 }
 

@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <array>
+#include <memory>
 
 class QCheckBox;
 class QComboBox;
@@ -17,9 +18,16 @@ namespace sv {
 
 class ActivePanel;
 class ColorPicture;
+class FileDialogs;
+class GradientStrip;
+class NamedColorLists;
+class NamedStrip;
 class Options;
+class PaletteCommands;
 class ScreenReader;
+class Slider;
 class SMButton;
+class SwatchGrid;
 
 class Mdi : public QWidget {
     Q_OBJECT
@@ -49,6 +57,21 @@ public:
     // The on-top toggle, as a click on the visible image.
     void toggleOnTop();
     bool isOnTop() const;
+
+    // Redraws both gradient strips for the editor's colour and "Last color".
+    void pintaGradiente();
+
+    // The colour-names panel: opened by "Color Names", closed by its own button.
+    void openNamesPanel();
+    void closeNamesPanel();
+    QComboBox* namesList(int index) const; // 1: cmb1, 2: cmb2
+
+    // The palette grid and its commands (btnDlgNOS 1 New, 2 Open, 3 Save).
+    SwatchGrid* swatchGrid() const { return grid_; }
+    PaletteCommands* paletteCommands() const { return paletteCommands_; }
+    void setFileDialogs(FileDialogs& dialogs);
+    // "Default.pal" beside the program or in the user's data folder, else the built-in one.
+    void loadStartPalette();
 
     ScreenReader& screen() { return screen_; }
     Options& options() { return options_; }
@@ -80,6 +103,9 @@ private:
     void buildNotationFields();
     void buildComponentFields();
     void buildCommandButtons();
+    void buildEditor();
+    void buildNamesPanel();
+    void buildPalette();
     void setToolTips();
 
     void onVbTextChanged();
@@ -114,6 +140,21 @@ private:
     QLineEdit* txtB_ = nullptr;
 
     ActivePanel* pnlContainer_ = nullptr;
+    SwatchGrid* grid_ = nullptr;
+    FileDialogs* fileDialogs_ = nullptr;
+    std::unique_ptr<FileDialogs> ownFileDialogs_;
+    PaletteCommands* paletteCommands_ = nullptr;
+
+    std::array<Slider*, 3> sliders_{}; // HSR, HSG, HSB
+    GradientStrip* picGrad1_ = nullptr;
+    GradientStrip* picGrad2_ = nullptr;
+
+    ActivePanel* pnlEdit_ = nullptr;
+    QComboBox* cmb1_ = nullptr;
+    QComboBox* cmb2_ = nullptr;
+    NamedStrip* picEdit_ = nullptr;
+    QCheckBox* chkDrag_ = nullptr;
+    NamedColorLists* namedLists_ = nullptr;
     std::array<SMButton*, 7> btnCopy_{};
     std::array<SMButton*, 3> btnDlgNOS_{};
 

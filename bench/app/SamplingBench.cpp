@@ -1,0 +1,47 @@
+// One sampling tick in which the pointer moved: a real one-pixel screen read through the
+// X server, mostraCodigos and the field updates. Run under Xvfb (see bench/README.md).
+
+#include "app/Mdi.h"
+#include "app/Options.h"
+#include "app/ScreenReader.h"
+
+#include <QApplication>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+// The real screen, with a pointer that moves one pixel every tick.
+class MovingPointerReader : public sv::QtScreenReader {
+public:
+    QPoint cursorPos() const override { return {100 + (++ticks_ % 200), 100}; }
+
+private:
+    mutable int ticks_ = 0;
+};
+
+void BM_SamplingTick(benchmark::State& state) {
+    MovingPointerReader screen;
+    sv::Options options;
+    options.set(sv::OptionKey::CreateGradient, static_cast<int>(state.range(0)));
+    sv::Mdi mdi(screen, options);
+    mdi.show();
+    QApplication::processEvents();
+    mdi.startSampling();
+    for (auto _ : state) {
+        mdi.samplingTick();
+        // Let the window paint what the tick changed, as the event loop would.
+        QApplication::processEvents();
+    }
+    mdi.eventoPicRefer();
+}
+BENCHMARK(BM_SamplingTick)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
