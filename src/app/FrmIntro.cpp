@@ -125,6 +125,9 @@ void FrmIntro::runLoading() {
             cmb1->addItem(name);
             cmb2->addItem(name);
         }
+        // Filled lists start with no name chosen.
+        cmb1->setCurrentIndex(-1);
+        cmb2->setCurrentIndex(-1);
         letEventsRun(true);
         QGuiApplication::restoreOverrideCursor();
         hide();
