@@ -4,6 +4,7 @@
 #include "app/Options.h"
 #include "app/ScreenReader.h"
 #include "controls/Slider.h"
+#include "dialogs/ColorDialog.h"
 #include "palette/FileDialogs.h"
 #include "color/Numeric.h"
 #include "widgets/ActivePanel.h"
@@ -62,6 +63,7 @@ Mdi::Mdi(ScreenReader& screen, Options& options, QWidget* parent)
     buildEditor();
     buildPalette();
     buildNamesPanel();
+    connectCommands();
 
     // Start as the white colour; the splash shows the first palette colour with mostraCodigos.
     txtR_->setText(QStringLiteral("255"));
@@ -458,11 +460,15 @@ SMButton* Mdi::btnDlgNOS(int index) const {
 
 void Mdi::toggleOnTop() {
     const bool wasOnTop = !imgFix_[1]->isHidden();
-    // The image that was clicked hides, the other shows in the same place.
-    imgFix_[0]->move(imgFix_[1]->pos());
-    imgFix_[0]->setVisible(wasOnTop);
-    imgFix_[1]->setVisible(!wasOnTop);
+    showOnTopImage(!wasOnTop);
     fixaNoTopo(this, !wasOnTop);
+}
+
+void Mdi::showOnTopImage(bool onTop) {
+    // Exactly one of the two images shows, both in the same place.
+    imgFix_[0]->move(imgFix_[1]->pos());
+    imgFix_[0]->setVisible(!onTop);
+    imgFix_[1]->setVisible(onTop);
 }
 
 bool Mdi::isOnTop() const { return windowFlags().testFlag(Qt::WindowStaysOnTopHint); }

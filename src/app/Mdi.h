@@ -6,6 +6,7 @@
 #include "widgets/ShadowLabel.h"
 
 #include <QLineEdit>
+#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 #include <array>
@@ -17,7 +18,14 @@ class QComboBox;
 namespace sv {
 
 class ActivePanel;
+class ColorDialog;
 class ColorPicture;
+class FrmAbout;
+class FrmGradeCreator;
+class FrmIMG;
+class FrmMaxGrid;
+class FrmOptions;
+class FrmZoom;
 class FileDialogs;
 class GradientStrip;
 class NamedColorLists;
@@ -73,6 +81,25 @@ public:
     // "Default.pal" beside the program or in the user's data folder, else the built-in one.
     void loadStartPalette();
 
+    // The command buttons.
+    void showGradientCreator();
+    void showOptions();
+    void showBitmapWindow();
+    void showMagnifier();
+    void showColorGrid();
+    void showColorDialog();
+    void showAbout();
+    // The tool windows while they are open (null otherwise).
+    FrmGradeCreator* gradientCreator() const;
+    FrmOptions* optionsWindow() const;
+    FrmIMG* bitmapWindow() const;
+    FrmZoom* magnifier() const;
+    FrmMaxGrid* colorGrid() const;
+    FrmAbout* aboutWindow() const;
+    // The system colour dialog, kept for the run so its custom colours stay.
+    ColorDialog& colorDialog() { return *colorDialog_; }
+    void setColorDialog(std::unique_ptr<ColorDialog> dialog);
+
     ScreenReader& screen() { return screen_; }
     Options& options() { return options_; }
 
@@ -106,6 +133,8 @@ private:
     void buildEditor();
     void buildNamesPanel();
     void buildPalette();
+    void connectCommands();
+    void showOnTopImage(bool onTop);
     void setToolTips();
 
     void onVbTextChanged();
@@ -157,6 +186,14 @@ private:
     NamedColorLists* namedLists_ = nullptr;
     std::array<SMButton*, 7> btnCopy_{};
     std::array<SMButton*, 3> btnDlgNOS_{};
+
+    QPointer<FrmGradeCreator> frmGradeCreator_;
+    QPointer<FrmOptions> frmOptions_;
+    QPointer<FrmIMG> frmIMG_;
+    QPointer<FrmZoom> frmZoom_;
+    QPointer<FrmMaxGrid> frmMaxGrid_;
+    QPointer<FrmAbout> frmAbout_;
+    std::unique_ptr<ColorDialog> colorDialog_;
 
     QString previousVbText_; // the VB notation before the last write
     QTimer tmrMouse_;

@@ -19,8 +19,7 @@ namespace sv {
 // A text that is not a 16-bit number gives 0 for its component. A zero (or unusable) width
 // yields a single column with the start colour.
 std::vector<ColorValue> gradientColumns(std::string_view red, std::string_view green,
-                                        std::string_view blue, ColorValue last,
-                                        float widthTwips);
+                                        std::string_view blue, ColorValue last, float widthTwips);
 
 // The spectrum strip: the last colour fading to black by 2 per column and channel, then a
 // walk red → yellow → green → cyan → blue → magenta → white, one column per pixel

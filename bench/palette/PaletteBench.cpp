@@ -1,0 +1,94 @@
+// Palette timings on the offscreen platform: a palette file into the grid, both name lists
+// filled, the colour-names strip painted.
+
+#include "palette/NamedColorLists.h"
+#include "palette/NamedStrip.h"
+#include "palette/PaletteFiles.h"
+#include "palette/PaletteText.h"
+#include "palette/SwatchGrid.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+using namespace sv;
+
+// A 259-line palette file read from disk into the 256 swatches of the grid.
+void BM_LoadPaletteIntoGrid(benchmark::State& state) {
+    QTemporaryDir dir;
+    const QString path = QDir(dir.path()).filePath(QStringLiteral("bench.pal"));
+    Palette p;
+    for (int i = 1; i <= Palette::kSize; ++i) {
+        p.setColor(i, rgb(i, 255 - i, i / 2));
+    }
+    if (!SavePalette(path, p).isEmpty()) {
+        state.SkipWithError("cannot write the palette file");
+        return;
+    }
+    QWidget container;
+    container.resize(348, 348);
+    SwatchGrid grid(&container);
+    container.show();
+    for (auto _ : state) {
+        grid.EmptySwatches(0);
+        benchmark::DoNotOptimize(LoadPalette(path, grid));
+    }
+}
+BENCHMARK(BM_LoadPaletteIntoGrid)->Unit(benchmark::kMicrosecond);
+
+// Only the text part of the same work.
+void BM_ReadPaletteText(benchmark::State& state) {
+    Palette p;
+    for (int i = 1; i <= Palette::kSize; ++i) {
+        p.setColor(i, rgb(i, 255 - i, i / 2));
+    }
+    const std::string text = writePaletteText(p);
+    for (auto _ : state) {
+        Palette q;
+        benchmark::DoNotOptimize(readPaletteText(text, q));
+    }
+}
+BENCHMARK(BM_ReadPaletteText)->Unit(benchmark::kMicrosecond);
+
+// Both lists filled with the 2031 names.
+void BM_FillNameLists(benchmark::State& state) {
+    QWidget window;
+    auto* cmb1 = new QComboBox(&window);
+    auto* cmb2 = new QComboBox(&window);
+    window.show();
+    for (auto _ : state) {
+        NamedColorLists::fillNameLists(cmb1, cmb2);
+    }
+}
+BENCHMARK(BM_FillNameLists)->Unit(benchmark::kMillisecond);
+
+// The 256 cells computed and painted once.
+void BM_PaintNamedStrip(benchmark::State& state) {
+    NamedStrip strip;
+    QImage target(strip.size(), QImage::Format_RGB32);
+    bool flip = false;
+    for (auto _ : state) {
+        flip = !flip;
+        strip.paintStrip(flip ? 0x00FFFF : 0x3343DC, flip ? 0x3343DC : 0x00FFFF);
+        strip.render(&target); // every cell drawn, as a paint event draws them
+        benchmark::DoNotOptimize(target.constBits());
+    }
+}
+BENCHMARK(BM_PaintNamedStrip)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,120 @@
+#include "dialogs/FrmAbout.h"
+
+#include "app/AppInfo.h"
+#include "widgets/ActiveLine.h"
+#include "widgets/ActivePanel.h"
+#include "widgets/Artwork.h"
+#include "widgets/SMButton.h"
+#include "widgets/WindowUtil.h"
+
+#include <QDesktopServices>
+#include <QLabel>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QUrl>
+
+namespace sv {
+
+FrmAbout::FrmAbout(QWidget* mainWindow)
+    : ToolWindow(mainWindow, {QStringLiteral("frmAbout"),
+                              QStringLiteral("About [ %1 ]").arg(QString::fromLatin1(kAppTitle)),
+                              QSize(5600, 3990), QPoint(120, 90), QStringLiteral("btn")}) {
+    const int w = width();
+
+    auto* top = new ActivePanel(QStringLiteral("ActivePanel1"), this);
+    top->setGeometry(10, 28, w - 20, 70);
+    auto* image = new QLabel(top);
+    image->setObjectName(QStringLiteral("Image2"));
+    image->setPixmap(QPixmap::fromImage(glyphImage(Glyph::Link, true, 40)));
+    image->setGeometry(12, 14, 42, 42);
+    lbl0_ = new QLabel(versionText(), top);
+    lbl0_->setObjectName(QStringLiteral("lbl0"));
+    QFont big = lbl0_->font();
+    big.setBold(true);
+    lbl0_->setFont(big);
+    lbl0_->setGeometry(68, 10, w - 100, 50);
+
+    auto* bottom = new ActivePanel(QStringLiteral("ActivePanel2"), this);
+    bottom->setGeometry(10, 106, w - 20, 118);
+    auto* label1 = new QLabel(QStringLiteral("A colour picker and colour analyst\n"
+                                             "for people who build web pages and programs."),
+                              bottom);
+    label1->setObjectName(QStringLiteral("Label1"));
+    label1->setGeometry(10, 6, w - 40, 34);
+    auto* line = new ActiveLine(QStringLiteral("ActiveLine1"), QStringLiteral("Contact"), bottom);
+    line->setGeometry(10, 42, w - 40, 16);
+    auto* label2 = new QLabel(QStringLiteral("Made by the Spectrivue makers - %1")
+                                  .arg(QString::fromLatin1(kMakerContact)),
+                              bottom);
+    label2->setObjectName(QStringLiteral("Label2"));
+    label2->setGeometry(10, 62, w - 40, 18);
+    lblSite_ = new QLabel(QString::fromLatin1(kMakerUrl), bottom);
+    lblSite_->setObjectName(QStringLiteral("lblSite"));
+    lblSite_->setStyleSheet(QStringLiteral("color: #1F4E9C; text-decoration: underline;"));
+    lblSite_->setGeometry(10, 84, w - 40, 18);
+    lblSite_->setCursor(appCursor(AppCursor::Hand101));
+    lblSite_->installEventFilter(this);
+
+    btnAbout_ = new SMButton(QStringLiteral("btnAbout"), this);
+    btnAbout_->setText(QStringLiteral("?"));
+    btnAbout_->setGeometry(w - 2 * 28 - 8, height() - 32, 26, 24);
+    connect(btnAbout_, &SMButton::clicked, this, &FrmAbout::askForHelp);
+    // btn, the frame's close button, sits beside it.
+    closeButton()->setGeometry(w - 34, height() - 32, 26, 24);
+}
+
+QString FrmAbout::versionText() {
+    // Qt lays a line out at "\n"; a carriage return would show as a stray mark.
+    return QString::fromLatin1(kAppTitle) + QStringLiteral("\nVersion: ") +
+           QString::fromStdString(sv::versionText());
+}
+
+QString FrmAbout::helpRequestText() {
+    return QStringLiteral("Let us know if you can help...\n\n"
+                          "=> You'd like to try create the help file of this program in your "
+                          "language?    \n\n"
+                          "Send in files: DOC, TXT, PDF...\n\n"
+                          "E-mail address: ") +
+           QString::fromLatin1(kMakerContact);
+}
+
+void FrmAbout::placeNearCorner(const QWidget& mainWindow) {
+    const TwipRect own = twipGeometry(*this);
+    const TwipPoint at = aboutWindowPlacement(twipGeometry(mainWindow), own.width, own.height);
+    move(twipsToPixels(at.left, at.top));
+}
+
+void FrmAbout::showEvent(QShowEvent* event) {
+    if (parentWidget() != nullptr) {
+        placeNearCorner(*parentWidget());
+    }
+    ToolWindow::showEvent(event);
+}
+
+bool FrmAbout::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == lblSite_ && event->type() == QEvent::MouseButtonPress) {
+        return true; // a press on the link is not a window drag
+    }
+    if (watched == lblSite_ && event->type() == QEvent::MouseButtonRelease) {
+        const auto* release = static_cast<QMouseEvent*>(event);
+        if (lblSite_->rect().contains(release->position().toPoint())) {
+            // A link that cannot be opened is not worth a message.
+            QDesktopServices::openUrl(QUrl(QString::fromLatin1(kMakerUrl)));
+        }
+        return true;
+    }
+    return ToolWindow::eventFilter(watched, event);
+}
+
+void FrmAbout::askForHelp() {
+    // The message box must not hide behind the main window.
+    QWidget* main = parentWidget();
+    fixaNoTopo(main, false);
+    QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(kAppTitle), helpRequestText(),
+                    QMessageBox::Ok, this);
+    box.exec();
+    fixaNoTopo(main, true);
+    emit mainWindowPutOnTop();
+}
+
+} // namespace sv

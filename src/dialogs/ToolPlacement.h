@@ -1,0 +1,31 @@
+#pragma once
+// Where the tool windows open, against the main window. All values in twips.
+
+namespace sv {
+
+struct TwipRect {
+    double left = 0;
+    double top = 0;
+    double width = 0;
+    double height = 0;
+};
+
+struct TwipPoint {
+    double left = 0;
+    double top = 0;
+};
+
+// The top of the main window's palette panel, which the tool windows line up with.
+inline constexpr double kPalettePanelTop = 705;
+// How far a tool window's right edge stays inside the main window's right edge.
+inline constexpr double kToolInset = 100;
+inline constexpr double kMagnifierInset = 200;
+
+// left = main left + main width - tool width - inset; top = main top + palette top - 60.
+TwipPoint toolWindowPlacement(const TwipRect& main, double toolWidth, double inset = kToolInset);
+
+// Near the main window's bottom-right corner: top = main top + main height - h - h / 3,
+// left = main left + main width - w - w / 2.
+TwipPoint aboutWindowPlacement(const TwipRect& main, double width, double height);
+
+} // namespace sv

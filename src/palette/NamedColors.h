@@ -1,0 +1,31 @@
+#pragma once
+// The fixed table of 2031 named colours, in table order (nearly alphabetical; list positions
+// depend on this order). Looked up by index only: 1 .. 2031; index 0 is the empty name and
+// black, as is any index outside the table.
+
+#include "color/Color.h"
+
+#include <array>
+#include <string_view>
+
+namespace sv {
+
+inline constexpr int kNamedColorCount = 2031;
+
+// The name of entry index ("" for 0 or an index outside the table).
+std::string_view rNomeCor(int index);
+// The colour of entry index (0, black, for 0 or an index outside the table).
+ColorValue rValorCor(int index);
+
+namespace detail {
+struct NamedColor {
+    const char* name;
+    unsigned char red;
+    unsigned char green;
+    unsigned char blue;
+};
+// Generated from resources/palette/names.csv by tools/gen_named_colors.py.
+extern const std::array<NamedColor, kNamedColorCount> kNamedColors;
+} // namespace detail
+
+} // namespace sv

@@ -1,0 +1,120 @@
+#include "palette/NamedStrip.h"
+
+#include "widgets/Artwork.h"
+#include "widgets/DragColor.h"
+#include "widgets/QtColor.h"
+
+#include <QApplication>
+#include <QDrag>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPixmap>
+
+namespace sv {
+
+namespace {
+constexpr int kRows = kNamedStripCells / NamedStrip::kColumns;
+}
+
+NamedStrip::NamedStrip(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("picEdit"));
+    cells_.fill(kButtonFace);
+    setMouseTracking(true);
+    setFixedSize(sizeHint());
+    setCursor(appCursor(AppCursor::Tinta));
+}
+
+QSize NamedStrip::sizeHint() const {
+    return {kColumns * kCellSize, kRows * kCellSize};
+}
+
+void NamedStrip::paintStrip(ColorValue start, ColorValue end) {
+    cells_ = namedStripColors(start, end);
+    update();
+}
+
+ColorValue NamedStrip::cellColor(int index) const {
+    return index >= 1 && index <= kNamedStripCells ? cells_[static_cast<std::size_t>(index - 1)]
+                                                   : kButtonFace;
+}
+
+QRect NamedStrip::cellRect(int index) const {
+    if (index < 1 || index > kNamedStripCells) {
+        return {};
+    }
+    return {((index - 1) % kColumns) * kCellSize, ((index - 1) / kColumns) * kCellSize, kCellSize,
+            kCellSize};
+}
+
+int NamedStrip::cellAt(QPoint pos) const {
+    if (pos.x() < 0 || pos.y() < 0) {
+        return 0;
+    }
+    const int column = pos.x() / kCellSize;
+    const int row = pos.y() / kCellSize;
+    if (column >= kColumns || row >= kRows) {
+        return 0;
+    }
+    return row * kColumns + column + 1;
+}
+
+void NamedStrip::setDragEnabled(bool on) {
+    dragEnabled_ = on;
+    setCursor(appCursor(on ? AppCursor::Pega : AppCursor::Tinta));
+}
+
+QMimeData* NamedStrip::dragData(int index) const {
+    return makeColorDrag(cellColor(index), objectName());
+}
+
+void NamedStrip::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    const QColor face = palette().color(QPalette::Button);
+    for (int i = 1; i <= kNamedStripCells; ++i) {
+        const ColorValue c = cells_[static_cast<std::size_t>(i - 1)];
+        p.fillRect(cellRect(i), c == kButtonFace ? face : toQColor(c));
+    }
+}
+
+void NamedStrip::mousePressEvent(QMouseEvent* event) {
+    const int cell = cellAt(event->position().toPoint());
+    if (cell == 0) {
+        return;
+    }
+    if (!dragEnabled_) {
+        emit cellClicked(cellColor(cell));
+        return;
+    }
+    // The drag starts once the pointer moves; a press released in place still picks the cell.
+    pressedCell_ = cell;
+    pressPos_ = event->position().toPoint();
+}
+
+void NamedStrip::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint pos = event->position().toPoint();
+    const int cell = cellAt(pos);
+    setToolTip(cell == 0 ? QString()
+                         : QLatin1Char('#') + QString::fromStdString(corParaHex(cellColor(cell))));
+    if (!dragEnabled_ || pressedCell_ == 0 || !(event->buttons() & Qt::LeftButton) ||
+        (pos - pressPos_).manhattanLength() < QApplication::startDragDistance()) {
+        return;
+    }
+    const int dragged = pressedCell_;
+    pressedCell_ = 0;
+    auto* drag = new QDrag(this);
+    drag->setMimeData(dragData(dragged));
+    QPixmap swatch(kCellSize * 2, kCellSize * 2);
+    swatch.fill(toQColor(cellColor(dragged)));
+    drag->setPixmap(swatch);
+    drag->setDragCursor(appCursor(AppCursor::Pega).pixmap(), Qt::CopyAction);
+    drag->exec(Qt::CopyAction);
+}
+
+void NamedStrip::mouseReleaseEvent(QMouseEvent* event) {
+    if (pressedCell_ != 0 && cellAt(event->position().toPoint()) == pressedCell_) {
+        emit cellClicked(cellColor(pressedCell_));
+    }
+    pressedCell_ = 0;
+}
+
+} // namespace sv

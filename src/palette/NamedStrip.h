@@ -1,0 +1,59 @@
+#pragma once
+// The 256 cells picEdit (1 .. 256) of the colour-names panel, laid out as a 16 by 16 block of
+// 12-pixel cells, row-major (cell 1 top left, cell 17 under it), so the strip fits the panel
+// beside its two lists. A click makes a cell's colour current; with dragging on, a cell is
+// dragged onto the palette instead.
+
+#include "color/Color.h"
+#include "palette/NamedStripColors.h"
+
+#include <QWidget>
+#include <array>
+
+class QMimeData;
+
+namespace sv {
+
+class NamedStrip : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int kColumns = 16;
+    static constexpr int kCellSize = 12;
+
+    explicit NamedStrip(QWidget* parent = nullptr);
+
+    // Fills the cells with the gradient from start to end (end reached at cell 196).
+    void paintStrip(ColorValue start, ColorValue end);
+
+    // Cell index 1 .. 256; kButtonFace before the strip is painted or outside the range.
+    ColorValue cellColor(int index) const;
+    QRect cellRect(int index) const;
+    // The cell under a point of this widget, 0 when none.
+    int cellAt(QPoint pos) const;
+
+    // The chkDrag option: cells drag (pointer PEGA) or are clicked (pointer TINTA).
+    void setDragEnabled(bool on);
+    bool dragEnabled() const { return dragEnabled_; }
+
+    // What dragging cell index carries: its colour from the source "picEdit".
+    QMimeData* dragData(int index) const;
+
+    QSize sizeHint() const override;
+
+signals:
+    void cellClicked(sv::ColorValue color);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    std::array<ColorValue, kNamedStripCells> cells_;
+    bool dragEnabled_ = false;
+    int pressedCell_ = 0;
+    QPoint pressPos_;
+};
+
+} // namespace sv

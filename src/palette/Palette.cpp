@@ -1,0 +1,31 @@
+#include "palette/Palette.h"
+
+namespace sv {
+
+bool Palette::isEmpty(int index) const {
+    return !validIndex(index) || swatches_[static_cast<std::size_t>(index - 1)].empty;
+}
+
+ColorValue Palette::color(int index) const {
+    return validIndex(index) ? swatches_[static_cast<std::size_t>(index - 1)].color : kButtonFace;
+}
+
+void Palette::setColor(int index, ColorValue c) {
+    if (validIndex(index)) {
+        swatches_[static_cast<std::size_t>(index - 1)] = Swatch{c, false};
+    }
+}
+
+void Palette::ClearSwatch(int index) {
+    setColor(index, kButtonFace);
+}
+
+void Palette::EmptySwatches(int index) {
+    if (index == 0) {
+        swatches_.fill(Swatch{});
+    } else if (validIndex(index)) {
+        swatches_[static_cast<std::size_t>(index - 1)] = Swatch{};
+    }
+}
+
+} // namespace sv

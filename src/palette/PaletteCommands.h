@@ -1,0 +1,51 @@
+#pragma once
+// The three palette commands of the main window's buttons btnDlgNOS (1) New, (2) Open,
+// (3) Save, acting on the swatch grid through the file dialogs.
+
+#include <QObject>
+#include <QString>
+#include <functional>
+
+class QWidget;
+
+namespace sv {
+
+class FileDialogs;
+class SwatchGrid;
+
+class PaletteCommands : public QObject {
+    Q_OBJECT
+public:
+    // messageParent owns the message boxes; workFolder holds the "pallets" folder.
+    PaletteCommands(SwatchGrid& grid, FileDialogs& dialogs, QWidget* messageParent,
+                    const QString& workFolder, QObject* parent = nullptr);
+
+    // Replaces the message box (title "Spectrivue", OK only) that reports a failed load or save.
+    void setMessageSink(std::function<void(const QString&)> sink) {
+        showMessage_ = std::move(sink);
+    }
+
+    // btnDlgNOS (index): 1 New, 2 Open, 3 Save; other indexes do nothing.
+    void run(int index);
+
+    void newPalette();
+    void openPalette();
+    void savePalette();
+
+    // The file of the last successful Open or Save; empty before one.
+    QString lastPath() const { return lastPath_; }
+
+    static QString openTitle() { return QStringLiteral("Load PSP Palette"); }
+    static QString saveTitle() { return QStringLiteral("Save PSP Palette"); }
+    static QString filter() { return QStringLiteral("PSP Palette File (*.pal)"); }
+
+private:
+    SwatchGrid& grid_;
+    FileDialogs& dialogs_;
+    QWidget* messageParent_;
+    QString workFolder_;
+    QString lastPath_;
+    std::function<void(const QString&)> showMessage_;
+};
+
+} // namespace sv

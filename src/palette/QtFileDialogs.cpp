@@ -1,0 +1,49 @@
+#include "palette/QtFileDialogs.h"
+
+#include "palette/ProgramFolders.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+
+namespace sv {
+
+namespace {
+
+FileDialogResult run(QWidget* owner, const FileDialogRequest& request, bool save,
+                     const QString& initialFolder) {
+    QFileDialog dialog(owner, request.title, initialFolder, request.filter);
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setDefaultSuffix(request.defaultExtension);
+    if (!request.defaultName.isEmpty()) {
+        dialog.selectFile(request.defaultName);
+    }
+    FileDialogResult result;
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return result;
+    }
+    const QFileInfo chosen(dialog.selectedFiles().constFirst());
+    result.count = 1;
+    result.fileNames = {chosen.fileName()};
+    result.folder = chosen.absolutePath();
+    if (!result.folder.endsWith(QLatin1Char('/'))) {
+        result.folder += QLatin1Char('/');
+    }
+    result.cancelled = false;
+    return result;
+}
+
+} // namespace
+
+FileDialogResult QtFileDialogs::ShowOpen(const FileDialogRequest& request) {
+    const QString folder =
+        request.initialFolder.isEmpty() ? programFolder() : request.initialFolder;
+    return run(owner_, request, false, folder);
+}
+
+FileDialogResult QtFileDialogs::ShowSave(const FileDialogRequest& request) {
+    return run(owner_, request, true, request.initialFolder);
+}
+
+} // namespace sv

@@ -1,0 +1,21 @@
+#pragma once
+// The file dialogs as QFileDialog, modal over their owner window (Qt centres them on it).
+
+#include "palette/FileDialogs.h"
+
+class QWidget;
+
+namespace sv {
+
+class QtFileDialogs : public FileDialogs {
+public:
+    explicit QtFileDialogs(QWidget* owner) : owner_(owner) {}
+
+    FileDialogResult ShowOpen(const FileDialogRequest& request) override;
+    FileDialogResult ShowSave(const FileDialogRequest& request) override;
+
+private:
+    QWidget* owner_;
+};
+
+} // namespace sv

@@ -1,0 +1,44 @@
+#pragma once
+// One palette swatch (piCs): a colour, or empty (button face with a mask picture at its
+// top-left). It answers the pointer with a tool tip and takes colours dropped from the
+// colour-names strip and the colour grid window; what a click does is its grid's business.
+
+#include "widgets/ColorPicture.h"
+
+namespace sv {
+
+class Swatch : public ColorPicture {
+    Q_OBJECT
+public:
+    Swatch(int index, QWidget* parent);
+
+    int index() const { return index_; }
+    bool isEmpty() const { return empty_; }
+
+    // Holds colour c; the mask picture is removed.
+    void fill(ColorValue c);
+    // Button face, no picture, not empty: the state before a colour is written.
+    void ClearSwatch();
+    // Button face with the given mask picture.
+    void makeEmpty(const QImage& mask);
+
+    // Only the colour-names strip and the colour grid's cells may drop a colour here.
+    static bool acceptsSource(const QString& sourceName);
+
+signals:
+    void colorDropped(int index, sv::ColorValue c);
+
+protected:
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void updateToolTip();
+
+    int index_;
+    bool empty_ = false;
+};
+
+} // namespace sv

@@ -1,0 +1,130 @@
+#include "palette/SwatchGrid.h"
+
+#include "palette/MaskPictures.h"
+#include "palette/Swatch.h"
+#include "widgets/Artwork.h"
+
+namespace sv {
+
+SwatchGrid::SwatchGrid(QWidget* container, SwatchHost host)
+    : QWidget(container), host_(std::move(host)) {
+    setObjectName(QStringLiteral("piCsGrid"));
+    setGeometry(kMargin, kMargin, kGridSize, kGridSize);
+    BuildSwatchGrid();
+    EmptySwatches(0);
+}
+
+void SwatchGrid::BuildSwatchGrid() {
+    swatches_.reserve(Palette::kSize);
+    const QCursor tinta = appCursor(AppCursor::Tinta);
+    for (int i = 1; i <= Palette::kSize; ++i) {
+        auto* s = new Swatch(i, this);
+        // Each swatch takes its size and pointer from the first; neighbours touch.
+        const int row = (i - 1) / Palette::kColumns;
+        const int column = (i - 1) % Palette::kColumns;
+        s->setGeometry(column * kSwatchSize, row * kSwatchSize, kSwatchSize, kSwatchSize);
+        s->setCursor(tinta);
+        connect(s, &Swatch::pressed, this,
+                [this, i](Qt::MouseButton button, QPoint) { onPressed(i, button); });
+        connect(s, &Swatch::colorDropped, this,
+                [this](int index, ColorValue c) { setColor(index, c); });
+        swatches_.push_back(s);
+    }
+}
+
+Swatch* SwatchGrid::swatch(int index) const {
+    return Palette::validIndex(index) ? swatches_[static_cast<std::size_t>(index - 1)] : nullptr;
+}
+
+bool SwatchGrid::isEmpty(int index) const {
+    const Swatch* s = swatch(index);
+    return s == nullptr || s->isEmpty();
+}
+
+ColorValue SwatchGrid::color(int index) const {
+    const Swatch* s = swatch(index);
+    return s == nullptr ? kButtonFace : s->backColor();
+}
+
+void SwatchGrid::setColor(int index, ColorValue c) {
+    if (Swatch* s = swatch(index)) {
+        s->fill(c);
+        emit swatchChanged(index);
+    }
+}
+
+void SwatchGrid::ClearSwatch(int index) {
+    setColor(index, kButtonFace);
+}
+
+QImage SwatchGrid::currentMask() {
+    int index = host_.maskIndex ? host_.maskIndex() : 1;
+    if (index < 1 || index > kMaskCount) {
+        index = 1;
+    }
+    QImage& cached = maskCache_[static_cast<std::size_t>(index)];
+    if (cached.isNull()) {
+        cached = maskPicture(index);
+    }
+    return cached;
+}
+
+void SwatchGrid::EmptySwatches(int index) {
+    const QImage mask = currentMask();
+    const int first = index == 0 ? 1 : index;
+    const int last = index == 0 ? Palette::kSize : index;
+    for (int i = first; i <= last; ++i) {
+        if (Swatch* s = swatch(i)) {
+            s->makeEmpty(mask);
+            emit swatchChanged(i);
+        }
+    }
+}
+
+Palette SwatchGrid::palette() const {
+    Palette p;
+    for (int i = 1; i <= Palette::kSize; ++i) {
+        if (!isEmpty(i)) {
+            p.setColor(i, color(i));
+        }
+    }
+    return p;
+}
+
+void SwatchGrid::setPalette(const Palette& p) {
+    std::bitset<Palette::kSize> all;
+    all.set();
+    applyPalette(p, all);
+}
+
+void SwatchGrid::applyPalette(const Palette& p, const std::bitset<Palette::kSize>& which) {
+    for (int i = 1; i <= Palette::kSize; ++i) {
+        if (!which.test(static_cast<std::size_t>(i - 1))) {
+            continue;
+        }
+        if (p.isEmpty(i)) {
+            EmptySwatches(i);
+        } else {
+            setColor(i, p.color(i));
+        }
+    }
+}
+
+void SwatchGrid::onPressed(int index, Qt::MouseButton button) {
+    Swatch* s = swatch(index);
+    const bool left = button == Qt::LeftButton;
+    if (s->isEmpty()) {
+        const auto source = left ? host_.currentColor : host_.lastColor;
+        if (source) {
+            setColor(index, source());
+        }
+    } else if (left) {
+        if (host_.showColor) {
+            host_.showColor(s->backColor());
+        }
+    } else {
+        EmptySwatches(index);
+    }
+}
+
+} // namespace sv

@@ -1,0 +1,83 @@
+#include "widgets/ToolWindow.h"
+
+#include "color/Numeric.h"
+#include "dialogs/ToolPlacement.h"
+#include "widgets/Artwork.h"
+#include "widgets/SMButton.h"
+#include "widgets/WindowUtil.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPixmap>
+
+namespace sv {
+
+namespace {
+
+constexpr int kCloseSize = 20;
+
+} // namespace
+
+ToolWindow::ToolWindow(QWidget* mainWindow, const ToolWindowSpec& spec)
+    : QWidget(mainWindow, Qt::Tool | Qt::FramelessWindowHint),
+      caption_(this, QStringLiteral("lblCaption"), spec.title) {
+    setObjectName(spec.objectName);
+    setWindowTitle(spec.title);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFixedSize(twips(spec.sizeTwips.width()), twips(spec.sizeTwips.height()));
+    caption_.move(toPixels(spec.titleTwips));
+
+    closeButton_ = new SMButton(spec.closeButtonName, this);
+    closeButton_->setIcon(QPixmap::fromImage(glyphImage(Glyph::Close, false)));
+    closeButton_->setIconSize(QSize(16, 16));
+    closeButton_->setGeometry(width() - kCloseSize - 6, 5, kCloseSize, kCloseSize);
+    connect(closeButton_, &SMButton::clicked, this, &QWidget::close);
+
+    fixaNoTopo(this, true);
+}
+
+void ToolWindow::placeAgainst(const QWidget& mainWindow, double insetTwips) {
+    const TwipPoint at =
+        toolWindowPlacement(twipGeometry(mainWindow), twipGeometry(*this).width, insetTwips);
+    move(twipsToPixels(at.left, at.top));
+}
+
+QPoint ToolWindow::toPixels(QPoint tw) {
+    return {twips(tw.x()), twips(tw.y())};
+}
+
+QRect ToolWindow::toPixels(const QRect& tw) {
+    return {twips(tw.x()), twips(tw.y()), twips(tw.width()), twips(tw.height())};
+}
+
+void ToolWindow::escapePressed() {
+    close();
+}
+
+void ToolWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        escapePressed();
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void ToolWindow::mousePressEvent(QMouseEvent* event) {
+    // The window has no title bar: its body is the handle.
+    startWindowDrag(this);
+    event->accept();
+}
+
+TwipRect twipGeometry(const QWidget& widget) {
+    const QRect g = widget.frameGeometry();
+    return {double(g.x()) * kTwipsPerPixel, double(g.y()) * kTwipsPerPixel,
+            double(g.width()) * kTwipsPerPixel, double(g.height()) * kTwipsPerPixel};
+}
+
+QPoint twipsToPixels(double leftTwips, double topTwips) {
+    return {static_cast<int>(roundEven(leftTwips / kTwipsPerPixel)),
+            static_cast<int>(roundEven(topTwips / kTwipsPerPixel))};
+}
+
+} // namespace sv

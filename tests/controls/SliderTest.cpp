@@ -1,0 +1,176 @@
+#include "controls/Slider.h"
+#include "widgets/QtColor.h"
+
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTest>
+
+using sv::Slider;
+
+class SliderTest : public QObject {
+    Q_OBJECT
+
+private:
+    // Every announcement of a slider, in order.
+    static QStringList* record(Slider& s) {
+        auto* log = new QStringList;
+        QObject::connect(&s, &QObject::destroyed, [log] { delete log; });
+        QObject::connect(&s, &Slider::Click, [log] { log->append("Click"); });
+        QObject::connect(&s, &Slider::ArrivedFirst, [log] { log->append("ArrivedFirst"); });
+        QObject::connect(&s, &Slider::ArrivedLast, [log] { log->append("ArrivedLast"); });
+        QObject::connect(&s, &Slider::ValueChanged, [log] { log->append("ValueChanged"); });
+        QObject::connect(&s, &Slider::MouseDown,
+                         [log](int b) { log->append(QString("MouseDown %1").arg(b)); });
+        QObject::connect(&s, &Slider::MouseUp,
+                         [log](int b) { log->append(QString("MouseUp %1").arg(b)); });
+        return log;
+    }
+
+    // A main-window slider: 135 × 16, shown.
+    static void place(Slider& s) {
+        s.resize(135, 16);
+        s.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&s));
+    }
+
+private slots:
+    void valueWritesAnnounceInOrderWithToolTips() {
+        Slider s;
+        place(s);
+        QStringList* log = record(s);
+        s.setValue(200);
+        QCOMPARE(*log, QStringList{"ValueChanged"});
+        QCOMPARE(s.toolTip(), QString(" < 200 > "));
+        s.setValue(255);
+        QCOMPARE(*log, (QStringList{"ValueChanged", "ValueChanged", "ArrivedLast"}));
+        QCOMPARE(s.toolTip(), QString(" < 255"));
+        log->clear();
+        s.setValue(0);
+        QCOMPARE(*log, (QStringList{"ValueChanged", "ArrivedFirst"}));
+        QCOMPARE(s.toolTip(), QString("0 > "));
+        log->clear();
+        s.setValue(0);
+        s.setValue(300);
+        s.setValue(-1);
+        QVERIFY(log->isEmpty());
+        QCOMPARE(s.value(), 0);
+        QCOMPARE(s.property("value").toInt(), 0);
+        QVERIFY(s.setProperty("value", 77));
+        QCOMPARE(s.value(), 77);
+    }
+
+    void rightPressWritesTheHostWithoutDragging() {
+        Slider s;
+        QLineEdit host;
+        s.setHostField(&host);
+        place(s);
+        s.setValue(50);
+        QStringList* log = record(s);
+        QTest::mousePress(&s, Qt::RightButton, {}, QPoint(120, 8));
+        QCOMPARE(host.text(), QString("50"));
+        QTest::mouseRelease(&s, Qt::RightButton, {}, QPoint(120, 8));
+        QCOMPARE(s.value(), 50);
+        QVERIFY(log->isEmpty());
+        // A disabled slider still writes its host.
+        s.setSliderEnabled(false);
+        host.clear();
+        QTest::mousePress(&s, Qt::LeftButton, {}, QPoint(120, 8));
+        QCOMPARE(host.text(), QString("50"));
+        QTest::mouseRelease(&s, Qt::LeftButton, {}, QPoint(120, 8));
+        QCOMPARE(*log, QStringList{"Click"});
+        QCOMPARE(s.value(), 50);
+    }
+
+    void pressBesideTheThumbJumpsAndDragPinsAtTheEnds() {
+        Slider s;
+        QLineEdit host;
+        s.setHostField(&host);
+        place(s);
+        QStringList* log = record(s);
+        QTest::mousePress(&s, Qt::LeftButton, {}, QPoint(60, 8));
+        QCOMPARE(s.value(), 111);
+        QCOMPARE(host.text(), QString("111"));
+        QCOMPARE(*log, (QStringList{"ValueChanged", "MouseDown 1"}));
+
+        log->clear();
+        QTest::mouseMove(&s, QPoint(-40, 8));
+        QCOMPARE(s.value(), 0);
+        QCOMPARE(*log, (QStringList{"ValueChanged", "ArrivedFirst"}));
+        QTest::mouseMove(&s, QPoint(400, 8));
+        QCOMPARE(s.value(), 255);
+        QCOMPARE(host.text(), QString("111")); // nothing is written while dragging
+        log->clear();
+        QTest::mouseRelease(&s, Qt::LeftButton, {}, QPoint(400, 8));
+        QCOMPARE(*log, QStringList{"MouseUp 1"}); // released outside: no click
+        QCOMPARE(host.text(), QString("255"));
+    }
+
+    void fillAndThumbArePainted() {
+        Slider s;
+        s.setBackColor(0xE0E0E0);
+        s.setForeColor(0x0000FF);
+        s.setSegmented(true);
+        place(s);
+        s.setValue(100); // 53 fill lines; thumb at 46.7
+        const QImage image = s.grab().toImage();
+        const QColor back = sv::toQColor(0xE0E0E0);
+        const QColor red = sv::toQColor(0x0000FF);
+        QCOMPARE(image.pixelColor(0, 8), back);
+        QCOMPARE(image.pixelColor(1, 8), red);
+        QCOMPARE(image.pixelColor(3, 8), back); // every third line is a gap
+        QCOMPARE(image.pixelColor(4, 8), red);
+        QCOMPARE(image.pixelColor(4, 1), back);
+        QCOMPARE(image.pixelColor(4, 14), back);
+        QVERIFY(image.pixelColor(54, 8) != red); // the thumb covers the end of the fill
+        QCOMPARE(image.pixelColor(100, 8), back);
+    }
+
+    void verticalSliderFitsItsThumb() {
+        Slider s;
+        s.setOrientation(1);
+        s.resize(40, 104);
+        s.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&s));
+        QCOMPARE(s.size(), QSize(16, 104));
+        QCOMPARE(s.sizeHint(), QSize(16, 104));
+        QTest::mousePress(&s, Qt::LeftButton, {}, QPoint(8, 4));
+        QTest::mouseMove(&s, QPoint(8, -20));
+        QTest::mouseRelease(&s, Qt::LeftButton, {}, QPoint(8, -20));
+        QCOMPARE(s.value(), 255);
+    }
+
+    void propertiesSurviveABag() {
+        Slider a;
+        a.setOrientation(1);
+        a.resize(16, 104);
+        a.setValue(42);
+        a.setUseGradient(true);
+        a.setGradientStartColor(0x00C000);
+        QImage icon(12, 10, QImage::Format_ARGB32);
+        icon.fill(Qt::blue);
+        a.setSliderIcon(icon);
+        sv::PropertyBag bag;
+        a.saveProperties(bag);
+        QVERIFY(bag.contains("SliderIcon"));
+
+        Slider b;
+        b.resize(16, 104);
+        b.loadProperties(bag);
+        QCOMPARE(b.orientation(), 1);
+        QCOMPARE(b.value(), 42);
+        QCOMPARE(b.toolTip(), QString(" < 42 > "));
+        QCOMPARE(b.gradientStartColor(), 0x00C000);
+        QCOMPARE(b.sliderIcon().size(), QSize(12, 10));
+        QCOMPARE(b.width(), 12);
+
+        // Without a saved picture the slider keeps the built-in thumb.
+        Slider c;
+        c.loadProperties(sv::PropertyBag{});
+        QCOMPARE(c.sliderIcon().size(), QSize(16, 16));
+        QVERIFY(c.segmented());
+        QVERIFY(c.useGradient());
+    }
+};
+
+QTEST_MAIN(SliderTest)
+#include "SliderTest.moc"

@@ -1,0 +1,104 @@
+#include "palette/NamedColors.h"
+#include "palette/NamedStripColors.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+namespace sv {
+namespace {
+
+TEST(NamedColors, TellingRows) {
+    struct Row {
+        int index;
+        const char* name;
+        int r, g, b;
+    };
+    const Row rows[] = {
+        {1, "Acadia", 27, 20, 4},        {2, "Acapulco", 124, 176, 161},
+        {3, "Acorn", 106, 93, 27},       {4, "Aero Blue", 201, 255, 229},
+        {8, "Alabaster", 255, 255, 255}, {116, "Black", 0, 0, 0},
+        {137, "Blue", 0, 0, 255},        {1505, "Red", 255, 0, 0},
+        {1780, "Sunset", 220, 67, 51},   {1977, "White", 255, 255, 255},
+        {2006, "Yellow", 255, 255, 0},   {2030, "Zumthor", 237, 246, 255},
+        {2031, "Zydeco", 2, 64, 44},
+    };
+    for (const Row& row : rows) {
+        EXPECT_EQ(rNomeCor(row.index), row.name) << row.index;
+        EXPECT_EQ(rValorCor(row.index), rgb(row.r, row.g, row.b)) << row.index;
+    }
+    // Family order is part of the data.
+    EXPECT_EQ(rNomeCor(41), "Aquamarine Dark");
+    EXPECT_EQ(rNomeCor(42), "Aquamarine 1");
+    EXPECT_EQ(rNomeCor(717), "Gray 2");
+    EXPECT_EQ(rNomeCor(718), "Gray 000");
+}
+
+TEST(NamedColors, EntryZeroAndOutsideAreEmptyAndBlack) {
+    for (int index : {0, -1, 2032, 100000}) {
+        EXPECT_EQ(rNomeCor(index), "") << index;
+        EXPECT_EQ(rValorCor(index), kBlack) << index;
+    }
+}
+
+TEST(NamedColors, AllNamesDistinctAndWellFormed) {
+    std::set<std::string> names;
+    for (int i = 1; i <= kNamedColorCount; ++i) {
+        const std::string name(rNomeCor(i));
+        ASSERT_FALSE(name.empty()) << i;
+        ASSERT_LE(name.size(), 22u) << name;
+        ASSERT_NE(name.front(), ' ') << name;
+        ASSERT_NE(name.back(), ' ') << name;
+        ASSERT_EQ(name.find("  "), std::string::npos) << name;
+        ASSERT_GE(rValorCor(i), 0);
+        ASSERT_LE(rValorCor(i), 0xFFFFFF);
+        names.insert(name);
+    }
+    EXPECT_EQ(names.size(), 2031u);
+}
+
+ColorValue cell(const std::array<ColorValue, kNamedStripCells>& cells, int n) {
+    return cells[static_cast<std::size_t>(n - 1)];
+}
+
+TEST(NamedStrip, YellowToSunset) {
+    const auto cells = namedStripColors(rValorCor(2006), rValorCor(1780));
+    EXPECT_EQ(cell(cells, 1), rgb(255, 255, 0));
+    EXPECT_EQ(cell(cells, 2), rgb(255, 254, 0));
+    EXPECT_EQ(cell(cells, 3), rgb(255, 253, 1));
+    EXPECT_EQ(cell(cells, 101), rgb(237, 159, 26));
+    EXPECT_EQ(cell(cells, 196), rgb(220, 67, 51));
+    EXPECT_EQ(cell(cells, 197), rgb(220, 66, 51));
+    EXPECT_EQ(cell(cells, 256), rgb(209, 9, 67));
+}
+
+TEST(NamedStrip, BlackToWhiteAndBack) {
+    const auto up = namedStripColors(kBlack, kWhite);
+    EXPECT_EQ(cell(up, 1), kBlack);
+    for (int n = 196; n <= 256; ++n) {
+        ASSERT_EQ(cell(up, n), kWhite) << n;
+    }
+    const auto down = namedStripColors(kWhite, kBlack);
+    EXPECT_EQ(cell(down, 1), kWhite);
+    EXPECT_EQ(cell(down, 196), kBlack);
+    EXPECT_EQ(cell(down, 256), rgb(78, 78, 78));
+}
+
+TEST(NamedStrip, SameColourFillsEveryCellAndEveryCellIsAColour) {
+    for (int i = 1; i <= kNamedColorCount; i += 97) {
+        const auto same = namedStripColors(rValorCor(i), rValorCor(i));
+        for (ColorValue c : same) {
+            ASSERT_EQ(c, rValorCor(i));
+        }
+        const auto other = namedStripColors(rValorCor(i), rValorCor(kNamedColorCount + 1 - i));
+        EXPECT_EQ(other[195], rValorCor(kNamedColorCount + 1 - i));
+        for (ColorValue c : other) {
+            ASSERT_GE(c, 0);
+            ASSERT_LE(c, 0xFFFFFF);
+        }
+    }
+}
+
+} // namespace
+} // namespace sv

@@ -1,0 +1,248 @@
+#include "palette/PaletteCommands.h"
+#include "palette/FileDialogs.h"
+#include "palette/PaletteFiles.h"
+#include "palette/PaletteText.h"
+#include "palette/SwatchGrid.h"
+
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QTemporaryDir>
+#include <QTest>
+#include <unistd.h>
+
+using namespace sv;
+
+namespace {
+
+// Answers the dialogs with prepared results and remembers what was asked.
+class FakeDialogs : public FileDialogs {
+public:
+    FileDialogResult answer;
+    QList<FileDialogRequest> opens;
+    QList<FileDialogRequest> saves;
+
+    FileDialogResult ShowOpen(const FileDialogRequest& r) override {
+        opens.append(r);
+        return answer;
+    }
+    FileDialogResult ShowSave(const FileDialogRequest& r) override {
+        saves.append(r);
+        return answer;
+    }
+    void choose(const QString& folder, const QString& name) {
+        answer = FileDialogResult{1, {name}, folder + QLatin1Char('/'), false};
+    }
+    void cancel() { answer = FileDialogResult{}; }
+};
+
+struct Fixture {
+    QTemporaryDir work;
+    QWidget container;
+    SwatchGrid grid{&container};
+    FakeDialogs dialogs;
+    PaletteCommands commands{grid, dialogs, &container, work.path()};
+    QStringList messages;
+
+    Fixture() {
+        commands.setMessageSink([this](const QString& m) { messages.append(m); });
+    }
+    QString file(const QString& name) const { return QDir(work.path()).filePath(name); }
+};
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+QByteArray readFile(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+Palette sample() {
+    Palette p;
+    for (int i = 1; i <= Palette::kSize; ++i) {
+        if (i % 5 != 0) {
+            p.setColor(i, rgb(i, 255 - i, (i * 7) % 256));
+        }
+    }
+    return p;
+}
+
+} // namespace
+
+class PaletteCommandsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void newEmptiesAllWithTheHourglassOnlyWhileWorking() {
+        Fixture f;
+        f.grid.setPalette(sample());
+        f.commands.run(1);
+        for (int i = 1; i <= 256; ++i) {
+            QVERIFY(f.grid.isEmpty(i));
+        }
+        QVERIFY(QGuiApplication::overrideCursor() == nullptr);
+        f.commands.run(0);
+        f.commands.run(4);
+        QVERIFY(f.dialogs.opens.isEmpty() && f.dialogs.saves.isEmpty());
+    }
+
+    void saveThenOpenRestoresEmptySwatches() {
+        Fixture f;
+        f.grid.setPalette(sample());
+        f.dialogs.choose(f.work.path(), QStringLiteral("mine.pal"));
+        f.commands.run(3);
+        QCOMPARE(f.dialogs.saves.size(), 1);
+        const FileDialogRequest& save = f.dialogs.saves.first();
+        QCOMPARE(save.title, QStringLiteral("Save PSP Palette"));
+        QCOMPARE(save.filter, QStringLiteral("PSP Palette File (*.pal)"));
+        QCOMPARE(save.defaultExtension, QStringLiteral("pal"));
+        QVERIFY(!QDir(f.file(QStringLiteral("pallets"))).exists()); // Save does not create it
+        const QByteArray written = readFile(f.file(QStringLiteral("mine.pal")));
+        QCOMPARE(written.size(), qsizetype(writePaletteText(sample()).size()));
+        QVERIFY(written.contains("\r\n-241 0 0\r\n"));
+        QCOMPARE(f.commands.lastPath(), f.file(QStringLiteral("mine.pal")));
+
+        f.commands.run(1);
+        f.commands.run(2);
+        QCOMPARE(f.dialogs.opens.size(), 1);
+        const FileDialogRequest& open = f.dialogs.opens.first();
+        QCOMPARE(open.title, QStringLiteral("Load PSP Palette"));
+        QCOMPARE(open.filter, QStringLiteral("PSP Palette File (*.pal)"));
+        QVERIFY(QDir(f.file(QStringLiteral("pallets"))).exists()); // made before the dialog
+        QCOMPARE(QDir(open.initialFolder).canonicalPath(),
+                 QDir(f.file(QStringLiteral("pallets"))).canonicalPath());
+        QCOMPARE(f.grid.palette(), sample());
+        QVERIFY(f.messages.isEmpty());
+        QVERIFY(QGuiApplication::overrideCursor() == nullptr);
+    }
+
+    void cancellingEitherDialogChangesNothing() {
+        Fixture f;
+        f.grid.setPalette(sample());
+        f.dialogs.cancel();
+        f.commands.run(2);
+        f.commands.run(3);
+        QCOMPARE(f.grid.palette(), sample());
+        QVERIFY(f.messages.isEmpty());
+        QVERIFY(f.commands.lastPath().isEmpty());
+        QCOMPARE(QDir(f.work.path()).entryList(QDir::Files), QStringList());
+    }
+
+    void openLoadsOnlyTheLinesTheFileHas() {
+        Fixture f;
+        f.grid.setPalette(sample());
+        writeFile(f.file(QStringLiteral("short.pal")), "JASC-PAL\n0100\n2\n1 2 3\n300 20 -5\n");
+        f.dialogs.choose(f.work.path(), QStringLiteral("short.pal"));
+        f.commands.run(2);
+        QCOMPARE(f.grid.color(1), rgb(1, 2, 3));
+        QVERIFY(f.grid.isEmpty(2));
+        for (int i = 3; i <= 256; ++i) {
+            QCOMPARE(f.grid.color(i), sample().color(i));
+        }
+    }
+
+    void failedLoadsReportAndKeepTheSwatches() {
+        Fixture f;
+        f.grid.setPalette(sample());
+        // The chosen file vanished before it was read.
+        f.dialogs.choose(f.work.path(), QStringLiteral("gone.pal"));
+        f.commands.run(2);
+        // A folder chosen as the file.
+        QDir(f.work.path()).mkdir(QStringLiteral("folder.pal"));
+        f.dialogs.choose(f.work.path(), QStringLiteral("folder.pal"));
+        f.commands.run(2);
+        QCOMPARE(f.messages.size(), 2);
+        QVERIFY(f.messages.at(0).contains(QStringLiteral("gone.pal")));
+        QVERIFY(f.messages.at(1).contains(QStringLiteral("folder.pal")));
+        QCOMPARE(f.grid.palette(), sample());
+        QVERIFY(QGuiApplication::overrideCursor() == nullptr);
+    }
+
+    void failedSaveKeepsTheOldFile() {
+        Fixture f;
+        f.grid.setPalette(sample());
+        // Saving over a folder cannot work; the folder is left as it was.
+        QDir(f.work.path()).mkdir(QStringLiteral("taken.pal"));
+        f.dialogs.choose(f.work.path(), QStringLiteral("taken.pal"));
+        f.commands.run(3);
+        QCOMPARE(f.messages.size(), 1);
+        QVERIFY(f.messages.first().contains(QStringLiteral("taken.pal")));
+        QVERIFY(QFileInfo(f.file(QStringLiteral("taken.pal"))).isDir());
+
+        // A folder where no file may be created: the old file stays whole.
+        if (::geteuid() != 0) {
+            QDir(f.work.path()).mkdir(QStringLiteral("locked"));
+            const QString old = f.file(QStringLiteral("locked/old.pal"));
+            writeFile(old, "old contents");
+            QFile::setPermissions(f.file(QStringLiteral("locked")),
+                                  QFile::ReadOwner | QFile::ExeOwner);
+            f.dialogs.choose(f.file(QStringLiteral("locked")), QStringLiteral("old.pal"));
+            f.commands.run(3);
+            QFile::setPermissions(f.file(QStringLiteral("locked")),
+                                  QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+            QCOMPARE(f.messages.size(), 2);
+            QCOMPARE(readFile(old), QByteArray("old contents"));
+        } else if (QFileInfo::exists(QStringLiteral("/proc/self/cmdline"))) {
+            // Even root cannot create a file in /proc.
+            const QByteArray before = readFile(QStringLiteral("/proc/self/cmdline"));
+            f.dialogs.choose(QStringLiteral("/proc/self"), QStringLiteral("cmdline"));
+            f.commands.run(3);
+            QCOMPARE(f.messages.size(), 2);
+            QCOMPARE(readFile(QStringLiteral("/proc/self/cmdline")), before);
+        }
+        QVERIFY(f.commands.lastPath().isEmpty());
+    }
+
+    void startPaletteIsTheBuiltInOneWithoutDefaultPal() {
+        QTemporaryDir program;
+        QTemporaryDir user;
+        writeFile(QDir(program.path()).filePath(QStringLiteral("default.pal")),
+                  "a\nb\nc\n1 1 1\n"); // wrong case: not the start palette
+        QWidget container;
+        SwatchGrid grid(&container);
+        const QString used = LoadStartPalette(grid, {program.path(), user.path()});
+        QCOMPARE(used, QString::fromLatin1(kBuiltInPalettePath));
+        QCOMPARE(grid.color(1), kWhite);
+        QCOMPARE(grid.color(2), kBlack);
+        QCOMPARE(grid.color(7), rgb(255, 0, 0));
+        QCOMPARE(grid.color(241), rgb(0, 0, 1));
+        for (int i = 1; i <= 256; ++i) {
+            QVERIFY(!grid.isEmpty(i));
+        }
+        // Nothing is written out on the way.
+        QCOMPARE(QDir(program.path()).entryList(QDir::Files), QStringList{"default.pal"});
+        QVERIFY(QDir(user.path()).isEmpty());
+
+        QFile resource(QString::fromLatin1(kBuiltInPalettePath));
+        QVERIFY(resource.open(QIODevice::ReadOnly));
+        QCOMPARE(resource.size(), qint64(2842));
+    }
+
+    void startPaletteFromDefaultPal() {
+        QTemporaryDir program;
+        QTemporaryDir user;
+        QWidget container;
+        {
+            SwatchGrid grid(&container);
+            writeFile(QDir(user.path()).filePath(QStringLiteral("Default.pal")),
+                      "a\nb\nc\n9 9 9\n");
+            QCOMPARE(LoadStartPalette(grid, {program.path(), user.path()}),
+                     QDir(user.path()).filePath(QStringLiteral("Default.pal")));
+            QCOMPARE(grid.color(1), rgb(9, 9, 9));
+            QVERIFY(grid.isEmpty(2)); // the rest of the grid stays empty
+        }
+        {
+            SwatchGrid grid(&container);
+            writeFile(QDir(program.path()).filePath(QStringLiteral("Default.pal")),
+                      "a\nb\nc\n8 8 8\n");
+            LoadStartPalette(grid, {program.path(), user.path()});
+            QCOMPARE(grid.color(1), rgb(8, 8, 8)); // the program folder comes first
+        }
+    }
+};
+
+QTEST_MAIN(PaletteCommandsTest)
+#include "PaletteCommandsTest.moc"
