@@ -118,8 +118,8 @@ void FrmIntro::runLoading() {
         QComboBox* cmb2 = mdi_->namesList(2);
         for (int i = 1; i <= kNameCount; ++i) {
             letEventsRun(false);
-            const QString name = QString::fromLatin1(rNomeCor(i).data(),
-                                                     static_cast<qsizetype>(rNomeCor(i).size()));
+            const QString name =
+                QString::fromLatin1(rNomeCor(i).data(), static_cast<qsizetype>(rNomeCor(i).size()));
             lbl_->setText(QStringLiteral("Loading... Color...") + name + QStringLiteral(".."));
             setProgress(i);
             cmb1->addItem(name);
@@ -148,10 +148,10 @@ void FrmIntro::runLoading() {
 
 void FrmIntro::reportError(int number, const QString& description) {
     hide();
-    QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(kAppTitle),
-                    QStringLiteral("Error: %1\n%2%3\n").arg(number).arg(description,
-                                                                      QString(16, QChar(' '))),
-                    QMessageBox::Ok);
+    QMessageBox box(
+        QMessageBox::NoIcon, QString::fromLatin1(kAppTitle),
+        QStringLiteral("Error: %1\n%2%3\n").arg(number).arg(description, QString(16, QChar(' '))),
+        QMessageBox::Ok);
     box.setObjectName(QStringLiteral("startupError"));
     box.exec();
 }

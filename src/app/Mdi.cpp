@@ -3,10 +3,10 @@
 #include "app/AppInfo.h"
 #include "app/Options.h"
 #include "app/ScreenReader.h"
+#include "color/Numeric.h"
 #include "controls/Slider.h"
 #include "dialogs/ColorDialog.h"
 #include "palette/FileDialogs.h"
-#include "color/Numeric.h"
 #include "widgets/ActivePanel.h"
 #include "widgets/Artwork.h"
 #include "widgets/ColorPicture.h"
@@ -106,8 +106,7 @@ void Mdi::buildTitleBar() {
     const int minLeft = width() - 46;
     const std::array<QPoint, 4> places{QPoint(closeLeft, top), QPoint(closeLeft, top),
                                        QPoint(minLeft, top), QPoint(minLeft, top)};
-    const std::array<Glyph, 4> glyphs{Glyph::Close, Glyph::Close, Glyph::Minimize,
-                                      Glyph::Minimize};
+    const std::array<Glyph, 4> glyphs{Glyph::Close, Glyph::Close, Glyph::Minimize, Glyph::Minimize};
     for (int i = 0; i < 4; ++i) {
         auto* pic = new ColorPicture(QStringLiteral("picTopFM%1").arg(i + 1), this);
         pic->setGeometry(QRect(places[i], QSize(18, 18)));
@@ -237,8 +236,8 @@ void Mdi::buildComponentFields() {
         field->setAlignment(Qt::AlignCenter);
         field->setStyleSheet(QString::fromLatin1(rows[k].style));
         // Pasted text obeys the same rule as typing: digits only.
-        field->setValidator(
-            new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,3}")), field));
+        field->setValidator(new QRegularExpressionValidator(
+            QRegularExpression(QStringLiteral("[0-9]{0,3}")), field));
         field->installEventFilter(this);
         *rows[k].slot = field;
     }
@@ -278,8 +277,7 @@ void Mdi::buildCommandButtons() {
             btnDlgNOS_[i - 8] = b;
         }
     }
-    connect(findChild<SMButton*>(QStringLiteral("btnExit")), &SMButton::clicked, this,
-            &Mdi::close);
+    connect(findChild<SMButton*>(QStringLiteral("btnExit")), &SMButton::clicked, this, &Mdi::close);
 }
 
 void Mdi::setToolTips() {
@@ -340,9 +338,15 @@ void Mdi::onVbTextChanged() {
     picStep_->setBackColor(previous ? *previous : picRefer_->backColor());
 }
 
-ColorValue Mdi::currentColor() const { return picRefer_->backColor(); }
-ColorValue Mdi::lastColor() const { return picStep_->backColor(); }
-void Mdi::setCurrentColor(ColorValue c) { picRefer_->setBackColor(c); }
+ColorValue Mdi::currentColor() const {
+    return picRefer_->backColor();
+}
+ColorValue Mdi::lastColor() const {
+    return picStep_->backColor();
+}
+void Mdi::setCurrentColor(ColorValue c) {
+    picRefer_->setBackColor(c);
+}
 
 // ---- component fields ------------------------------------------------------------------
 
@@ -410,10 +414,11 @@ bool Mdi::componentKeyPress(QLineEdit* field, QKeyEvent* event) {
     const QString text = event->text();
     if (text.isEmpty() || event->key() == Qt::Key_Backspace || event->key() == Qt::Key_Delete ||
         event->key() == Qt::Key_Left || event->key() == Qt::Key_Right ||
-        event->key() == Qt::Key_Home || event->key() == Qt::Key_End || event->key() == Qt::Key_Tab ||
-        event->key() == Qt::Key_Backtab || event->matches(QKeySequence::Copy) ||
-        event->matches(QKeySequence::Paste) || event->matches(QKeySequence::Cut) ||
-        event->matches(QKeySequence::SelectAll) || event->matches(QKeySequence::Undo)) {
+        event->key() == Qt::Key_Home || event->key() == Qt::Key_End ||
+        event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab ||
+        event->matches(QKeySequence::Copy) || event->matches(QKeySequence::Paste) ||
+        event->matches(QKeySequence::Cut) || event->matches(QKeySequence::SelectAll) ||
+        event->matches(QKeySequence::Undo)) {
         return false;
     }
     // Only digits are typed; every other character is discarded.
@@ -424,14 +429,22 @@ bool Mdi::componentKeyPress(QLineEdit* field, QKeyEvent* event) {
 
 QLineEdit* Mdi::copyField(int index) const {
     switch (index) {
-    case 1: return txtHexVb_;
-    case 2: return txtHexLong_;
-    case 3: return txtHexC_;
-    case 4: return txtHexDelphi_;
-    case 5: return txtHexJava_;
-    case 6: return txtHexPhotoshop_;
-    case 7: return txtHexHtml_;
-    default: return nullptr;
+    case 1:
+        return txtHexVb_;
+    case 2:
+        return txtHexLong_;
+    case 3:
+        return txtHexC_;
+    case 4:
+        return txtHexDelphi_;
+    case 5:
+        return txtHexJava_;
+    case 6:
+        return txtHexPhotoshop_;
+    case 7:
+        return txtHexHtml_;
+    default:
+        return nullptr;
     }
 }
 
@@ -471,7 +484,9 @@ void Mdi::showOnTopImage(bool onTop) {
     imgFix_[1]->setVisible(onTop);
 }
 
-bool Mdi::isOnTop() const { return windowFlags().testFlag(Qt::WindowStaysOnTopHint); }
+bool Mdi::isOnTop() const {
+    return windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+}
 
 bool Mdi::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress) {

@@ -43,12 +43,24 @@ void Mdi::connectCommands() {
     wire("btnAbout", &Mdi::showAbout);
 }
 
-FrmGradeCreator* Mdi::gradientCreator() const { return frmGradeCreator_; }
-FrmOptions* Mdi::optionsWindow() const { return frmOptions_; }
-FrmIMG* Mdi::bitmapWindow() const { return frmIMG_; }
-FrmZoom* Mdi::magnifier() const { return frmZoom_; }
-FrmMaxGrid* Mdi::colorGrid() const { return frmMaxGrid_; }
-FrmAbout* Mdi::aboutWindow() const { return frmAbout_; }
+FrmGradeCreator* Mdi::gradientCreator() const {
+    return frmGradeCreator_;
+}
+FrmOptions* Mdi::optionsWindow() const {
+    return frmOptions_;
+}
+FrmIMG* Mdi::bitmapWindow() const {
+    return frmIMG_;
+}
+FrmZoom* Mdi::magnifier() const {
+    return frmZoom_;
+}
+FrmMaxGrid* Mdi::colorGrid() const {
+    return frmMaxGrid_;
+}
+FrmAbout* Mdi::aboutWindow() const {
+    return frmAbout_;
+}
 
 // Each tool window is made when first shown and unloaded when closed, so its button tool
 // tips are set whenever it is made.
@@ -74,8 +86,8 @@ void Mdi::showBitmapWindow() {
     if (frmIMG_ == nullptr) {
         frmIMG_ = new FrmIMG(this);
         const std::array<const char*, 4> tips{
-            "  Open Windows Bitmap  ", "  Paste Bitmap from Clipboard  ",
-            "  Generate Page/Table  ", "  Open Page/Table Color  "};
+            "  Open Windows Bitmap  ", "  Paste Bitmap from Clipboard  ", "  Generate Page/Table  ",
+            "  Open Page/Table Color  "};
         for (int i = 1; i <= 4; ++i) {
             frmIMG_->btnDlgIMG(i)->setToolTip(QString::fromLatin1(tips[i - 1]));
         }
@@ -114,7 +126,9 @@ void Mdi::showColorDialog() {
     mostraCodigos(r.color);
 }
 
-void Mdi::setColorDialog(std::unique_ptr<ColorDialog> dialog) { colorDialog_ = std::move(dialog); }
+void Mdi::setColorDialog(std::unique_ptr<ColorDialog> dialog) {
+    colorDialog_ = std::move(dialog);
+}
 
 void Mdi::showAbout() {
     if (frmAbout_ == nullptr) {

@@ -139,7 +139,9 @@ void Mdi::openNamesPanel() {
     pnlEdit_->raise();
 }
 
-void Mdi::closeNamesPanel() { pnlEdit_->hide(); }
+void Mdi::closeNamesPanel() {
+    pnlEdit_->hide();
+}
 
 QComboBox* Mdi::namesList(int index) const {
     return index == 1 ? cmb1_ : (index == 2 ? cmb2_ : nullptr);

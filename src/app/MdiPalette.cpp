@@ -38,6 +38,8 @@ void Mdi::setFileDialogs(FileDialogs& dialogs) {
     paletteCommands_ = new PaletteCommands(*grid_, dialogs, this, writableFolder(), this);
 }
 
-void Mdi::loadStartPalette() { LoadStartPalette(*grid_, startPaletteFolders()); }
+void Mdi::loadStartPalette() {
+    LoadStartPalette(*grid_, startPaletteFolders());
+}
 
 } // namespace sv

@@ -10,7 +10,9 @@
 
 namespace sv {
 
-QPoint QtScreenReader::cursorPos() const { return QCursor::pos(); }
+QPoint QtScreenReader::cursorPos() const {
+    return QCursor::pos();
+}
 
 bool QtScreenReader::canReadScreen() const {
     return QGuiApplication::platformName() != QLatin1String("wayland");

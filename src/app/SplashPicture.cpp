@@ -16,8 +16,8 @@ QImage splashPicture() {
 
     // A spectrum band across the picture.
     QLinearGradient spectrum(40, 0, 510, 0);
-    const QColor stops[] = {Qt::red, Qt::yellow, Qt::green, Qt::cyan, Qt::blue, Qt::magenta,
-                            Qt::white};
+    const QColor stops[] = {Qt::red,  Qt::yellow,  Qt::green, Qt::cyan,
+                            Qt::blue, Qt::magenta, Qt::white};
     for (int i = 0; i < 7; ++i) {
         spectrum.setColorAt(i / 6.0, stops[i]);
     }
@@ -35,9 +35,11 @@ QImage splashPicture() {
     QFont title(QStringLiteral("DejaVu Sans"), 40, QFont::Bold);
     p.setFont(title);
     p.setPen(QColor(0, 0, 0, 120));
-    p.drawText(QRect(42, 72, 500, 80), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Spectrivue"));
+    p.drawText(QRect(42, 72, 500, 80), Qt::AlignLeft | Qt::AlignVCenter,
+               QStringLiteral("Spectrivue"));
     p.setPen(Qt::white);
-    p.drawText(QRect(40, 70, 500, 80), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Spectrivue"));
+    p.drawText(QRect(40, 70, 500, 80), Qt::AlignLeft | Qt::AlignVCenter,
+               QStringLiteral("Spectrivue"));
     QFont sub(QStringLiteral("DejaVu Sans"), 12);
     p.setFont(sub);
     p.setPen(QColor(0xC8, 0xD4, 0xE6));

@@ -25,7 +25,8 @@ std::string twoHex(int component) {
 
 Components splitColor(ColorValue c) {
     const std::int64_t v = c;
-    const std::int64_t lowCleared = static_cast<std::int32_t>(static_cast<std::uint32_t>(c) & ~0xFFu);
+    const std::int64_t lowCleared =
+        static_cast<std::int32_t>(static_cast<std::uint32_t>(c) & ~0xFFu);
     return Components{static_cast<int>(v % 256), static_cast<int>((lowCleared / 256) % 256),
                       static_cast<int>((v & 0xFF0000) / 65536)};
 }
@@ -48,12 +49,15 @@ int componenteCor(double colour, int index) {
     return static_cast<int>((whole / divisor) & 255);
 }
 
-std::string inverteTexto(std::string_view text) { return std::string(text.rbegin(), text.rend()); }
+std::string inverteTexto(std::string_view text) {
+    return std::string(text.rbegin(), text.rend());
+}
 
 std::string tiraHifen(std::string_view text) {
     std::string out;
     out.reserve(text.size());
-    std::copy_if(text.begin(), text.end(), std::back_inserter(out), [](char ch) { return ch != '-'; });
+    std::copy_if(text.begin(), text.end(), std::back_inserter(out),
+                 [](char ch) { return ch != '-'; });
     return out;
 }
 
@@ -67,8 +71,9 @@ Notations makeNotations(ColorValue c) {
         six.insert(six.begin(), '0');
     }
     const std::string rrggbb = corParaHex(c);
-    return Notations{"&H" + vb,      "#" + rrggbb, std::to_string(c), "0x00" + six, "$00" + six,
-                     "0x" + rrggbb,  rrggbb,       k.red,             k.green,      k.blue};
+    return Notations{
+        "&H" + vb, "#" + rrggbb, std::to_string(c), "0x00" + six, "$00" + six, "0x" + rrggbb,
+        rrggbb,    k.red,        k.green,           k.blue};
 }
 
 std::optional<ColorValue> parseVbHex(std::string_view text) {

@@ -34,9 +34,15 @@ struct Components {
 };
 Components splitColor(ColorValue c);
 
-inline int redOf(ColorValue c) { return splitColor(c).red; }
-inline int greenOf(ColorValue c) { return splitColor(c).green; }
-inline int blueOf(ColorValue c) { return splitColor(c).blue; }
+inline int redOf(ColorValue c) {
+    return splitColor(c).red;
+}
+inline int greenOf(ColorValue c) {
+    return splitColor(c).green;
+}
+inline int blueOf(ColorValue c) {
+    return splitColor(c).blue;
+}
 
 // Six upper-case hexadecimal digits RRGGBB.
 std::string corParaHex(ColorValue c);

@@ -21,12 +21,18 @@ template <typename Int> std::optional<Int> toInt(double v) {
     return static_cast<Int>(r);
 }
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 } // namespace
 
-std::optional<std::int16_t> toInt16(double v) { return toInt<std::int16_t>(v); }
-std::optional<std::int32_t> toInt32(double v) { return toInt<std::int32_t>(v); }
+std::optional<std::int16_t> toInt16(double v) {
+    return toInt<std::int16_t>(v);
+}
+std::optional<std::int32_t> toInt32(double v) {
+    return toInt<std::int32_t>(v);
+}
 
 std::optional<double> parseNumber(std::string_view text) {
     while (!text.empty() && isBlank(text.front())) {
@@ -41,8 +47,8 @@ std::optional<double> parseNumber(std::string_view text) {
         text.remove_prefix(1);
     }
     // Only plain decimal notation: digits, one optional point, an optional exponent.
-    if (text.empty() || !(std::isdigit(static_cast<unsigned char>(text.front())) ||
-                          text.front() == '.')) {
+    if (text.empty() ||
+        !(std::isdigit(static_cast<unsigned char>(text.front())) || text.front() == '.')) {
         return std::nullopt;
     }
     double value = 0.0;

@@ -11,11 +11,17 @@ namespace sv {
 
 // Geometry is designed in twips; Qt's logical pixels are always 15 twips.
 inline constexpr int kTwipsPerPixel = 15;
-constexpr int twips(int tw) { return tw / kTwipsPerPixel; }
+constexpr int twips(int tw) {
+    return tw / kTwipsPerPixel;
+}
 
 // Nearest integer, halves to the even neighbour (the default floating-point rounding mode).
-inline double roundEven(double v) { return std::nearbyint(v); }
-inline float roundEven(float v) { return std::nearbyintf(v); }
+inline double roundEven(double v) {
+    return std::nearbyint(v);
+}
+inline float roundEven(float v) {
+    return std::nearbyintf(v);
+}
 
 // Rounds to a 16-bit / 32-bit integer, halves to even; empty when out of range or not finite.
 std::optional<std::int16_t> toInt16(double v);
@@ -31,7 +37,11 @@ std::optional<std::int16_t> textToInt16(std::string_view text);
 std::optional<std::int32_t> textToInt32(std::string_view text);
 
 // Integer division and remainder that truncate toward zero, whatever the signs.
-constexpr std::int64_t truncDiv(std::int64_t a, std::int64_t b) { return a / b; }
-constexpr std::int64_t truncMod(std::int64_t a, std::int64_t b) { return a % b; }
+constexpr std::int64_t truncDiv(std::int64_t a, std::int64_t b) {
+    return a / b;
+}
+constexpr std::int64_t truncMod(std::int64_t a, std::int64_t b) {
+    return a % b;
+}
 
 } // namespace sv

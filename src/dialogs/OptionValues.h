@@ -22,7 +22,9 @@ inline constexpr std::array<OptionSpec, 4> kOptionSpecs{{
     {OptionKey::IndexPicMask, "IndexPicMask", 1, 5},
 }};
 
-constexpr const OptionSpec& optionSpec(OptionKey key) { return kOptionSpecs[static_cast<int>(key)]; }
+constexpr const OptionSpec& optionSpec(OptionKey key) {
+    return kOptionSpecs[static_cast<int>(key)];
+}
 
 // A stored text as the option's value: missing, empty, not a whole number or outside the
 // option's choices all count as the default.

@@ -27,6 +27,8 @@ void ActivePanel::mouseMoveEvent(QMouseEvent* event) {
     move(inParent);
 }
 
-void ActivePanel::mouseReleaseEvent(QMouseEvent*) { dragging_ = false; }
+void ActivePanel::mouseReleaseEvent(QMouseEvent*) {
+    dragging_ = false;
+}
 
 } // namespace sv

@@ -101,6 +101,8 @@ QCursor drawnCursor(AppCursor id) {
 
 } // namespace
 
-QCursor appCursor(AppCursor id) { return drawnCursor(id); }
+QCursor appCursor(AppCursor id) {
+    return drawnCursor(id);
+}
 
 } // namespace sv

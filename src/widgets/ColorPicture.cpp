@@ -43,6 +43,8 @@ void ColorPicture::mouseReleaseEvent(QMouseEvent* event) {
     emit released(event->button(), event->position().toPoint());
 }
 
-void ColorPicture::mouseMoveEvent(QMouseEvent* event) { emit moved(event->position().toPoint()); }
+void ColorPicture::mouseMoveEvent(QMouseEvent* event) {
+    emit moved(event->position().toPoint());
+}
 
 } // namespace sv

@@ -12,7 +12,11 @@ inline QColor toQColor(ColorValue c) {
     return QColor(k.red & 255, k.green & 255, k.blue & 255);
 }
 
-inline ColorValue fromQRgb(QRgb v) { return rgb(qRed(v), qGreen(v), qBlue(v)); }
-inline ColorValue fromQColor(const QColor& c) { return rgb(c.red(), c.green(), c.blue()); }
+inline ColorValue fromQRgb(QRgb v) {
+    return rgb(qRed(v), qGreen(v), qBlue(v));
+}
+inline ColorValue fromQColor(const QColor& c) {
+    return rgb(c.red(), c.green(), c.blue());
+}
 
 } // namespace sv

@@ -10,7 +10,9 @@ SMButton::SMButton(const QString& objectName, QWidget* parent) : QAbstractButton
     setFocusPolicy(Qt::NoFocus);
 }
 
-QSize SMButton::sizeHint() const { return {48, 24}; }
+QSize SMButton::sizeHint() const {
+    return {48, 24};
+}
 
 void SMButton::enterEvent(QEnterEvent* event) {
     hovered_ = true;

@@ -91,11 +91,10 @@ private slots:
     void colourDialogOkMakesTheColourCurrentCancelKeepsIt() {
         QColor offered;
         std::optional<QColor> answer = QColor(0, 0, 255);
-        f_->mdi->setColorDialog(std::make_unique<ColorDialog>(
-            [&](QWidget*, const QColor& initial) {
-                offered = initial;
-                return answer;
-            }));
+        f_->mdi->setColorDialog(std::make_unique<ColorDialog>([&](QWidget*, const QColor& initial) {
+            offered = initial;
+            return answer;
+        }));
         f_->mdi->mostraCodigos(rgb(255, 0, 0));
         click("btnDialogoColor");
         QCOMPARE(offered, QColor(255, 0, 0));

@@ -123,8 +123,7 @@ private slots:
         const ColorValue second = *grad2->colorAt(QPoint(3, 10));
         QTest::mouseClick(grad2, Qt::LeftButton, {}, QPoint(3, 10));
         QCOMPARE(f_->mdi->currentColor(), second);
-        QCOMPARE(f_->text("txtHEX_HTML"),
-                 QString::fromStdString(makeNotations(second).html));
+        QCOMPARE(f_->text("txtHEX_HTML"), QString::fromStdString(makeNotations(second).html));
         // Both strips were redrawn: the first now runs from the picked colour to red.
         QCOMPARE(*grad1->colorAt(QPoint(0, 10)), second);
         QCOMPARE(grad1->columns().back(), rgb(255, 0, 0));
@@ -159,8 +158,7 @@ private slots:
         auto* cmb1 = f_->mdi->namesList(1);
         auto* cmb2 = f_->mdi->namesList(2);
         NamedColorLists::fillNameLists(cmb1, cmb2);
-        QTest::mouseClick(f_->mdi->findChild<SMButton*>(QStringLiteral("btnEdit")),
-                          Qt::LeftButton);
+        QTest::mouseClick(f_->mdi->findChild<SMButton*>(QStringLiteral("btnEdit")), Qt::LeftButton);
         auto* panel = f_->mdi->findChild<QWidget*>(QStringLiteral("pnlEdit"));
         QVERIFY(panel->isVisible());
         QCOMPARE(cmb1->currentText(), QStringLiteral("Yellow"));

@@ -61,11 +61,11 @@ private slots:
         QVERIFY(QWidget::mouseGrabber() != nullptr);
 
         // A real button press and release from the X server, over another window.
-        QCOMPARE(QProcess::execute(QStringLiteral("xdotool"), {QStringLiteral("mousedown"),
-                                                               QStringLiteral("1")}),
+        QCOMPARE(QProcess::execute(QStringLiteral("xdotool"),
+                                   {QStringLiteral("mousedown"), QStringLiteral("1")}),
                  0);
-        QCOMPARE(QProcess::execute(QStringLiteral("xdotool"), {QStringLiteral("mouseup"),
-                                                               QStringLiteral("1")}),
+        QCOMPARE(QProcess::execute(QStringLiteral("xdotool"),
+                                   {QStringLiteral("mouseup"), QStringLiteral("1")}),
                  0);
         QTRY_VERIFY_WITH_TIMEOUT(!mdi.isSampling(), 3000);
         QCOMPARE(QWidget::mouseGrabber(), nullptr);

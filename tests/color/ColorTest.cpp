@@ -32,21 +32,20 @@ TEST_P(NotationTable, WritesEverySevenNotations) {
 
 INSTANTIATE_TEST_SUITE_P(
     KnownColours, NotationTable,
-    ::testing::Values(
-        NotationCase{255, "&H000000FF", "#FF0000", "255", "0x000000FF", "$000000FF", "0xFF0000",
-                     "FF0000"},
-        NotationCase{65280, "&H0000FF00", "#00FF00", "65280", "0x0000FF00", "$0000FF00",
-                     "0x00FF00", "00FF00"},
-        NotationCase{16711680, "&H00FF0000", "#0000FF", "16711680", "0x00FF0000", "$00FF0000",
-                     "0x0000FF", "0000FF"},
-        NotationCase{5649426, "&H00563412", "#123456", "5649426", "0x00563412", "$00563412",
-                     "0x123456", "123456"},
-        NotationCase{0, "&H00000000", "#000000", "0", "0x00000000", "$00000000", "0x000000",
-                     "000000"},
-        NotationCase{16777215, "&H00FFFFFF", "#FFFFFF", "16777215", "0x00FFFFFF", "$00FFFFFF",
-                     "0xFFFFFF", "FFFFFF"},
-        NotationCase{15, "&H0000000F", "#0F0000", "15", "0x0000000F", "$0000000F", "0x0F0000",
-                     "0F0000"}));
+    ::testing::Values(NotationCase{255, "&H000000FF", "#FF0000", "255", "0x000000FF", "$000000FF",
+                                   "0xFF0000", "FF0000"},
+                      NotationCase{65280, "&H0000FF00", "#00FF00", "65280", "0x0000FF00",
+                                   "$0000FF00", "0x00FF00", "00FF00"},
+                      NotationCase{16711680, "&H00FF0000", "#0000FF", "16711680", "0x00FF0000",
+                                   "$00FF0000", "0x0000FF", "0000FF"},
+                      NotationCase{5649426, "&H00563412", "#123456", "5649426", "0x00563412",
+                                   "$00563412", "0x123456", "123456"},
+                      NotationCase{0, "&H00000000", "#000000", "0", "0x00000000", "$00000000",
+                                   "0x000000", "000000"},
+                      NotationCase{16777215, "&H00FFFFFF", "#FFFFFF", "16777215", "0x00FFFFFF",
+                                   "$00FFFFFF", "0xFFFFFF", "FFFFFF"},
+                      NotationCase{15, "&H0000000F", "#0F0000", "15", "0x0000000F", "$0000000F",
+                                   "0x0F0000", "0F0000"}));
 
 TEST(Notations, ComponentsAndPadding) {
     const Notations n = makeNotations(rgb(18, 52, 86));

@@ -8,8 +8,8 @@ namespace sv::test {
 class FakeScreenReader : public ScreenReader {
 public:
     QPoint pos;
-    QImage screen;           // the fake screen; positions outside it cannot be read
-    bool readable = true;    // false: every read fails, as on Wayland
+    QImage screen;        // the fake screen; positions outside it cannot be read
+    bool readable = true; // false: every read fails, as on Wayland
     int pixelReads = 0;
 
     QPoint cursorPos() const override { return pos; }
