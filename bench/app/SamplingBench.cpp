@@ -37,11 +37,3 @@ void BM_SamplingTick(benchmark::State& state) {
 BENCHMARK(BM_SamplingTick)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
