@@ -1,0 +1,37 @@
+#!/usr/bin/python3
+"""Starts a program and reports, in milliseconds from its start, when the X server mapped a
+window of each given size. Usage: startup_times.py PROGRAM WxH [WxH ...]"""
+
+import subprocess
+import sys
+import time
+
+from Xlib import X, display
+
+
+def main():
+    program, sizes = sys.argv[1], [tuple(map(int, s.split("x"))) for s in sys.argv[2:]]
+    d = display.Display()
+    root = d.screen().root
+    root.change_attributes(event_mask=X.SubstructureNotifyMask)
+    d.sync()
+    start = time.monotonic()
+    proc = subprocess.Popen([program], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    window_size, mapped = {}, {}
+    try:
+        while len(mapped) < len(sizes) and time.monotonic() - start < 30:
+            event = d.next_event()
+            if event.type == X.CreateNotify:
+                window_size[event.window.id] = (event.width, event.height)
+            elif event.type == X.MapNotify:
+                size = window_size.get(event.window.id)
+                if size in sizes and size not in mapped:
+                    mapped[size] = round((time.monotonic() - start) * 1000)
+        print(" ".join(str(mapped.get(s, -1)) for s in sizes), proc.pid, flush=True)
+        # Leave the program running for the caller to measure; it ends it.
+    except KeyboardInterrupt:
+        proc.kill()
+
+
+if __name__ == "__main__":
+    main()
