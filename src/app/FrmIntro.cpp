@@ -5,6 +5,7 @@
 #include "app/Options.h"
 #include "app/SplashPicture.h"
 #include "controls/XP_ProgressBar.h"
+#include "palette/NamedColorLists.h"
 #include "palette/NamedColors.h"
 #include "palette/SwatchGrid.h"
 
@@ -122,12 +123,8 @@ void FrmIntro::runLoading() {
                 QString::fromLatin1(rNomeCor(i).data(), static_cast<qsizetype>(rNomeCor(i).size()));
             lbl_->setText(QStringLiteral("Loading... Color...") + name + QStringLiteral(".."));
             setProgress(i);
-            cmb1->addItem(name);
-            cmb2->addItem(name);
+            NamedColorLists::appendName(cmb1, cmb2, i);
         }
-        // Filled lists start with no name chosen.
-        cmb1->setCurrentIndex(-1);
-        cmb2->setCurrentIndex(-1);
         letEventsRun(true);
         QGuiApplication::restoreOverrideCursor();
         hide();

@@ -322,10 +322,18 @@ void Mdi::mostraCodigos(ColorValue c) {
     txtHexVb_->setText(QString::fromStdString(n.vb));
     txtHexHtml_->setText(QString::fromStdString(n.html));
     txtHexLong_->setText(QString::fromStdString(n.longText));
-    // Writing the components runs their change handlers, which make the colour current.
+    // Writing the components runs their change handler, which makes the colour current. It
+    // runs once for the three writes: the mixes of new and old components it would pass
+    // through on the way are never seen.
+    writingComponents_ = true;
+    componentsPending_ = false;
     txtR_->setText(QString::number(n.red));
     txtG_->setText(QString::number(n.green));
     txtB_->setText(QString::number(n.blue));
+    writingComponents_ = false;
+    if (componentsPending_) {
+        txtBChanged();
+    }
     txtHexC_->setText(QString::fromStdString(n.cpp));
     txtHexDelphi_->setText(QString::fromStdString(n.delphi));
     txtHexJava_->setText(QString::fromStdString(n.java));
@@ -363,6 +371,10 @@ void Mdi::onComponentChanged(QLineEdit* field) {
     if (field->text().isEmpty()) {
         field->setText(QStringLiteral("0"));
         return; // that write ran this handler again
+    }
+    if (writingComponents_) {
+        componentsPending_ = true;
+        return;
     }
     if (field == txtB_ || !txtB_->text().isEmpty()) {
         txtBChanged();

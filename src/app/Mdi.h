@@ -195,7 +195,9 @@ private:
     QPointer<FrmAbout> frmAbout_;
     std::unique_ptr<ColorDialog> colorDialog_;
 
-    QString previousVbText_; // the VB notation before the last write
+    QString previousVbText_;         // the VB notation before the last write
+    bool writingComponents_ = false; // mostraCodigos is writing txtR, txtG, txtB
+    bool componentsPending_ = false; // ... and one of them changed
     QTimer tmrMouse_;
     QTimer tmrPick_;
     int pickInterval_ = 0;
