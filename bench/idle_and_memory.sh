@@ -1,36 +1,41 @@
 #!/usr/bin/env bash
-# Times the real program under Xvfb: CPU use while idle (only the 150 ms pointer readout
-# runs) over 10 s, and resident memory over 60 s of sampling with the pointer moving.
-# Usage: bench/idle_and_memory.sh [path/to/Spectrivue]
+# Times the real program under Xvfb: CPU used while idle (only the 150 ms pointer readout
+# runs, the pointer still) over 10 s, then CPU per pointer move and resident memory over 60 s
+# of sampling with the pointer moving. CPU is read from the scheduler's nanosecond counters of
+# every thread of the process.
+# Usage: bench/idle_and_memory.sh [path/to/Spectrivue] [sampling seconds]
 set -euo pipefail
 bin=${1:-build/release/Spectrivue}
+seconds=${2:-60}
 display=:77
 Xvfb $display -screen 0 1280x1024x24 >/dev/null 2>&1 &
 xvfb=$!
+app=
 trap 'kill $app $xvfb 2>/dev/null || true' EXIT
 sleep 1
 export DISPLAY=$display
+xdotool mousemove 600 500
 "$bin" >/dev/null 2>&1 &
 app=$!
 sleep 4 # start-up, splash included
 
-ticks() { awk '{print $14 + $15}' /proc/$app/stat; }
+cpu_ns() { cat /proc/$app/task/*/schedstat | awk '{s += $1} END {printf "%d", s}'; }
 rss_kb() { awk '/VmRSS/ {print $2}' /proc/$app/status; }
-hz=$(getconf CLK_TCK)
 
-t0=$(ticks); sleep 10; t1=$(ticks)
-echo "idle CPU over 10 s: $(echo "scale=2; 100 * ($t1 - $t0) / $hz / 10" | bc) % of one core"
+c0=$(cpu_ns); sleep 10; c1=$(cpu_ns)
+echo "idle, pointer still: $(( (c1 - c0) / 1000000 )) ms of CPU over 10 s"
 
 win=$(xdotool search --onlyvisible --name '^Spectrivue$' | head -1)
 xdotool windowactivate --sync "$win" 2>/dev/null || xdotool windowfocus "$win"
 xdotool key F9
 sleep 1
-r0=$(rss_kb)
-end=$((SECONDS + 60)); i=0
+r0=$(rss_kb); c0=$(cpu_ns)
+end=$((SECONDS + seconds)); i=0
 while [ $SECONDS -lt $end ]; do
     xdotool mousemove $((100 + (i * 37) % 1000)) $((100 + (i * 53) % 800))
-    i=$((i + 1)); sleep 0.02
+    i=$((i + 1)); sleep 0.06 # slower than the 50 ms tick: every move is sampled
 done
-r1=$(rss_kb)
-echo "resident memory, 60 s of sampling ($i pointer moves): ${r0} kB -> ${r1} kB"
+c1=$(cpu_ns); r1=$(rss_kb)
+echo "sampling: $i pointer moves, $(( (c1 - c0) / i / 1000 )) us of CPU per move"
+echo "resident memory over ${seconds} s of sampling: ${r0} kB -> ${r1} kB"
 xdotool key F9

@@ -1,33 +1,25 @@
-#include "app/FrmIntro.h"
-#include "app/Mdi.h"
-#include "app/Options.h"
-#include "app/ScreenReader.h"
+#include "AppInfo.h"
+#include "app/MainWindow.h"
+#include "app/StartupSplash.h"
+#include "dialogs/Options.h"
+#include "widgets/ScreenReader.h"
 
 #include <QApplication>
-#include <memory>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Spectrivue"));
-    QApplication::setOrganizationName(QStringLiteral("Spectrivue"));
-    QApplication::setApplicationVersion(QStringLiteral("2.0.6"));
+    QApplication::setApplicationName(QString::fromLatin1(sv::kAppTitle));
+    QApplication::setOrganizationName(QString::fromLatin1(sv::kAppTitle));
+    QApplication::setApplicationVersion(QString::fromLatin1(sv::kVersionText));
 
+    // The options come first: the palette's empty swatches already show the stored mask.
     sv::Options options;
+    options.load();
     sv::QtScreenReader screen;
-    std::unique_ptr<sv::Mdi> mainWindow;
-    int status = 0;
+    sv::MainWindow mainWindow(screen, options);
 
-    // The splash is the start-up object: it builds the main window and hands it over.
-    auto* splash = new sv::FrmIntro(screen, options);
-    QObject::connect(splash, &sv::FrmIntro::finished, &app, [&](bool ok) {
-        mainWindow.reset(splash->takeMainWindow());
-        splash->deleteLater();
-        if (!ok) {
-            status = 1;
-            QApplication::exit(1);
-        }
-    });
+    auto* splash = new sv::StartupSplash(mainWindow);
+    QObject::connect(splash, &sv::StartupSplash::finished, splash, &QObject::deleteLater);
     splash->show();
-    const int rc = QApplication::exec();
-    return status != 0 ? status : rc;
+    return QApplication::exec();
 }

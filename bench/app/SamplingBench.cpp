@@ -2,8 +2,8 @@
 // X server, mostraCodigos and the field updates. Run under Xvfb (see bench/README.md).
 
 #include "app/Mdi.h"
-#include "app/Options.h"
-#include "app/ScreenReader.h"
+#include "dialogs/Options.h"
+#include "widgets/ScreenReader.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>

@@ -32,7 +32,7 @@ void BM_RedrawBothStrips(benchmark::State& state) {
     for (auto _ : state) {
         // A different colour each time, as while the pointer samples the screen.
         last = (last + 0x010203) & 0xFFFFFF;
-        sv::pintaGradiente(grad1, grad2, "255", "128", "0", last);
+        sv::updateGradientStrips(grad1, grad2, "255", "128", "0", last);
         grad1.render(&target);
         grad2.render(&target);
         benchmark::ClobberMemory();

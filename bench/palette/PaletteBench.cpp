@@ -27,7 +27,7 @@ void BM_LoadPaletteIntoGrid(benchmark::State& state) {
     for (int i = 1; i <= Palette::kSize; ++i) {
         p.setColor(i, rgb(i, 255 - i, i / 2));
     }
-    if (!SavePalette(path, p).isEmpty()) {
+    if (!savePalette(path, p).isEmpty()) {
         state.SkipWithError("cannot write the palette file");
         return;
     }
@@ -36,8 +36,8 @@ void BM_LoadPaletteIntoGrid(benchmark::State& state) {
     SwatchGrid grid(&container);
     container.show();
     for (auto _ : state) {
-        grid.EmptySwatches(0);
-        benchmark::DoNotOptimize(LoadPalette(path, grid));
+        grid.emptySwatches(0);
+        benchmark::DoNotOptimize(loadPalette(path, grid));
     }
 }
 BENCHMARK(BM_LoadPaletteIntoGrid)->Unit(benchmark::kMicrosecond);

@@ -31,29 +31,22 @@ Components splitColor(ColorValue c) {
                       static_cast<int>((v & 0xFF0000) / 65536)};
 }
 
-std::string corParaHex(ColorValue c) {
+std::string toRgbHex(ColorValue c) {
     const Components k = splitColor(c);
     return twoHex(k.red) + twoHex(k.green) + twoHex(k.blue);
 }
 
-int componenteCor(double colour, int index) {
-    if (index < 1 || index > 3 || colour <= -1.0 || colour >= 16777216.0) {
-        return -1;
+std::optional<int> component(double colour, Channel channel) {
+    if (colour <= -1.0 || colour >= 16777216.0) {
+        return std::nullopt;
     }
-    // Rounded (halves to even) before the byte is taken, as the design states.
+    // Rounded halves to even before the byte is taken.
     const auto whole = static_cast<std::int64_t>(std::nearbyint(colour));
-    std::int64_t divisor = 1;
-    for (int i = 1; i < index; ++i) {
-        divisor *= 256;
-    }
-    return static_cast<int>((whole / divisor) & 255);
+    const int shift = 8 * (static_cast<int>(channel) - 1);
+    return static_cast<int>((whole >> shift) & 255);
 }
 
-std::string inverteTexto(std::string_view text) {
-    return std::string(text.rbegin(), text.rend());
-}
-
-std::string tiraHifen(std::string_view text) {
+std::string withoutHyphens(std::string_view text) {
     std::string out;
     out.reserve(text.size());
     std::copy_if(text.begin(), text.end(), std::back_inserter(out),
@@ -70,35 +63,30 @@ Notations makeNotations(ColorValue c) {
     while (six.size() < 6) {
         six.insert(six.begin(), '0');
     }
-    const std::string rrggbb = corParaHex(c);
+    const std::string rrggbb = toRgbHex(c);
     return Notations{
         "&H" + vb, "#" + rrggbb, std::to_string(c), "0x00" + six, "$00" + six, "0x" + rrggbb,
         rrggbb,    k.red,        k.green,           k.blue};
 }
 
-std::optional<ColorValue> parseVbHex(std::string_view text) {
-    if (text.size() < 3 || text[0] != '&' || (text[1] != 'H' && text[1] != 'h')) {
-        return std::nullopt;
+const std::string& notationText(const Notations& n, Notation which) {
+    switch (which) {
+    case Notation::VisualBasic:
+        return n.vb;
+    case Notation::Long:
+        return n.longText;
+    case Notation::Cpp:
+        return n.cpp;
+    case Notation::Delphi:
+        return n.delphi;
+    case Notation::Java:
+        return n.java;
+    case Notation::Photoshop:
+        return n.photoshop;
+    case Notation::Html:
+        break;
     }
-    text.remove_prefix(2);
-    if (text.size() > 8) {
-        return std::nullopt;
-    }
-    std::uint32_t value = 0;
-    for (char ch : text) {
-        int digit = -1;
-        if (ch >= '0' && ch <= '9') {
-            digit = ch - '0';
-        } else if (ch >= 'A' && ch <= 'F') {
-            digit = ch - 'A' + 10;
-        } else if (ch >= 'a' && ch <= 'f') {
-            digit = ch - 'a' + 10;
-        } else {
-            return std::nullopt;
-        }
-        value = value * 16 + static_cast<std::uint32_t>(digit);
-    }
-    return static_cast<ColorValue>(value);
+    return n.html;
 }
 
 } // namespace sv

@@ -24,9 +24,10 @@ constexpr ColorValue rgb(int r, int g, int b) {
     return clamp(r) + 256 * clamp(g) + 65536 * clamp(b);
 }
 
-// The three components as the design splits a value: red = value Mod 256,
-// green = ((value with its low byte cleared) \ 256) Mod 256, blue = (value And &HFF0000) \ 65536.
-// Mod truncates toward zero, so the empty-swatch value &H8000000F splits into -241, 0, 0.
+// The three components of a value: red = value mod 256, green = ((value with its low byte
+// cleared) / 256) mod 256, blue = (value & 0xFF0000) / 65536. Division and remainder truncate
+// toward zero, so the empty-swatch value 0x8000000F splits into -241, 0, 0 (what palette files
+// store for an empty swatch).
 struct Components {
     int red;
     int green;
@@ -45,14 +46,20 @@ inline int blueOf(ColorValue c) {
 }
 
 // Six upper-case hexadecimal digits RRGGBB.
-std::string corParaHex(ColorValue c);
+std::string toRgbHex(ColorValue c);
 
-// One component (1 red, 2 green, 3 blue) of a colour held as a floating-point number;
-// -1 for a bad index or a colour outside 0 .. 16777215.
-int componenteCor(double colour, int index);
+enum class Channel { Red = 1, Green = 2, Blue = 3 };
 
-std::string inverteTexto(std::string_view text);
-std::string tiraHifen(std::string_view text);
+// One component of a colour held as a floating-point number (pictures hand colours over that
+// way), rounded halves to even first; empty for a colour outside 0 .. 16777215.
+std::optional<int> component(double colour, Channel channel);
+
+// The text with every "-" removed.
+std::string withoutHyphens(std::string_view text);
+
+// The seven code notations, in the order of the copy buttons.
+enum class Notation { VisualBasic, Long, Cpp, Delphi, Java, Photoshop, Html };
+inline constexpr int kNotationCount = 7;
 
 // The seven notations, in the order the main window writes them, plus the components.
 struct Notations {
@@ -68,9 +75,6 @@ struct Notations {
     int blue;
 };
 Notations makeNotations(ColorValue c);
-
-// A Visual-Basic-style hexadecimal number ("&H" and hex digits, case-insensitive), as the
-// last-colour rule reads the previous VB notation back; empty when it is not one.
-std::optional<ColorValue> parseVbHex(std::string_view text);
+const std::string& notationText(const Notations& n, Notation which);
 
 } // namespace sv

@@ -209,23 +209,23 @@ void Slider::announce(const SliderEvents& events, int button) {
     const int announced = model_.currentValue();
     for (const SliderEvent event : events) {
         switch (event) {
-        case SliderEvent::Click:
-            emit Click();
+        case SliderEvent::Clicked:
+            emit clicked();
             break;
-        case SliderEvent::ArrivedFirst:
-            emit ArrivedFirst();
+        case SliderEvent::MinimumReached:
+            emit minimumReached();
             break;
-        case SliderEvent::ArrivedLast:
-            emit ArrivedLast();
+        case SliderEvent::MaximumReached:
+            emit maximumReached();
             break;
         case SliderEvent::ValueChanged:
-            emit ValueChanged();
+            emit valueChanged(value());
             break;
-        case SliderEvent::MouseDown:
-            emit MouseDown(button);
+        case SliderEvent::Pressed:
+            emit pressed(button);
             break;
-        case SliderEvent::MouseUp:
-            emit MouseUp(button);
+        case SliderEvent::Released:
+            emit released(button);
             break;
         case SliderEvent::ToolTipChanged:
             setToolTip(QString::fromStdString(sliderToolTip(announced)));

@@ -17,7 +17,7 @@ namespace sv {
 
 class Slider : public QWidget {
     Q_OBJECT
-    Q_PROPERTY(int value READ value WRITE setValue NOTIFY ValueChanged)
+    Q_PROPERTY(int value READ value WRITE setValue NOTIFY valueChanged)
     Q_PROPERTY(int max READ max WRITE setMax)
     Q_PROPERTY(int min READ min WRITE setMin)
     Q_PROPERTY(int backColor READ backColor WRITE setBackColor)
@@ -36,7 +36,7 @@ public:
     explicit Slider(QWidget* parent = nullptr);
 
     // The value the thumb stands for; writing 0 .. 255 moves the thumb and announces a change
-    // (ValueChanged, then ArrivedLast / ArrivedFirst at the ends). Other values are ignored.
+    // (valueChanged, then maximumReached / minimumReached at the ends). Other values are ignored.
     int value() const;
     void setValue(int v);
     // The last in-range value written (what the fill, the host field and saving use).
@@ -88,12 +88,12 @@ public:
     QSize minimumSizeHint() const override { return sizeHint(); }
 
 signals:
-    void Click();
-    void ArrivedFirst();
-    void ArrivedLast();
-    void ValueChanged();
-    void MouseDown(int button);
-    void MouseUp(int button);
+    void clicked();
+    void minimumReached();
+    void maximumReached();
+    void valueChanged(int value);
+    void pressed(int button);
+    void released(int button);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -125,10 +125,10 @@ SliderEvents SliderModel::setValue(int v) {
     current_ = v;
     SliderEvents events{SliderEvent::ValueChanged, SliderEvent::ToolTipChanged};
     if (v == kMaxValue) {
-        events.push_back(SliderEvent::ArrivedLast);
+        events.push_back(SliderEvent::MaximumReached);
     }
     if (v == 0) {
-        events.push_back(SliderEvent::ArrivedFirst);
+        events.push_back(SliderEvent::MinimumReached);
     }
     return events;
 }
@@ -202,7 +202,7 @@ SliderEvents SliderModel::press(int button, float x, float y) {
             grabY_ = static_cast<float>(thumbH_) / 2.0f;
             events = drag(x, y);
         }
-        events.push_back(SliderEvent::MouseDown);
+        events.push_back(SliderEvent::Pressed);
     }
     events.push_back(SliderEvent::HostWrite);
     return events;
@@ -216,10 +216,10 @@ SliderEvents SliderModel::release(int button, float x, float y) {
     SliderEvents events;
     if (button == kLeftButton && x >= 0.0f && x < static_cast<float>(width_) && y >= 0.0f &&
         y < static_cast<float>(height_)) {
-        events.push_back(SliderEvent::Click);
+        events.push_back(SliderEvent::Clicked);
     }
     if (dragging_) {
-        events.push_back(SliderEvent::MouseUp);
+        events.push_back(SliderEvent::Released);
     }
     dragging_ = false;
     events.push_back(SliderEvent::HostWrite);

@@ -19,12 +19,12 @@ namespace sv {
 
 // What a step of the slider announces, in the order it happens.
 enum class SliderEvent : std::uint8_t {
-    Click,
-    ArrivedFirst,
-    ArrivedLast,
+    Clicked,
+    MinimumReached,
+    MaximumReached,
     ValueChanged,
-    MouseDown,
-    MouseUp,
+    Pressed,
+    Released,
     ToolTipChanged, // the tool tip text now follows the new value
     HostWrite,      // the host's field takes the requested value
 };

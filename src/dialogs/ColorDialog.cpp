@@ -13,8 +13,7 @@ ColorDialog::ColorDialog(ExecStep exec) : exec_(std::move(exec)) {
     }
 }
 
-ColorDialog::Result ColorDialog::choose(QWidget* owner, ColorValue current) {
-    Result result{true, current};
+std::optional<ColorValue> ColorDialog::choose(QWidget* owner, ColorValue current) {
     try {
         for (int i = 0; i < 16; ++i) {
             QColorDialog::setCustomColor(i, toQColor(custom_[std::size_t(i)]));
@@ -25,12 +24,11 @@ ColorDialog::Result ColorDialog::choose(QWidget* owner, ColorValue current) {
             custom_[std::size_t(i)] = fromQColor(QColorDialog::customColor(i));
         }
         if (chosen && chosen->isValid()) {
-            result = {false, fromQColor(*chosen)};
+            return fromQColor(*chosen);
         }
     } catch (...) {
-        result = {true, current};
     }
-    return result;
+    return std::nullopt;
 }
 
 std::optional<QColor> ColorDialog::execQColorDialog(QWidget* owner, const QColor& initial) {

@@ -15,11 +15,6 @@ namespace sv {
 
 class ColorDialog {
 public:
-    struct Result {
-        bool cancelled = true;
-        ColorValue color = 0; // the chosen colour; the starting one when cancelled
-    };
-
     // The modal step: shows a dialog over owner starting on initial, with the custom colours
     // already in QColorDialog; gives the chosen colour, or nothing when the user cancels.
     using ExecStep = std::function<std::optional<QColor>(QWidget* owner, const QColor& initial)>;
@@ -29,8 +24,8 @@ public:
     // Without a step, a QColorDialog is shown.
     explicit ColorDialog(ExecStep exec = {});
 
-    // Any failure counts as a cancel.
-    Result choose(QWidget* owner, ColorValue current);
+    // The chosen colour; empty when the user cancels (any failure counts as a cancel).
+    std::optional<ColorValue> choose(QWidget* owner, ColorValue current);
 
     const std::array<ColorValue, 16>& customColors() const { return custom_; }
 

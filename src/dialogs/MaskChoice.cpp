@@ -1,6 +1,5 @@
 #include "dialogs/MaskChoice.h"
 
-#include "palette/MaskPictures.h"
 #include "widgets/Artwork.h"
 
 #include <QMouseEvent>
@@ -8,9 +7,8 @@
 
 namespace sv {
 
-MaskChoice::MaskChoice(int index, QWidget* parent)
-    : QWidget(parent), index_(index), picture_(maskPicture(index)) {
-    setObjectName(QStringLiteral("picMask%1").arg(index));
+MaskChoice::MaskChoice(SwatchMask mask, QWidget* parent)
+    : QWidget(parent), mask_(mask), picture_(maskPicture(mask)) {
     setFixedSize(sizeHint());
     setCursor(appCursor(AppCursor::Hand101));
 }
@@ -34,7 +32,7 @@ void MaskChoice::paintEvent(QPaintEvent*) {
 
 void MaskChoice::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
-        emit clicked(index_);
+        emit clicked(mask_);
     }
 }
 

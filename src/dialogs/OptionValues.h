@@ -8,6 +8,13 @@ namespace sv {
 
 enum class OptionKey { StopCapture = 0, CreateGradient = 1, Zoom = 2, IndexPicMask = 3 };
 
+// What ends a magnifier capture: the press or the release of a mouse button.
+enum class StopCapture { OnPress = 1, OnRelease = 2 };
+// When the gradient strips follow a pick: once it ends, or with every colour while it runs.
+enum class CreateGradient { AfterPick = 1, WhilePicking = 2 };
+// The magnifier's enlargement: "Zoom 5x", "Zoom 10x", "Zoom 20x".
+enum class ZoomLevel { Times5 = 1, Times10 = 2, Times20 = 3 };
+
 struct OptionSpec {
     OptionKey key;
     std::string_view name; // the settings key under "OPTIONS"

@@ -5,7 +5,6 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
-#include <string>
 
 namespace sv {
 
@@ -37,11 +36,8 @@ std::int32_t dropMinus(std::int32_t v) {
 
 } // namespace
 
-std::vector<ColorValue> gradientColumns(std::string_view red, std::string_view green,
-                                        std::string_view blue, ColorValue last, float widthTwips) {
-    const int r1 = textToInt16(red).value_or(0);
-    const int g1 = textToInt16(green).value_or(0);
-    const int b1 = textToInt16(blue).value_or(0);
+std::vector<ColorValue> gradientColumns(ColorValue current, ColorValue last, float widthTwips) {
+    const auto [r1, g1, b1] = splitColor(current);
     const Components end = splitColor(last);
 
     const float dR = increment(end.red, r1, widthTwips);
@@ -59,15 +55,15 @@ std::vector<ColorValue> gradientColumns(std::string_view red, std::string_view g
     std::int32_t g = 0;
     std::int32_t b = 0;
     ColorValue colour = 0;
-    auto component = [](int i, float d, int start, std::int32_t previous) {
+    auto step = [](int i, float d, int start, std::int32_t previous) {
         const float product = static_cast<float>(i) * d;
         const float sum = product + static_cast<float>(start);
         return dropMinus(toInt32(sum).value_or(previous));
     };
     for (int i = iMax; i >= 0; --i) {
-        r = component(i, dR, r1, r);
-        g = component(i, dG, g1, g);
-        b = component(i, dB, b1, b);
+        r = step(i, dR, r1, r);
+        g = step(i, dG, g1, g);
+        b = step(i, dB, b1, b);
         if (fitsInt16(r) && fitsInt16(g) && fitsInt16(b)) {
             colour = rgb(r, g, b);
         }
@@ -142,16 +138,5 @@ std::vector<ColorValue> spectrumColumns(ColorValue last, int widthTwips) {
     return columns;
 }
 
-std::optional<ColorValue> mostraCor(double colour) {
-    if (colour == -1.0) {
-        return std::nullopt;
-    }
-    int parts[3] = {0, 0, 0};
-    for (int k = 0; k < 3; ++k) {
-        const std::string text = tiraHifen(std::to_string(componenteCor(colour, k + 1)));
-        parts[k] = textToInt16(text).value_or(0);
-    }
-    return rgb(parts[0], parts[1], parts[2]);
-}
 
 } // namespace sv

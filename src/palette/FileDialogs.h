@@ -12,7 +12,7 @@ struct FileDialogRequest {
     QString filter;           // Qt form: "PSP Palette File (*.pal)", several joined by ";;"
     QString defaultExtension; // without the dot, "pal"; added to a name typed without one
     QString defaultName;      // the name the dialog starts with
-    QString initialFolder;    // absolute; empty: see ShowOpen / ShowSave
+    QString initialFolder;    // absolute; empty: see getOpenFile / getSaveFile
 };
 
 // What the dialog returns.
@@ -34,9 +34,9 @@ class FileDialogs {
 public:
     virtual ~FileDialogs() = default;
     // An empty initial folder opens in the program's folder.
-    virtual FileDialogResult ShowOpen(const FileDialogRequest& request) = 0;
+    virtual FileDialogResult getOpenFile(const FileDialogRequest& request) = 0;
     // An empty initial folder is left to the platform; an existing file is confirmed first.
-    virtual FileDialogResult ShowSave(const FileDialogRequest& request) = 0;
+    virtual FileDialogResult getSaveFile(const FileDialogRequest& request) = 0;
 };
 
 } // namespace sv

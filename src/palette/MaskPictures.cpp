@@ -61,11 +61,8 @@ QImage drawMask(int index) {
 
 } // namespace
 
-QImage maskPicture(int index) {
-    if (index < 1 || index > kMaskCount) {
-        index = 1;
-    }
-    return drawMask(index);
+QImage maskPicture(SwatchMask mask) {
+    return drawMask(static_cast<int>(mask));
 }
 
 } // namespace sv

@@ -8,7 +8,9 @@ namespace sv {
 
 inline constexpr int kMaskCount = 5;
 
-// index 1 .. 5; any other index gives picture 1.
-QImage maskPicture(int index);
+// The picture an empty swatch shows, chosen in the Options window.
+enum class SwatchMask { Mask1 = 1, Mask2, Mask3, Mask4, Mask5 };
+
+QImage maskPicture(SwatchMask mask);
 
 } // namespace sv

@@ -8,12 +8,12 @@ bool inTable(int index) {
 }
 } // namespace
 
-std::string_view rNomeCor(int index) {
+std::string_view namedColorName(int index) {
     return inTable(index) ? std::string_view(detail::kNamedColors[index - 1].name)
                           : std::string_view();
 }
 
-ColorValue rValorCor(int index) {
+ColorValue namedColorValue(int index) {
     if (!inTable(index)) {
         return kBlack;
     }

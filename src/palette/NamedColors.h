@@ -13,9 +13,9 @@ namespace sv {
 inline constexpr int kNamedColorCount = 2031;
 
 // The name of entry index ("" for 0 or an index outside the table).
-std::string_view rNomeCor(int index);
+std::string_view namedColorName(int index);
 // The colour of entry index (0, black, for 0 or an index outside the table).
-ColorValue rValorCor(int index);
+ColorValue namedColorValue(int index);
 
 namespace detail {
 struct NamedColor {

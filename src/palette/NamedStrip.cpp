@@ -17,8 +17,6 @@ constexpr int kRows = kNamedStripCells / NamedStrip::kColumns;
 }
 
 NamedStrip::NamedStrip(QWidget* parent) : QWidget(parent) {
-    setObjectName(QStringLiteral("picEdit"));
-    cells_.fill(kButtonFace);
     setMouseTracking(true);
     setFixedSize(sizeHint());
     setCursor(appCursor(AppCursor::Tinta));
@@ -33,9 +31,11 @@ void NamedStrip::paintStrip(ColorValue start, ColorValue end) {
     update();
 }
 
-ColorValue NamedStrip::cellColor(int index) const {
-    return index >= 1 && index <= kNamedStripCells ? cells_[static_cast<std::size_t>(index - 1)]
-                                                   : kButtonFace;
+std::optional<ColorValue> NamedStrip::cellColor(int index) const {
+    if (!cells_ || index < 1 || index > kNamedStripCells) {
+        return std::nullopt;
+    }
+    return (*cells_)[static_cast<std::size_t>(index - 1)];
 }
 
 QRect NamedStrip::cellRect(int index) const {
@@ -64,25 +64,24 @@ void NamedStrip::setDragEnabled(bool on) {
 }
 
 QMimeData* NamedStrip::dragData(int index) const {
-    return makeColorDrag(cellColor(index), objectName());
+    return makeColorDrag(cellColor(index).value_or(kBlack), DragSource::NamedColorStrip);
 }
 
 void NamedStrip::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    const QColor face = palette().color(QPalette::Button);
     for (int i = 1; i <= kNamedStripCells; ++i) {
-        const ColorValue c = cells_[static_cast<std::size_t>(i - 1)];
-        p.fillRect(cellRect(i), c == kButtonFace ? face : toQColor(c));
+        const auto c = cellColor(i);
+        p.fillRect(cellRect(i), c ? toQColor(*c) : palette().color(QPalette::Button));
     }
 }
 
 void NamedStrip::mousePressEvent(QMouseEvent* event) {
     const int cell = cellAt(event->position().toPoint());
-    if (cell == 0) {
+    if (!cellColor(cell)) {
         return;
     }
     if (!dragEnabled_) {
-        emit cellClicked(cellColor(cell));
+        emit cellClicked(*cellColor(cell));
         return;
     }
     // The drag starts once the pointer moves; a press released in place still picks the cell.
@@ -93,8 +92,8 @@ void NamedStrip::mousePressEvent(QMouseEvent* event) {
 void NamedStrip::mouseMoveEvent(QMouseEvent* event) {
     const QPoint pos = event->position().toPoint();
     const int cell = cellAt(pos);
-    setToolTip(cell == 0 ? QString()
-                         : QLatin1Char('#') + QString::fromStdString(corParaHex(cellColor(cell))));
+    const auto colour = cellColor(cell);
+    setToolTip(colour ? QLatin1Char('#') + QString::fromStdString(toRgbHex(*colour)) : QString());
     if (!dragEnabled_ || pressedCell_ == 0 || !(event->buttons() & Qt::LeftButton) ||
         (pos - pressPos_).manhattanLength() < QApplication::startDragDistance()) {
         return;
@@ -104,7 +103,7 @@ void NamedStrip::mouseMoveEvent(QMouseEvent* event) {
     auto* drag = new QDrag(this);
     drag->setMimeData(dragData(dragged));
     QPixmap swatch(kCellSize * 2, kCellSize * 2);
-    swatch.fill(toQColor(cellColor(dragged)));
+    swatch.fill(toQColor(cellColor(dragged).value_or(kBlack)));
     drag->setPixmap(swatch);
     drag->setDragCursor(appCursor(AppCursor::Pega).pixmap(), Qt::CopyAction);
     drag->exec(Qt::CopyAction);
@@ -112,7 +111,7 @@ void NamedStrip::mouseMoveEvent(QMouseEvent* event) {
 
 void NamedStrip::mouseReleaseEvent(QMouseEvent* event) {
     if (pressedCell_ != 0 && cellAt(event->position().toPoint()) == pressedCell_) {
-        emit cellClicked(cellColor(pressedCell_));
+        emit cellClicked(cellColor(pressedCell_).value_or(kBlack));
     }
     pressedCell_ = 0;
 }

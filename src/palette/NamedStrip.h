@@ -1,5 +1,5 @@
 #pragma once
-// The 256 cells picEdit (1 .. 256) of the colour-names panel, laid out as a 16 by 16 block of
+// The 256 cells (1 .. 256) of the colour-names panel, laid out as a 16 by 16 block of
 // 12-pixel cells, row-major (cell 1 top left, cell 17 under it), so the strip fits the panel
 // beside its two lists. A click makes a cell's colour current; with dragging on, a cell is
 // dragged onto the palette instead.
@@ -9,6 +9,7 @@
 
 #include <QWidget>
 #include <array>
+#include <optional>
 
 class QMimeData;
 
@@ -25,17 +26,17 @@ public:
     // Fills the cells with the gradient from start to end (end reached at cell 196).
     void paintStrip(ColorValue start, ColorValue end);
 
-    // Cell index 1 .. 256; kButtonFace before the strip is painted or outside the range.
-    ColorValue cellColor(int index) const;
+    // Cell index 1 .. 256; empty before the strip is painted or outside the range.
+    std::optional<ColorValue> cellColor(int index) const;
     QRect cellRect(int index) const;
     // The cell under a point of this widget, 0 when none.
     int cellAt(QPoint pos) const;
 
-    // The chkDrag option: cells drag (pointer PEGA) or are clicked (pointer TINTA).
+    // Cells drag onto the palette (grab pointer) or are clicked (paint-drop pointer).
     void setDragEnabled(bool on);
     bool dragEnabled() const { return dragEnabled_; }
 
-    // What dragging cell index carries: its colour from the source "picEdit".
+    // What dragging cell index carries: its colour, from the named-colour strip.
     QMimeData* dragData(int index) const;
 
     QSize sizeHint() const override;
@@ -50,7 +51,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    std::array<ColorValue, kNamedStripCells> cells_;
+    std::optional<std::array<ColorValue, kNamedStripCells>> cells_;
     bool dragEnabled_ = false;
     int pressedCell_ = 0;
     QPoint pressPos_;

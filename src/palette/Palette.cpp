@@ -16,11 +16,11 @@ void Palette::setColor(int index, ColorValue c) {
     }
 }
 
-void Palette::ClearSwatch(int index) {
+void Palette::clearSwatch(int index) {
     setColor(index, kButtonFace);
 }
 
-void Palette::EmptySwatches(int index) {
+void Palette::emptySwatches(int index) {
     if (index == 0) {
         swatches_.fill(Swatch{});
     } else if (validIndex(index)) {

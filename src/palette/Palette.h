@@ -26,9 +26,9 @@ public:
     // The swatch holds c (used as given; no rounding or conversion).
     void setColor(int index, ColorValue c);
     // Button face and no mask: the state a swatch passes through before a colour is written.
-    void ClearSwatch(int index);
+    void clearSwatch(int index);
     // Empties swatch index, or every swatch when index is 0.
-    void EmptySwatches(int index);
+    void emptySwatches(int index);
 
     friend bool operator==(const Palette&, const Palette&) = default;
 

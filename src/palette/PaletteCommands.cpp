@@ -1,6 +1,6 @@
 #include "palette/PaletteCommands.h"
 
-#include "app/AppInfo.h"
+#include "AppInfo.h"
 #include "palette/FileDialogs.h"
 #include "palette/PaletteFiles.h"
 #include "palette/ProgramFolders.h"
@@ -34,38 +34,36 @@ PaletteCommands::PaletteCommands(SwatchGrid& grid, FileDialogs& dialogs, QWidget
     };
 }
 
-void PaletteCommands::run(int index) {
-    switch (index) {
-    case 1:
+void PaletteCommands::run(PaletteCommand command) {
+    switch (command) {
+    case PaletteCommand::New:
         newPalette();
         break;
-    case 2:
+    case PaletteCommand::Open:
         openPalette();
         break;
-    case 3:
+    case PaletteCommand::Save:
         savePalette();
-        break;
-    default:
         break;
     }
 }
 
 void PaletteCommands::newPalette() {
     const WaitCursor wait;
-    grid_.EmptySwatches(0);
+    grid_.emptySwatches(0);
 }
 
 void PaletteCommands::openPalette() {
     FileDialogRequest request{openTitle(), filter(), QStringLiteral("pal"), QString(),
-                              EnsureFolder(static_cast<int>(WorkFolder::Pallets), workFolder_)};
-    const FileDialogResult result = dialogs_.ShowOpen(request);
+                              ensureFolder(WorkFolder::Palettes, workFolder_)};
+    const FileDialogResult result = dialogs_.getOpenFile(request);
     if (result.cancelled || result.count < 1) {
         return;
     }
     QString error;
     {
         const WaitCursor wait;
-        error = LoadPalette(result.path(), grid_);
+        error = sv::loadPalette(result.path(), grid_);
     }
     if (!error.isEmpty()) {
         showMessage_(error);
@@ -77,12 +75,12 @@ void PaletteCommands::openPalette() {
 void PaletteCommands::savePalette() {
     // The same initial folder as Open, but Save does not create it.
     FileDialogRequest request{saveTitle(), filter(), QStringLiteral("pal"), QString(),
-                              QDir(workFolder_).filePath(QStringLiteral("pallets"))};
-    const FileDialogResult result = dialogs_.ShowSave(request);
+                              QDir(workFolder_).filePath(workFolderName(WorkFolder::Palettes))};
+    const FileDialogResult result = dialogs_.getSaveFile(request);
     if (result.cancelled || result.count < 1) {
         return;
     }
-    const QString error = SavePalette(result.path(), grid_.palette());
+    const QString error = sv::savePalette(result.path(), grid_.palette());
     if (!error.isEmpty()) {
         showMessage_(error);
         return;

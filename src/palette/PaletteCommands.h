@@ -1,6 +1,6 @@
 #pragma once
-// The three palette commands of the main window's buttons btnDlgNOS (1) New, (2) Open,
-// (3) Save, acting on the swatch grid through the file dialogs.
+// The three palette commands of the main window, New, Open and Save, acting on the swatch grid
+// through the file dialogs.
 
 #include <QObject>
 #include <QString>
@@ -12,6 +12,8 @@ namespace sv {
 
 class FileDialogs;
 class SwatchGrid;
+
+enum class PaletteCommand { New, Open, Save };
 
 class PaletteCommands : public QObject {
     Q_OBJECT
@@ -25,8 +27,7 @@ public:
         showMessage_ = std::move(sink);
     }
 
-    // btnDlgNOS (index): 1 New, 2 Open, 3 Save; other indexes do nothing.
-    void run(int index);
+    void run(PaletteCommand command);
 
     void newPalette();
     void openPalette();

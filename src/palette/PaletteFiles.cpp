@@ -33,7 +33,7 @@ QString defaultPaletteIn(const QString& folder) {
 
 } // namespace
 
-QString SavePalette(const QString& path, const Palette& palette) {
+QString savePalette(const QString& path, const Palette& palette) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         return tr("The palette could not be saved to %1:\n%2").arg(path, file.errorString());
@@ -49,7 +49,7 @@ QString SavePalette(const QString& path, const Palette& palette) {
     return {};
 }
 
-QString LoadPalette(const QString& path, SwatchGrid& grid) {
+QString loadPalette(const QString& path, SwatchGrid& grid) {
     const QFileInfo info(path);
     if (!info.exists()) {
         return tr("The palette file %1 does not exist.").arg(path);
@@ -73,10 +73,10 @@ QString LoadPalette(const QString& path, SwatchGrid& grid) {
     return {};
 }
 
-QString LoadStartPalette(SwatchGrid& grid, const QStringList& folders) {
+QString loadStartPalette(SwatchGrid& grid, const QStringList& folders) {
     for (const QString& folder : folders) {
         const QString path = defaultPaletteIn(folder);
-        if (!path.isEmpty() && LoadPalette(path, grid).isEmpty()) {
+        if (!path.isEmpty() && loadPalette(path, grid).isEmpty()) {
             return path;
         }
     }

@@ -17,16 +17,16 @@ inline constexpr const char* kDefaultPaletteName = "Default.pal";
 
 // Writes all 256 swatches to path through a save file, so a failed write leaves any earlier
 // file untouched. Returns an error text, empty when the palette was written.
-[[nodiscard]] QString SavePalette(const QString& path, const Palette& palette);
+[[nodiscard]] QString savePalette(const QString& path, const Palette& palette);
 
 // Reads a palette file (at most what a palette can hold) into the grid: only the swatches the
 // file has lines for change. Returns an error text, empty when the file was read; on an error
 // (missing, a folder, unreadable) no swatch changes.
-[[nodiscard]] QString LoadPalette(const QString& path, SwatchGrid& grid);
+[[nodiscard]] QString loadPalette(const QString& path, SwatchGrid& grid);
 
 // Fills the grid at start-up: "Default.pal" from the first folder that has it, else (or when
 // that file cannot be read) the built-in palette, read straight from the resources. Returns
 // the path of the palette used.
-QString LoadStartPalette(SwatchGrid& grid, const QStringList& folders);
+QString loadStartPalette(SwatchGrid& grid, const QStringList& folders);
 
 } // namespace sv

@@ -1,7 +1,7 @@
 #include "palette/PaletteText.h"
 
 #include "color/Numeric.h"
-#include "palette/NextToken.h"
+#include "palette/TakeToken.h"
 
 #include <optional>
 
@@ -45,9 +45,9 @@ std::optional<Rgb16> parseColourLine(std::string_view line) {
         return std::nullopt;
     }
     std::string rest(line);
-    const auto r = textToInt16(NextToken(rest, " ", CompareMode::Text));
-    const auto g = textToInt16(NextToken(rest, " ", CompareMode::Text));
-    const auto b = textToInt16(NextToken(rest, " ", CompareMode::Text));
+    const auto r = textToInt16(takeToken(rest, " ", CompareMode::Text));
+    const auto g = textToInt16(takeToken(rest, " ", CompareMode::Text));
+    const auto b = textToInt16(takeToken(rest, " ", CompareMode::Text));
     if (!r || !g || !b) {
         return std::nullopt;
     }
@@ -84,7 +84,7 @@ PaletteReadResult readPaletteText(std::string_view text, Palette& palette) {
             continue;
         }
         if (c->red < 0 || c->green < 0 || c->blue < 0) {
-            palette.EmptySwatches(swatch);
+            palette.emptySwatches(swatch);
         } else {
             palette.setColor(swatch, rgb(c->red, c->green, c->blue));
         }

@@ -31,7 +31,7 @@ struct PaletteReadResult {
 
 // Applies a palette text to an existing palette. The first three lines are skipped unread;
 // line 3 + j goes to swatch j; lines after the 259th are ignored and swatches without a line
-// keep what they hold. CR, LF and CR LF all end a line. A colour line is split by NextToken at
+// keep what they hold. CR, LF and CR LF all end a line. A colour line is split by takeToken at
 // single spaces into three 16-bit numbers: any negative one empties the swatch, otherwise the
 // swatch takes red + 256 green + 65536 blue with values above 255 counting as 255. A line whose
 // three parts are not all numbers within the 16-bit range leaves its swatch unchanged.

@@ -30,19 +30,13 @@ QStringList startPaletteFolders() {
     return {programFolder(), userDataFolder()};
 }
 
-QString EnsureFolder(int kind, const QString& base) {
-    QString name;
-    switch (static_cast<WorkFolder>(kind)) {
-    case WorkFolder::Pallets:
-        name = QStringLiteral("pallets");
-        break;
-    case WorkFolder::TableColor:
-        name = QStringLiteral("tableColor");
-        break;
-    default:
-        return {};
-    }
-    const QString path = QDir(base).filePath(name);
+QString workFolderName(WorkFolder folder) {
+    return folder == WorkFolder::Palettes ? QStringLiteral("pallets")
+                                          : QStringLiteral("tableColor");
+}
+
+QString ensureFolder(WorkFolder folder, const QString& base) {
+    const QString path = QDir(base).filePath(workFolderName(folder));
     QDir().mkpath(path);
     return path + QLatin1Char('/');
 }

@@ -17,10 +17,14 @@ QString writableFolder();
 // Where "Default.pal" is looked for, in order: the program folder, then the per-user folder.
 QStringList startPaletteFolders();
 
-enum class WorkFolder { Pallets = 1, TableColor = 2 };
+// The folders the program writes into: palettes ("pallets") and colour-table pages
+// ("tableColor"). Users' files live there under these names.
+enum class WorkFolder { Palettes, ColorTables };
 
-// Creates base/"pallets" (kind 1) or base/"tableColor" (kind 2) if missing and returns its
-// path, ending with a separator. Creation errors are ignored; other kinds give "".
-QString EnsureFolder(int kind, const QString& base = writableFolder());
+QString workFolderName(WorkFolder folder);
+
+// Creates the folder inside base if missing and returns its path, ending with a separator.
+// Creation errors are ignored: the dialog that opens there says what is wrong.
+QString ensureFolder(WorkFolder folder, const QString& base = writableFolder());
 
 } // namespace sv

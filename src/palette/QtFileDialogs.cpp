@@ -36,13 +36,13 @@ FileDialogResult run(QWidget* owner, const FileDialogRequest& request, bool save
 
 } // namespace
 
-FileDialogResult QtFileDialogs::ShowOpen(const FileDialogRequest& request) {
+FileDialogResult QtFileDialogs::getOpenFile(const FileDialogRequest& request) {
     const QString folder =
         request.initialFolder.isEmpty() ? programFolder() : request.initialFolder;
     return run(owner_, request, false, folder);
 }
 
-FileDialogResult QtFileDialogs::ShowSave(const FileDialogRequest& request) {
+FileDialogResult QtFileDialogs::getSaveFile(const FileDialogRequest& request) {
     return run(owner_, request, true, request.initialFolder);
 }
 

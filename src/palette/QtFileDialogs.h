@@ -11,8 +11,8 @@ class QtFileDialogs : public FileDialogs {
 public:
     explicit QtFileDialogs(QWidget* owner) : owner_(owner) {}
 
-    FileDialogResult ShowOpen(const FileDialogRequest& request) override;
-    FileDialogResult ShowSave(const FileDialogRequest& request) override;
+    FileDialogResult getOpenFile(const FileDialogRequest& request) override;
+    FileDialogResult getSaveFile(const FileDialogRequest& request) override;
 
 private:
     QWidget* owner_;

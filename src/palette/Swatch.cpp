@@ -12,13 +12,14 @@ namespace sv {
 namespace {
 
 bool acceptableDrag(const QMimeData* data) {
-    return Swatch::acceptsSource(dragSourceName(data)) && dragColor(data).has_value();
+    // Only the colour-names strip and the colour grid's cells drop colours here.
+    return dragSource(data).has_value() && dragColor(data).has_value();
 }
 
 } // namespace
 
 Swatch::Swatch(int index, QWidget* parent)
-    : ColorPicture(QStringLiteral("piCs_%1").arg(index), parent), index_(index) {
+    : ColorBox(parent), index_(index) {
     setAcceptDrops(true);
 }
 
@@ -29,10 +30,6 @@ void Swatch::fill(ColorValue c) {
     updateToolTip();
 }
 
-void Swatch::ClearSwatch() {
-    fill(kButtonFace);
-}
-
 void Swatch::makeEmpty(const QImage& mask) {
     empty_ = true;
     setBackColor(kButtonFace);
@@ -40,18 +37,14 @@ void Swatch::makeEmpty(const QImage& mask) {
     updateToolTip();
 }
 
-bool Swatch::acceptsSource(const QString& sourceName) {
-    return sourceName == QLatin1String("picEdit") || sourceName == QLatin1String("picMax");
-}
-
 void Swatch::updateToolTip() {
     setToolTip(empty_ ? QString()
-                      : QLatin1Char('#') + QString::fromStdString(corParaHex(backColor())));
+                      : QLatin1Char('#') + QString::fromStdString(toRgbHex(backColor())));
 }
 
 void Swatch::mouseMoveEvent(QMouseEvent* event) {
     updateToolTip();
-    ColorPicture::mouseMoveEvent(event);
+    ColorBox::mouseMoveEvent(event);
 }
 
 void Swatch::dragEnterEvent(QDragEnterEvent* event) {

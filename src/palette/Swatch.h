@@ -1,13 +1,12 @@
 #pragma once
-// One palette swatch (piCs): a colour, or empty (button face with a mask picture at its
-// top-left). It answers the pointer with a tool tip and takes colours dropped from the
+// One palette swatch: a colour, or empty (button face with a mask picture at its top-left). It answers the pointer with a tool tip and takes colours dropped from the
 // colour-names strip and the colour grid window; what a click does is its grid's business.
 
-#include "widgets/ColorPicture.h"
+#include "widgets/ColorBox.h"
 
 namespace sv {
 
-class Swatch : public ColorPicture {
+class Swatch : public ColorBox {
     Q_OBJECT
 public:
     Swatch(int index, QWidget* parent);
@@ -17,13 +16,8 @@ public:
 
     // Holds colour c; the mask picture is removed.
     void fill(ColorValue c);
-    // Button face, no picture, not empty: the state before a colour is written.
-    void ClearSwatch();
     // Button face with the given mask picture.
     void makeEmpty(const QImage& mask);
-
-    // Only the colour-names strip and the colour grid's cells may drop a colour here.
-    static bool acceptsSource(const QString& sourceName);
 
 signals:
     void colorDropped(int index, sv::ColorValue c);

@@ -1,20 +1,20 @@
 #include "palette/SwatchGrid.h"
 
+#include "color/ColorSelection.h"
 #include "palette/MaskPictures.h"
 #include "palette/Swatch.h"
 #include "widgets/Artwork.h"
 
 namespace sv {
 
-SwatchGrid::SwatchGrid(QWidget* container, SwatchHost host)
-    : QWidget(container), host_(std::move(host)) {
-    setObjectName(QStringLiteral("piCsGrid"));
+SwatchGrid::SwatchGrid(QWidget* container, ColorSelection& selection, SwatchMask mask)
+    : QWidget(container), selection_(selection), mask_(mask) {
     setGeometry(kMargin, kMargin, kGridSize, kGridSize);
-    BuildSwatchGrid();
-    EmptySwatches(0);
+    buildSwatches();
+    emptySwatches(0);
 }
 
-void SwatchGrid::BuildSwatchGrid() {
+void SwatchGrid::buildSwatches() {
     swatches_.reserve(Palette::kSize);
     const QCursor tinta = appCursor(AppCursor::Tinta);
     for (int i = 1; i <= Palette::kSize; ++i) {
@@ -41,9 +41,16 @@ bool SwatchGrid::isEmpty(int index) const {
     return s == nullptr || s->isEmpty();
 }
 
-ColorValue SwatchGrid::color(int index) const {
+std::optional<ColorValue> SwatchGrid::color(int index) const {
     const Swatch* s = swatch(index);
-    return s == nullptr ? kButtonFace : s->backColor();
+    if (s == nullptr || s->isEmpty()) {
+        return std::nullopt;
+    }
+    return s->backColor();
+}
+
+void SwatchGrid::setMask(SwatchMask mask) {
+    mask_ = mask;
 }
 
 void SwatchGrid::setColor(int index, ColorValue c) {
@@ -53,23 +60,15 @@ void SwatchGrid::setColor(int index, ColorValue c) {
     }
 }
 
-void SwatchGrid::ClearSwatch(int index) {
-    setColor(index, kButtonFace);
-}
-
 QImage SwatchGrid::currentMask() {
-    int index = host_.maskIndex ? host_.maskIndex() : 1;
-    if (index < 1 || index > kMaskCount) {
-        index = 1;
-    }
-    QImage& cached = maskCache_[static_cast<std::size_t>(index)];
+    QImage& cached = maskCache_[static_cast<std::size_t>(mask_) - 1];
     if (cached.isNull()) {
-        cached = maskPicture(index);
+        cached = maskPicture(mask_);
     }
     return cached;
 }
 
-void SwatchGrid::EmptySwatches(int index) {
+void SwatchGrid::emptySwatches(int index) {
     const QImage mask = currentMask();
     const int first = index == 0 ? 1 : index;
     const int last = index == 0 ? Palette::kSize : index;
@@ -84,8 +83,8 @@ void SwatchGrid::EmptySwatches(int index) {
 Palette SwatchGrid::palette() const {
     Palette p;
     for (int i = 1; i <= Palette::kSize; ++i) {
-        if (!isEmpty(i)) {
-            p.setColor(i, color(i));
+        if (const auto c = color(i)) {
+            p.setColor(i, *c);
         }
     }
     return p;
@@ -103,7 +102,7 @@ void SwatchGrid::applyPalette(const Palette& p, const std::bitset<Palette::kSize
             continue;
         }
         if (p.isEmpty(i)) {
-            EmptySwatches(i);
+            emptySwatches(i);
         } else {
             setColor(i, p.color(i));
         }
@@ -114,16 +113,11 @@ void SwatchGrid::onPressed(int index, Qt::MouseButton button) {
     Swatch* s = swatch(index);
     const bool left = button == Qt::LeftButton;
     if (s->isEmpty()) {
-        const auto source = left ? host_.currentColor : host_.lastColor;
-        if (source) {
-            setColor(index, source());
-        }
+        setColor(index, left ? selection_.current() : selection_.previous());
     } else if (left) {
-        if (host_.showColor) {
-            host_.showColor(s->backColor());
-        }
+        selection_.setCurrent(s->backColor());
     } else {
-        EmptySwatches(index);
+        emptySwatches(index);
     }
 }
 

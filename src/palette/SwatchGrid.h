@@ -1,29 +1,25 @@
 #pragma once
-// The palette grid of the main window: 256 swatches piCs (1 .. 256), 16 by 16, row-major,
-// touching each other, the first at (6, 6) inside the container panel. It knows its host only
-// through the callbacks of SwatchHost.
+// The palette grid of the main window: 256 swatches (1 .. 256), 16 by 16, row-major, touching
+// each other, the first at (6, 6) inside the container panel.
+//
+// A left click on an empty swatch stores the current colour there, a right click the previous
+// colour; a left click on a filled swatch shows its colour, a right click empties it.
 
 #include "color/Color.h"
+#include "palette/MaskPictures.h"
 #include "palette/Palette.h"
 
 #include <QImage>
 #include <QWidget>
 #include <array>
 #include <bitset>
-#include <functional>
+#include <optional>
 #include <vector>
 
 namespace sv {
 
+class ColorSelection;
 class Swatch;
-
-// What the grid needs from the window that hosts it.
-struct SwatchHost {
-    std::function<ColorValue()> currentColor;  // picRefer's colour
-    std::function<ColorValue()> lastColor;     // picStep's colour ("Last color")
-    std::function<void(ColorValue)> showColor; // make it current and run mostraCodigos
-    std::function<int()> maskIndex;            // the IndexPicMask option, 1 .. 5
-};
 
 class SwatchGrid : public QWidget {
     Q_OBJECT
@@ -32,22 +28,22 @@ public:
     static constexpr int kMargin = 6;      // 90 twips from the container's edge
     static constexpr int kGridSize = Palette::kColumns * kSwatchSize;
 
-    // Builds all 256 swatches inside container (BuildSwatchGrid), every one empty.
-    explicit SwatchGrid(QWidget* container, SwatchHost host = {});
-
-    void setHost(SwatchHost host) { host_ = std::move(host); }
+    // Builds all 256 swatches inside container, every one empty with the given mask.
+    SwatchGrid(QWidget* container, ColorSelection& selection, SwatchMask mask = SwatchMask::Mask1);
 
     // 1 .. 256; nullptr outside.
     Swatch* swatch(int index) const;
     bool isEmpty(int index) const;
-    // kButtonFace for an empty swatch.
-    ColorValue color(int index) const;
+    // The swatch's colour; empty for an empty swatch.
+    std::optional<ColorValue> color(int index) const;
+
+    // The mask picture that the swatches emptied from now on show.
+    void setMask(SwatchMask mask);
 
     // Writes a colour into a swatch (as the gradient generator and a drop do).
     void setColor(int index, ColorValue c);
-    void ClearSwatch(int index);
     // Empties swatch index with the current mask picture; index 0 empties all 256.
-    void EmptySwatches(int index);
+    void emptySwatches(int index);
 
     // All 256 swatches as a palette value.
     Palette palette() const;
@@ -61,13 +57,14 @@ signals:
     void swatchChanged(int index);
 
 private:
-    void BuildSwatchGrid();
+    void buildSwatches();
     void onPressed(int index, Qt::MouseButton button);
     QImage currentMask();
 
-    SwatchHost host_;
+    ColorSelection& selection_;
+    SwatchMask mask_;
     std::vector<Swatch*> swatches_;
-    std::array<QImage, 6> maskCache_;
+    std::array<QImage, kMaskCount> maskCache_;
 };
 
 } // namespace sv

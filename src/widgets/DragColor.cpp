@@ -4,18 +4,24 @@
 
 namespace sv {
 
-QMimeData* makeColorDrag(ColorValue c, const QString& sourceName) {
+QMimeData* makeColorDrag(ColorValue c, DragSource source) {
     auto* data = new QMimeData;
     data->setColorData(toQColor(c));
-    data->setData(kDragSourceMime, sourceName.toUtf8());
+    data->setData(kDragSourceMime, QByteArray::number(static_cast<int>(source)));
     return data;
 }
 
-QString dragSourceName(const QMimeData* data) {
+std::optional<DragSource> dragSource(const QMimeData* data) {
     if (data == nullptr || !data->hasFormat(kDragSourceMime)) {
-        return {};
+        return std::nullopt;
     }
-    return QString::fromUtf8(data->data(kDragSourceMime));
+    bool ok = false;
+    const int value = data->data(kDragSourceMime).toInt(&ok);
+    if (!ok || (value != static_cast<int>(DragSource::NamedColorStrip) &&
+                value != static_cast<int>(DragSource::ColorGrid))) {
+        return std::nullopt;
+    }
+    return static_cast<DragSource>(value);
 }
 
 std::optional<ColorValue> dragColor(const QMimeData* data) {

@@ -1,6 +1,6 @@
 #pragma once
-// What a colour dragged between controls carries: the colour itself and the name of the
-// control it came from ("picEdit", "picMax"), so a drop target can refuse other sources.
+// What a colour dragged between controls carries: the colour itself and where it came from,
+// so a drop target can refuse other sources.
 
 #include "color/Color.h"
 
@@ -10,12 +10,14 @@
 
 namespace sv {
 
+enum class DragSource { NamedColorStrip = 1, ColorGrid = 2 };
+
 inline const QString kDragSourceMime = QStringLiteral("application/x-spectrivue-source");
 
-// Mime data for a drag of a colour from a named control.
-QMimeData* makeColorDrag(ColorValue c, const QString& sourceName);
-// The source control's name, empty when the data did not come from this program.
-QString dragSourceName(const QMimeData* data);
+// Mime data for a drag of a colour from one of the program's controls.
+QMimeData* makeColorDrag(ColorValue c, DragSource source);
+// Where the data came from; empty when it did not come from this program.
+std::optional<DragSource> dragSource(const QMimeData* data);
 // The dragged colour, empty when there is none.
 std::optional<ColorValue> dragColor(const QMimeData* data);
 

@@ -2,10 +2,8 @@
 
 namespace sv {
 
-ShadowLabel::ShadowLabel(QWidget* parent, const QString& objectName, const QString& text)
+ShadowLabel::ShadowLabel(QWidget* parent, const QString& text)
     : front(new QLabel(text, parent)), back(new QLabel(text, parent)) {
-    front->setObjectName(objectName + QStringLiteral("1"));
-    back->setObjectName(objectName + QStringLiteral("2"));
     front->setStyleSheet(QStringLiteral("color: #404040; background: transparent;"));
     back->setStyleSheet(QStringLiteral("color: #FFFFFF; background: transparent;"));
     for (QLabel* l : {front, back}) {
@@ -22,8 +20,18 @@ void ShadowLabel::move(QPoint frontPos) {
 }
 
 void ShadowLabel::setText(const QString& text) {
+    if (text == front->text()) {
+        return; // nothing to lay out or repaint
+    }
     for (QLabel* l : {front, back}) {
         l->setText(text);
+        l->adjustSize();
+    }
+}
+
+void ShadowLabel::setFont(const QFont& font) {
+    for (QLabel* l : {front, back}) {
+        l->setFont(font);
         l->adjustSize();
     }
 }

@@ -11,10 +11,11 @@ struct ShadowLabel {
     QLabel* back = nullptr;  // copy (2), white
 
     ShadowLabel() = default;
-    ShadowLabel(QWidget* parent, const QString& objectName, const QString& text);
+    ShadowLabel(QWidget* parent, const QString& text);
 
     void move(QPoint frontPos);
     void setText(const QString& text);
+    void setFont(const QFont& font);
     QString text() const { return front->text(); }
 };
 

@@ -1,9 +1,9 @@
 #include "widgets/ToolWindow.h"
 
 #include "color/Numeric.h"
-#include "dialogs/ToolPlacement.h"
+#include "widgets/ToolPlacement.h"
 #include "widgets/Artwork.h"
-#include "widgets/SMButton.h"
+#include "widgets/ImageButton.h"
 #include "widgets/WindowUtil.h"
 
 #include <QKeyEvent>
@@ -20,20 +20,19 @@ constexpr int kCloseSize = 20;
 
 ToolWindow::ToolWindow(QWidget* mainWindow, const ToolWindowSpec& spec)
     : QWidget(mainWindow, Qt::Tool | Qt::FramelessWindowHint),
-      caption_(this, QStringLiteral("lblCaption"), spec.title) {
-    setObjectName(spec.objectName);
+      caption_(this, spec.title) {
     setWindowTitle(spec.title);
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(twips(spec.sizeTwips.width()), twips(spec.sizeTwips.height()));
     caption_.move(toPixels(spec.titleTwips));
 
-    closeButton_ = new SMButton(spec.closeButtonName, this);
+    closeButton_ = new ImageButton(this);
     closeButton_->setIcon(QPixmap::fromImage(glyphImage(Glyph::Close, false)));
     closeButton_->setIconSize(QSize(16, 16));
     closeButton_->setGeometry(width() - kCloseSize - 6, 5, kCloseSize, kCloseSize);
-    connect(closeButton_, &SMButton::clicked, this, &QWidget::close);
+    connect(closeButton_, &ImageButton::clicked, this, &QWidget::close);
 
-    fixaNoTopo(this, true);
+    setStaysOnTop(this, true);
 }
 
 void ToolWindow::placeAgainst(const QWidget& mainWindow, double insetTwips) {

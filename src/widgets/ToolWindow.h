@@ -3,7 +3,7 @@
 // fixed size, with a shadowed title, a close button, Escape to close and a drag by its body.
 // It keeps itself above other windows and is destroyed when closed.
 
-#include "dialogs/ToolPlacement.h"
+#include "widgets/ToolPlacement.h"
 #include "widgets/ShadowLabel.h"
 
 #include <QPoint>
@@ -12,14 +12,12 @@
 
 namespace sv {
 
-class SMButton;
+class ImageButton;
 
 struct ToolWindowSpec {
-    QString objectName;         // "frmOptions", ...
     QString title;              // the shadowed title, also the window title
     QSize sizeTwips;            // the window's one size
     QPoint titleTwips{120, 90}; // where the dark copy of the title sits
-    QString closeButtonName = QStringLiteral("btnClose");
 };
 
 class ToolWindow : public QWidget {
@@ -29,7 +27,7 @@ public:
     ToolWindow(QWidget* mainWindow, const ToolWindowSpec& spec);
 
     // The close button, so its owner can give it its tool tip; top-right unless moved.
-    SMButton* closeButton() const { return closeButton_; }
+    ImageButton* closeButton() const { return closeButton_; }
     const ShadowLabel& caption() const { return caption_; }
 
     // Puts the window against the main window's right edge, level with its palette.
@@ -48,7 +46,7 @@ protected:
 
 private:
     ShadowLabel caption_;
-    SMButton* closeButton_ = nullptr;
+    ImageButton* closeButton_ = nullptr;
 };
 
 // The outer (frame) geometry of a widget in twips.

@@ -5,7 +5,7 @@
 
 namespace sv {
 
-bool fixaNoTopo(QWidget* window, bool on) {
+bool setStaysOnTop(QWidget* window, bool on) {
     if (window == nullptr) {
         return false;
     }

@@ -7,7 +7,7 @@ namespace sv {
 
 // Keeps a window above all others (on) or puts it back among them, without moving it.
 // Returns whether the window's on-top state is now as asked.
-bool fixaNoTopo(QWidget* window, bool on);
+bool setStaysOnTop(QWidget* window, bool on);
 
 // Lets the window manager move a frameless window with the pointer, as a caption drag does.
 void startWindowDrag(QWidget* window);

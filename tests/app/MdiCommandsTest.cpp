@@ -3,15 +3,15 @@
 
 #include "MdiTestSupport.h"
 
-#include "app/tools/FrmGradeCreator.h"
-#include "app/tools/FrmMaxGrid.h"
-#include "bitmap/FrmIMG.h"
+#include "gradient/GradientGeneratorWindow.h"
+#include "gradient/ColorGridWindow.h"
+#include "bitmap/PictureColorsWindow.h"
 #include "dialogs/ColorDialog.h"
-#include "dialogs/FrmAbout.h"
-#include "dialogs/FrmOptions.h"
+#include "dialogs/AboutWindow.h"
+#include "dialogs/OptionsWindow.h"
 #include "widgets/QtColor.h"
-#include "widgets/SMButton.h"
-#include "zoom/FrmZoom.h"
+#include "widgets/ImageButton.h"
+#include "zoom/MagnifierWindow.h"
 
 #include <QPointer>
 #include <QTest>
@@ -55,7 +55,7 @@ private slots:
 
     void aToolWindowExistsOnce() {
         click("btnOptions");
-        QPointer<FrmOptions> first = f_->mdi->optionsWindow();
+        QPointer<OptionsWindow> first = f_->mdi->optionsWindow();
         click("btnOptions");
         QCOMPARE(f_->mdi->optionsWindow(), first.data());
         // Closed windows are unloaded and made again on the next command.
@@ -68,7 +68,7 @@ private slots:
 
     void theMagnifierIsMadeAfreshEveryTime() {
         click("btnZoom");
-        QPointer<FrmZoom> first = f_->mdi->magnifier();
+        QPointer<MagnifierWindow> first = f_->mdi->magnifier();
         click("btnZoom");
         QVERIFY(first.isNull());
         QVERIFY(f_->mdi->magnifier() != nullptr);
@@ -77,7 +77,7 @@ private slots:
 
     void theColourGridIsReusedWhileVisible() {
         click("btnMaxGrid");
-        QPointer<FrmMaxGrid> first = f_->mdi->colorGrid();
+        QPointer<ColorGridWindow> first = f_->mdi->colorGrid();
         QVERIFY(first->isVisible());
         click("btnMaxGrid");
         QCOMPARE(f_->mdi->colorGrid(), first.data());
@@ -123,7 +123,7 @@ private slots:
 
 private:
     void click(const char* name) {
-        auto* b = f_->mdi->findChild<SMButton*>(QString::fromLatin1(name));
+        auto* b = f_->mdi->findChild<ImageButton*>(QString::fromLatin1(name));
         QVERIFY(b != nullptr);
         QTest::mouseClick(b, Qt::LeftButton);
     }

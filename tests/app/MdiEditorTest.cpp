@@ -7,7 +7,7 @@
 #include "gradient/GradientStrip.h"
 #include "palette/NamedColorLists.h"
 #include "palette/NamedStrip.h"
-#include "widgets/SMButton.h"
+#include "widgets/ImageButton.h"
 
 #include <QComboBox>
 #include <QTest>
@@ -158,7 +158,7 @@ private slots:
         auto* cmb1 = f_->mdi->namesList(1);
         auto* cmb2 = f_->mdi->namesList(2);
         NamedColorLists::fillNameLists(cmb1, cmb2);
-        QTest::mouseClick(f_->mdi->findChild<SMButton*>(QStringLiteral("btnEdit")), Qt::LeftButton);
+        QTest::mouseClick(f_->mdi->findChild<ImageButton*>(QStringLiteral("btnEdit")), Qt::LeftButton);
         auto* panel = f_->mdi->findChild<QWidget*>(QStringLiteral("pnlEdit"));
         QVERIFY(panel->isVisible());
         QCOMPARE(cmb1->currentText(), QStringLiteral("Yellow"));
@@ -173,7 +173,7 @@ private slots:
         QCOMPARE(f_->mdi->lastColor(), rgb(1, 2, 3));
         QTest::mouseRelease(strip, Qt::LeftButton, {}, strip->cellRect(196).center());
 
-        QTest::mouseClick(f_->mdi->findChild<SMButton*>(QStringLiteral("btnCloseEdit")),
+        QTest::mouseClick(f_->mdi->findChild<ImageButton*>(QStringLiteral("btnCloseEdit")),
                           Qt::LeftButton);
         QVERIFY(!panel->isVisible());
     }

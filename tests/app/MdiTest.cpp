@@ -1,6 +1,6 @@
 #include "MdiTestSupport.h"
 
-#include "widgets/SMButton.h"
+#include "widgets/ImageButton.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -69,7 +69,7 @@ private slots:
         f_->mdi->show();
         QVERIFY(QTest::qWaitForWindowExposed(f_->mdi.get()));
         QSignalSpy stopped(f_->mdi.get(), &Mdi::samplingStopped);
-        f_->mdi->findChild<SMButton*>(QStringLiteral("btnBusca"))->click();
+        f_->mdi->findChild<ImageButton*>(QStringLiteral("btnBusca"))->click();
         QVERIFY(f_->mdi->isSampling());
         auto* picRefer = f_->mdi->findChild<QWidget*>(QStringLiteral("picRefer"));
         QTest::mouseRelease(picRefer, Qt::RightButton, {}, QPoint(3, 3));

@@ -2,7 +2,7 @@
 // A main window over a fake screen, for the widget tests.
 
 #include "app/Mdi.h"
-#include "app/Options.h"
+#include "dialogs/Options.h"
 #include "support/FakeScreenReader.h"
 
 #include <QLineEdit>

@@ -2,8 +2,8 @@
 // over it and the main window reads it through the real screen reader.
 
 #include "app/Mdi.h"
-#include "app/Options.h"
-#include "app/ScreenReader.h"
+#include "dialogs/Options.h"
+#include "widgets/ScreenReader.h"
 
 #include <QCursor>
 #include <QLineEdit>

@@ -52,7 +52,7 @@ TEST(Notations, ComponentsAndPadding) {
     EXPECT_EQ(n.red, 18);
     EXPECT_EQ(n.green, 52);
     EXPECT_EQ(n.blue, 86);
-    EXPECT_EQ(corParaHex(rgb(10, 11, 12)), "0A0B0C");
+    EXPECT_EQ(toRgbHex(rgb(10, 11, 12)), "0A0B0C");
 }
 
 TEST(Notations, NegativeValueKeepsAllDigits) {
@@ -63,17 +63,17 @@ TEST(Notations, NegativeValueKeepsAllDigits) {
 }
 
 TEST(Components, ComponenteCorBounds) {
-    EXPECT_EQ(componenteCor(5649426, 1), 18);
-    EXPECT_EQ(componenteCor(5649426, 2), 52);
-    EXPECT_EQ(componenteCor(5649426, 3), 86);
-    EXPECT_EQ(componenteCor(5649426, 0), -1);
-    EXPECT_EQ(componenteCor(5649426, 4), -1);
-    EXPECT_EQ(componenteCor(-1, 1), -1);
-    EXPECT_EQ(componenteCor(16777216, 1), -1);
-    EXPECT_EQ(componenteCor(16777215, 3), 255);
+    EXPECT_EQ(component(5649426, 1), 18);
+    EXPECT_EQ(component(5649426, 2), 52);
+    EXPECT_EQ(component(5649426, 3), 86);
+    EXPECT_EQ(component(5649426, 0), -1);
+    EXPECT_EQ(component(5649426, 4), -1);
+    EXPECT_EQ(component(-1, 1), -1);
+    EXPECT_EQ(component(16777216, 1), -1);
+    EXPECT_EQ(component(16777215, 3), 255);
     // Rounded halves to even before the byte is taken.
-    EXPECT_EQ(componenteCor(254.5, 1), 254);
-    EXPECT_EQ(componenteCor(255.5, 1), 0);
+    EXPECT_EQ(component(254.5, 1), 254);
+    EXPECT_EQ(component(255.5, 1), 0);
 }
 
 TEST(Components, EmptySwatchValueSplitsAsThePaletteFileWritesIt) {
@@ -91,9 +91,9 @@ TEST(Components, RgbClampsComponents) {
 TEST(TextHelpers, ReverseAndStripHyphens) {
     EXPECT_EQ(inverteTexto("ABC"), "CBA");
     EXPECT_EQ(inverteTexto(""), "");
-    EXPECT_EQ(tiraHifen("-12"), "12");
-    EXPECT_EQ(tiraHifen("a-b-c"), "abc");
-    EXPECT_EQ(tiraHifen("--"), "");
+    EXPECT_EQ(withoutHyphens("-12"), "12");
+    EXPECT_EQ(withoutHyphens("a-b-c"), "abc");
+    EXPECT_EQ(withoutHyphens("--"), "");
 }
 
 TEST(VbHex, ReadsThePreviousNotationBack) {
@@ -122,7 +122,7 @@ TEST(Notations, CubeRoundTrip) {
                 ASSERT_EQ(n.java, "0x" + n.photoshop);
                 ASSERT_EQ(rgb(n.red, n.green, n.blue), c);
                 for (int i = 1; i <= 3; ++i) {
-                    ASSERT_EQ(componenteCor(c, i), i == 1 ? r : (i == 2 ? g : b));
+                    ASSERT_EQ(component(c, i), i == 1 ? r : (i == 2 ? g : b));
                 }
             }
         }

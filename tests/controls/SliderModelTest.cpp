@@ -25,8 +25,8 @@ SliderModel vertical() {
 TEST(SliderValue, AnnouncesChangesAndTheEndsInOrder) {
     SliderModel m = horizontal();
     EXPECT_EQ(m.setValue(100), (SliderEvents{E::ValueChanged, E::ToolTipChanged}));
-    EXPECT_EQ(m.setValue(255), (SliderEvents{E::ValueChanged, E::ToolTipChanged, E::ArrivedLast}));
-    EXPECT_EQ(m.setValue(0), (SliderEvents{E::ValueChanged, E::ToolTipChanged, E::ArrivedFirst}));
+    EXPECT_EQ(m.setValue(255), (SliderEvents{E::ValueChanged, E::ToolTipChanged, E::MaximumReached}));
+    EXPECT_EQ(m.setValue(0), (SliderEvents{E::ValueChanged, E::ToolTipChanged, E::MinimumReached}));
     EXPECT_TRUE(m.setValue(0).empty());
     EXPECT_TRUE(m.setValue(300).empty());
     EXPECT_TRUE(m.setValue(-1).empty());
@@ -60,18 +60,18 @@ TEST(SliderValue, ToolTipTexts) {
 
 TEST(SliderMouse, DragRoundsHalvesToEvenAndPinsAtTheEnds) {
     SliderModel m = horizontal(526); // a 510-pixel track: 2 pixels per value
-    EXPECT_EQ(m.press(kLeftButton, 8, 8), (SliderEvents{E::MouseDown, E::HostWrite}));
+    EXPECT_EQ(m.press(kLeftButton, 8, 8), (SliderEvents{E::Pressed, E::HostWrite}));
     EXPECT_TRUE(m.dragging());
     m.move(13, 8); // thumb at 5 px: 2.5
     EXPECT_EQ(m.currentValue(), 2);
     m.move(15, 8); // 3.5
     EXPECT_EQ(m.currentValue(), 4);
     EXPECT_FLOAT_EQ(m.thumbLeft(), 8.0f); // snapped onto the value
-    EXPECT_EQ(m.move(-100, 8), (SliderEvents{E::ValueChanged, E::ToolTipChanged, E::ArrivedFirst}));
+    EXPECT_EQ(m.move(-100, 8), (SliderEvents{E::ValueChanged, E::ToolTipChanged, E::MinimumReached}));
     EXPECT_FLOAT_EQ(m.thumbLeft(), 0.0f);
-    EXPECT_EQ(m.move(2000, 8), (SliderEvents{E::ValueChanged, E::ToolTipChanged, E::ArrivedLast}));
+    EXPECT_EQ(m.move(2000, 8), (SliderEvents{E::ValueChanged, E::ToolTipChanged, E::MaximumReached}));
     EXPECT_FLOAT_EQ(m.thumbLeft(), 510.0f);
-    EXPECT_EQ(m.release(kLeftButton, 520, 8), (SliderEvents{E::Click, E::MouseUp, E::HostWrite}));
+    EXPECT_EQ(m.release(kLeftButton, 520, 8), (SliderEvents{E::Clicked, E::Released, E::HostWrite}));
     EXPECT_FALSE(m.dragging());
     EXPECT_TRUE(m.move(100, 8).empty());
 }
@@ -79,7 +79,7 @@ TEST(SliderMouse, DragRoundsHalvesToEvenAndPinsAtTheEnds) {
 TEST(SliderMouse, PressBesideTheThumbCentresItThere) {
     SliderModel m = horizontal();
     EXPECT_EQ(m.press(kLeftButton, 60, 8),
-              (SliderEvents{E::ValueChanged, E::ToolTipChanged, E::MouseDown, E::HostWrite}));
+              (SliderEvents{E::ValueChanged, E::ToolTipChanged, E::Pressed, E::HostWrite}));
     EXPECT_EQ(m.currentValue(), 111); // 52 / 119 × 255
     EXPECT_NEAR(m.thumbLeft() + 8.0f, 60.0f, 0.5f);
     m.move(70, 8); // follows, keeping the centre grab
@@ -103,7 +103,7 @@ TEST(SliderMouse, OnlyAnEnabledLeftPressDragsButEveryPressWritesTheHost) {
     EXPECT_EQ(m.release(kRightButton, 60, 8), (SliderEvents{E::HostWrite}));
     m.setEnabled(false);
     EXPECT_EQ(m.press(kLeftButton, 60, 8), (SliderEvents{E::HostWrite}));
-    EXPECT_EQ(m.release(kLeftButton, 60, 8), (SliderEvents{E::Click, E::HostWrite}));
+    EXPECT_EQ(m.release(kLeftButton, 60, 8), (SliderEvents{E::Clicked, E::HostWrite}));
     EXPECT_EQ(m.currentValue(), 0);
 }
 

@@ -15,13 +15,13 @@ private:
     static QStringList* record(Slider& s) {
         auto* log = new QStringList;
         QObject::connect(&s, &QObject::destroyed, [log] { delete log; });
-        QObject::connect(&s, &Slider::Click, [log] { log->append("Click"); });
-        QObject::connect(&s, &Slider::ArrivedFirst, [log] { log->append("ArrivedFirst"); });
-        QObject::connect(&s, &Slider::ArrivedLast, [log] { log->append("ArrivedLast"); });
-        QObject::connect(&s, &Slider::ValueChanged, [log] { log->append("ValueChanged"); });
-        QObject::connect(&s, &Slider::MouseDown,
+        QObject::connect(&s, &Slider::clicked, [log] { log->append("Click"); });
+        QObject::connect(&s, &Slider::minimumReached, [log] { log->append("ArrivedFirst"); });
+        QObject::connect(&s, &Slider::maximumReached, [log] { log->append("ArrivedLast"); });
+        QObject::connect(&s, &Slider::valueChanged, [log] { log->append("ValueChanged"); });
+        QObject::connect(&s, &Slider::pressed,
                          [log](int b) { log->append(QString("MouseDown %1").arg(b)); });
-        QObject::connect(&s, &Slider::MouseUp,
+        QObject::connect(&s, &Slider::released,
                          [log](int b) { log->append(QString("MouseUp %1").arg(b)); });
         return log;
     }

@@ -124,17 +124,17 @@ TEST(SpectrumColumns, NarrowStripCutsTheWalkOff) {
 }
 
 TEST(MostraCor, MinusOneIsNoColourAndEveryColourIsItself) {
-    EXPECT_FALSE(mostraCor(-1.0).has_value());
-    EXPECT_FALSE(mostraCor(std::optional<ColorValue>{}).has_value());
+    EXPECT_FALSE(colorFromPick(-1.0).has_value());
+    EXPECT_FALSE(colorFromPick(std::optional<ColorValue>{}).has_value());
     for (int r = 0; r <= 255; r += 51) {
         for (int g = 0; g <= 255; g += 51) {
             for (int b = 0; b <= 255; b += 51) {
                 const ColorValue c = rgb(r, g, b);
-                ASSERT_EQ(mostraCor(static_cast<double>(c)), c);
+                ASSERT_EQ(colorFromPick(static_cast<double>(c)), c);
             }
         }
     }
-    EXPECT_EQ(mostraCor(std::optional<ColorValue>{kWhite}), kWhite);
+    EXPECT_EQ(colorFromPick(std::optional<ColorValue>{kWhite}), kWhite);
 }
 
 } // namespace

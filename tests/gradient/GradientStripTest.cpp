@@ -24,7 +24,7 @@ private slots:
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
 
-        sv::pintaGradiente(grad1, grad2, "255", "0", "0", sv::kBlack);
+        sv::updateGradientStrips(grad1, grad2, "255", "0", "0", sv::kBlack);
         QCOMPARE(grad1.colorAt(QPoint(0, 5)), std::optional<sv::ColorValue>(sv::rgb(255, 0, 0)));
         QCOMPARE(grad2.colorAt(QPoint(0, 5)), std::optional<sv::ColorValue>(sv::rgb(5, 0, 0)));
         QCOMPARE(grad1.colorAt(QPoint(270, 5)), std::optional<sv::ColorValue>(sv::rgb(1, 0, 0)));
@@ -44,7 +44,7 @@ private slots:
             QVERIFY(!strip->colorAt(QPoint(strip->width(), 5)).has_value());
             QVERIFY(!strip->colorAt(QPoint(5, 30)).has_value());
         }
-        QVERIFY(!sv::mostraCor(grad1.colorAt(QPoint(-1, 0))).has_value());
+        QVERIFY(!sv::colorFromPick(grad1.colorAt(QPoint(-1, 0))).has_value());
     }
 
     void pressAndMoveAreReported() {

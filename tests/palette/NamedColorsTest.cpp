@@ -25,34 +25,34 @@ TEST(NamedColors, TellingRows) {
         {2031, "Zydeco", 2, 64, 44},
     };
     for (const Row& row : rows) {
-        EXPECT_EQ(rNomeCor(row.index), row.name) << row.index;
-        EXPECT_EQ(rValorCor(row.index), rgb(row.r, row.g, row.b)) << row.index;
+        EXPECT_EQ(namedColorName(row.index), row.name) << row.index;
+        EXPECT_EQ(namedColorValue(row.index), rgb(row.r, row.g, row.b)) << row.index;
     }
     // Family order is part of the data.
-    EXPECT_EQ(rNomeCor(41), "Aquamarine Dark");
-    EXPECT_EQ(rNomeCor(42), "Aquamarine 1");
-    EXPECT_EQ(rNomeCor(717), "Gray 2");
-    EXPECT_EQ(rNomeCor(718), "Gray 000");
+    EXPECT_EQ(namedColorName(41), "Aquamarine Dark");
+    EXPECT_EQ(namedColorName(42), "Aquamarine 1");
+    EXPECT_EQ(namedColorName(717), "Gray 2");
+    EXPECT_EQ(namedColorName(718), "Gray 000");
 }
 
 TEST(NamedColors, EntryZeroAndOutsideAreEmptyAndBlack) {
     for (int index : {0, -1, 2032, 100000}) {
-        EXPECT_EQ(rNomeCor(index), "") << index;
-        EXPECT_EQ(rValorCor(index), kBlack) << index;
+        EXPECT_EQ(namedColorName(index), "") << index;
+        EXPECT_EQ(namedColorValue(index), kBlack) << index;
     }
 }
 
 TEST(NamedColors, AllNamesDistinctAndWellFormed) {
     std::set<std::string> names;
     for (int i = 1; i <= kNamedColorCount; ++i) {
-        const std::string name(rNomeCor(i));
+        const std::string name(namedColorName(i));
         ASSERT_FALSE(name.empty()) << i;
         ASSERT_LE(name.size(), 22u) << name;
         ASSERT_NE(name.front(), ' ') << name;
         ASSERT_NE(name.back(), ' ') << name;
         ASSERT_EQ(name.find("  "), std::string::npos) << name;
-        ASSERT_GE(rValorCor(i), 0);
-        ASSERT_LE(rValorCor(i), 0xFFFFFF);
+        ASSERT_GE(namedColorValue(i), 0);
+        ASSERT_LE(namedColorValue(i), 0xFFFFFF);
         names.insert(name);
     }
     EXPECT_EQ(names.size(), 2031u);
@@ -63,7 +63,7 @@ ColorValue cell(const std::array<ColorValue, kNamedStripCells>& cells, int n) {
 }
 
 TEST(NamedStrip, YellowToSunset) {
-    const auto cells = namedStripColors(rValorCor(2006), rValorCor(1780));
+    const auto cells = namedStripColors(namedColorValue(2006), namedColorValue(1780));
     EXPECT_EQ(cell(cells, 1), rgb(255, 255, 0));
     EXPECT_EQ(cell(cells, 2), rgb(255, 254, 0));
     EXPECT_EQ(cell(cells, 3), rgb(255, 253, 1));
@@ -87,12 +87,12 @@ TEST(NamedStrip, BlackToWhiteAndBack) {
 
 TEST(NamedStrip, SameColourFillsEveryCellAndEveryCellIsAColour) {
     for (int i = 1; i <= kNamedColorCount; i += 97) {
-        const auto same = namedStripColors(rValorCor(i), rValorCor(i));
+        const auto same = namedStripColors(namedColorValue(i), namedColorValue(i));
         for (ColorValue c : same) {
-            ASSERT_EQ(c, rValorCor(i));
+            ASSERT_EQ(c, namedColorValue(i));
         }
-        const auto other = namedStripColors(rValorCor(i), rValorCor(kNamedColorCount + 1 - i));
-        EXPECT_EQ(other[195], rValorCor(kNamedColorCount + 1 - i));
+        const auto other = namedStripColors(namedColorValue(i), namedColorValue(kNamedColorCount + 1 - i));
+        EXPECT_EQ(other[195], namedColorValue(kNamedColorCount + 1 - i));
         for (ColorValue c : other) {
             ASSERT_GE(c, 0);
             ASSERT_LE(c, 0xFFFFFF);

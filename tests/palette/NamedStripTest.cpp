@@ -69,7 +69,7 @@ private slots:
         auto* strip = new NamedStrip(&window);
         NamedColorLists lists(cmb1, cmb2, strip);
         for (int i = 1; i <= kNamedColorCount; ++i) {
-            const QString name = QString::fromLatin1(rNomeCor(i).data());
+            const QString name = QString::fromLatin1(namedColorName(i).data());
             cmb1->addItem(name);
             cmb2->addItem(name);
         }

@@ -22,11 +22,11 @@ public:
     QList<FileDialogRequest> opens;
     QList<FileDialogRequest> saves;
 
-    FileDialogResult ShowOpen(const FileDialogRequest& r) override {
+    FileDialogResult getOpenFile(const FileDialogRequest& r) override {
         opens.append(r);
         return answer;
     }
-    FileDialogResult ShowSave(const FileDialogRequest& r) override {
+    FileDialogResult getSaveFile(const FileDialogRequest& r) override {
         saves.append(r);
         return answer;
     }
@@ -203,7 +203,7 @@ private slots:
                   "a\nb\nc\n1 1 1\n"); // wrong case: not the start palette
         QWidget container;
         SwatchGrid grid(&container);
-        const QString used = LoadStartPalette(grid, {program.path(), user.path()});
+        const QString used = loadStartPalette(grid, {program.path(), user.path()});
         QCOMPARE(used, QString::fromLatin1(kBuiltInPalettePath));
         QCOMPARE(grid.color(1), kWhite);
         QCOMPARE(grid.color(2), kBlack);
@@ -229,7 +229,7 @@ private slots:
             SwatchGrid grid(&container);
             writeFile(QDir(user.path()).filePath(QStringLiteral("Default.pal")),
                       "a\nb\nc\n9 9 9\n");
-            QCOMPARE(LoadStartPalette(grid, {program.path(), user.path()}),
+            QCOMPARE(loadStartPalette(grid, {program.path(), user.path()}),
                      QDir(user.path()).filePath(QStringLiteral("Default.pal")));
             QCOMPARE(grid.color(1), rgb(9, 9, 9));
             QVERIFY(grid.isEmpty(2)); // the rest of the grid stays empty
@@ -238,7 +238,7 @@ private slots:
             SwatchGrid grid(&container);
             writeFile(QDir(program.path()).filePath(QStringLiteral("Default.pal")),
                       "a\nb\nc\n8 8 8\n");
-            LoadStartPalette(grid, {program.path(), user.path()});
+            loadStartPalette(grid, {program.path(), user.path()});
             QCOMPARE(grid.color(1), rgb(8, 8, 8)); // the program folder comes first
         }
     }

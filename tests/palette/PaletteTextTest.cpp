@@ -1,5 +1,5 @@
 #include "palette/PaletteText.h"
-#include "palette/NextToken.h"
+#include "palette/TakeToken.h"
 
 #include <gtest/gtest.h>
 
@@ -27,44 +27,44 @@ Palette filledWith(ColorValue c) {
     return p;
 }
 
-// ---- NextToken -----------------------------------------------------------------------------
+// ---- takeToken -----------------------------------------------------------------------------
 
-TEST(NextToken, SplitsOnePiecePerCallAndRepeatsTheLast) {
+TEST(takeToken, SplitsOnePiecePerCallAndRepeatsTheLast) {
     std::string text = "10 20 30";
-    EXPECT_EQ(NextToken(text, " ", CompareMode::Text), "10");
+    EXPECT_EQ(takeToken(text, " ", CompareMode::Text), "10");
     EXPECT_EQ(text, "20 30");
-    EXPECT_EQ(NextToken(text, " ", CompareMode::Text), "20");
-    EXPECT_EQ(NextToken(text, " ", CompareMode::Text), "30");
+    EXPECT_EQ(takeToken(text, " ", CompareMode::Text), "20");
+    EXPECT_EQ(takeToken(text, " ", CompareMode::Text), "30");
     EXPECT_EQ(text, "30");
-    EXPECT_EQ(NextToken(text, " ", CompareMode::Text), "30");
+    EXPECT_EQ(takeToken(text, " ", CompareMode::Text), "30");
     EXPECT_EQ(text, "30");
 }
 
-TEST(NextToken, EdgeCases) {
+TEST(takeToken, EdgeCases) {
     std::string text = "a  b";
-    EXPECT_EQ(NextToken(text, " ", CompareMode::Binary), "a");
-    EXPECT_EQ(NextToken(text, " ", CompareMode::Binary), ""); // two blanks: an empty piece
+    EXPECT_EQ(takeToken(text, " ", CompareMode::Binary), "a");
+    EXPECT_EQ(takeToken(text, " ", CompareMode::Binary), ""); // two blanks: an empty piece
     EXPECT_EQ(text, "b");
 
     std::string empty;
-    EXPECT_EQ(NextToken(empty, " ", CompareMode::Binary), "");
+    EXPECT_EQ(takeToken(empty, " ", CompareMode::Binary), "");
     EXPECT_EQ(empty, "");
 
     std::string noSep = "abc";
-    EXPECT_EQ(NextToken(noSep, "", CompareMode::Binary), "");
+    EXPECT_EQ(takeToken(noSep, "", CompareMode::Binary), "");
     EXPECT_EQ(noSep, "abc");
 
     std::string multi = "redXYgreenxyblue";
-    EXPECT_EQ(NextToken(multi, "xy", CompareMode::Binary), "redXYgreen");
+    EXPECT_EQ(takeToken(multi, "xy", CompareMode::Binary), "redXYgreen");
     EXPECT_EQ(multi, "blue");
 }
 
-TEST(NextToken, TextModeIgnoresCaseBinaryModeDoesNot) {
+TEST(takeToken, TextModeIgnoresCaseBinaryModeDoesNot) {
     std::string a = "oneANDtwo";
-    EXPECT_EQ(NextToken(a, "and", CompareMode::Text), "one");
+    EXPECT_EQ(takeToken(a, "and", CompareMode::Text), "one");
     EXPECT_EQ(a, "two");
     std::string b = "oneANDtwo";
-    EXPECT_EQ(NextToken(b, "and", CompareMode::Binary), "oneANDtwo");
+    EXPECT_EQ(takeToken(b, "and", CompareMode::Binary), "oneANDtwo");
     EXPECT_EQ(b, "oneANDtwo");
 }
 
@@ -96,7 +96,7 @@ TEST(PaletteWriter, EveryComponentValueSurvivesARoundTrip) {
         Palette p;
         for (int i = 1; i <= Palette::kSize; ++i) {
             if (i % 3 == 0) {
-                p.EmptySwatches(i);
+                p.emptySwatches(i);
             } else {
                 p.setColor(i, ((i - 1) << shift) | 0x010101);
             }

@@ -124,7 +124,7 @@ private slots:
         f.grid->setColor(3, kWhite); // white is a colour, not an empty swatch
         QCOMPARE(hoverToolTip(s), QStringLiteral("#FFFFFF"));
         QVERIFY(!f.grid->isEmpty(3));
-        f.grid->EmptySwatches(3);
+        f.grid->emptySwatches(3);
         QCOMPARE(hoverToolTip(s), QString());
     }
 
@@ -154,25 +154,25 @@ private slots:
         for (int i = 1; i <= 256; ++i) {
             f.grid->setColor(i, i);
         }
-        f.grid->EmptySwatches(100);
+        f.grid->emptySwatches(100);
         for (int i = 1; i <= 256; ++i) {
             QCOMPARE(f.grid->isEmpty(i), i == 100);
         }
-        f.grid->EmptySwatches(0);
+        f.grid->emptySwatches(0);
         for (int i = 1; i <= 256; ++i) {
             QVERIFY(f.grid->isEmpty(i));
         }
-        f.grid->EmptySwatches(999); // outside: nothing
+        f.grid->emptySwatches(999); // outside: nothing
     }
 
     void emptyFlagAgreesWithTheProbeTest() {
         Fixture f;
         f.grid->setColor(1, kWhite);
         f.grid->setColor(2, 12172744);
-        f.grid->ClearSwatch(3);
+        f.grid->clearSwatch(3);
         for (int mask = 1; mask <= 5; ++mask) {
             f.mask = mask;
-            f.grid->EmptySwatches(10 + mask);
+            f.grid->emptySwatches(10 + mask);
             QCOMPARE(f.grid->swatch(10 + mask)->picture(), maskPicture(mask));
         }
         for (int i : {1, 2, 3, 4, 11, 12, 13, 14, 15}) {

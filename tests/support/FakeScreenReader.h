@@ -1,7 +1,7 @@
 #pragma once
 // A screen made of one image in memory and a pointer that tests move by hand.
 
-#include "app/ScreenReader.h"
+#include "widgets/ScreenReader.h"
 
 namespace sv::test {
 

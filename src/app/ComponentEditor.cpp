@@ -1,0 +1,183 @@
+#include "app/ComponentEditor.h"
+
+#include "color/Numeric.h"
+#include "controls/Slider.h"
+#include "widgets/ShadowLabel.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+
+namespace sv {
+
+namespace {
+
+constexpr int kRowHeight = 24;
+
+struct Row {
+    const char* label;
+    const char* fieldStyle;
+    ColorValue fill; // the slider's colour
+};
+
+constexpr std::array<Row, 3> kRows{{
+    {"Red", "background: #FF0000; color: white;", 0x0000FF},
+    {"Green", "background: #00C000; color: white;", 0x00C000},
+    {"Blue", "background: #0000C0; color: white;", 0xFF0000},
+}};
+
+QString digitsOf(const QString& text) {
+    QString digits;
+    for (QChar ch : text) {
+        if (ch >= QLatin1Char('0') && ch <= QLatin1Char('9')) {
+            digits.append(ch);
+        }
+    }
+    return digits;
+}
+
+// A field that is not a number counts as 0.
+int fieldValue(const QLineEdit* field) {
+    return textToInt16(field->text().toStdString()).value_or(0);
+}
+
+} // namespace
+
+ComponentEditor::ComponentEditor(QWidget* parent) : QWidget(parent) {
+    resize(220, 3 * kRowHeight);
+    for (std::size_t k = 0; k < 3; ++k) {
+        const int y = static_cast<int>(k) * kRowHeight;
+        ShadowLabel label(this, QString::fromLatin1(kRows[k].label));
+        label.move({0, y + 3});
+
+        auto* field = new QLineEdit(QStringLiteral("255"), this);
+        field->setGeometry(42, y, 36, 20);
+        field->setMaxLength(3);
+        field->setAlignment(Qt::AlignCenter);
+        field->setStyleSheet(QString::fromLatin1(kRows[k].fieldStyle));
+        field->setToolTip(QStringLiteral("  Up/Down  "));
+        field->installEventFilter(this);
+        connect(field, &QLineEdit::textChanged, this, [this, field] { fieldChanged(field); });
+        // Text pasted by the mouse or the context menu keeps only its digits.
+        connect(field, &QLineEdit::textEdited, this, [this, field] { keepDigits(field); });
+        fields_[k] = field;
+
+        auto* slider = new Slider(this);
+        slider->setGeometry(84, y + 2, 135, 16);
+        slider->setBackColor(0xE0E0E0);
+        slider->setSegmented(false);
+        slider->setGradientStartColor(kRows[k].fill);
+        slider->setGradientMidColor(kRows[k].fill);
+        slider->setGradientEndColor(k == 0 ? 255 : kRows[k].fill);
+        slider->setForeColor(kRows[k].fill);
+        slider->setUseGradient(true);
+        slider->setValue(255);
+        // A press and a release write the slider's value into its field, which edits the colour.
+        slider->setHostField(field);
+        sliders_[k] = slider;
+    }
+}
+
+ColorValue ComponentEditor::color() const {
+    return rgb(fieldValue(fields_[0]), fieldValue(fields_[1]), fieldValue(fields_[2]));
+}
+
+void ComponentEditor::showColor(ColorValue c) {
+    const Components k = splitColor(c);
+    const std::array<int, 3> values{k.red, k.green, k.blue};
+    showing_ = true;
+    for (std::size_t i = 0; i < 3; ++i) {
+        const QString text = QString::number(values[i]);
+        if (fields_[i]->text() != text) {
+            fields_[i]->setText(text);
+        }
+    }
+    showing_ = false;
+    moveSliders();
+}
+
+void ComponentEditor::moveSliders() {
+    for (std::size_t i = 0; i < 3; ++i) {
+        // A value the slider cannot show (300, say) leaves it where it is.
+        if (const auto v = textToInt16(fields_[i]->text().toStdString())) {
+            sliders_[i]->setValue(*v);
+        }
+    }
+}
+
+void ComponentEditor::fieldChanged(QLineEdit* field) {
+    if (showing_) {
+        return;
+    }
+    if (field->text().isEmpty()) {
+        field->setText(QStringLiteral("0")); // runs this handler again
+        return;
+    }
+    moveSliders();
+    emit colorEdited(color());
+}
+
+void ComponentEditor::keepDigits(QLineEdit* field) {
+    const QString digits = digitsOf(field->text());
+    if (digits != field->text()) {
+        field->setText(digits.left(field->maxLength()));
+    }
+}
+
+void ComponentEditor::insertDigits(QLineEdit* field, const QString& text) {
+    const QString digits = digitsOf(text);
+    if (!digits.isEmpty()) {
+        field->insert(digits);
+    }
+}
+
+bool ComponentEditor::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        for (QLineEdit* field : fields_) {
+            if (watched == field) {
+                return keyPressed(field, static_cast<QKeyEvent*>(event));
+            }
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+bool ComponentEditor::keyPressed(QLineEdit* field, QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (field->text().isEmpty()) {
+            field->setText(QStringLiteral("0"));
+        }
+        emit colorEntered(color());
+        return true;
+    case Qt::Key_Up:
+    case Qt::Key_PageUp:
+    case Qt::Key_Down:
+    case Qt::Key_PageDown: {
+        const auto v = textToInt16(field->text().toStdString());
+        if (!v) {
+            return true; // not a number: stepping ignores it
+        }
+        const bool up = event->key() == Qt::Key_Up || event->key() == Qt::Key_PageUp;
+        field->setText(QString::number(up ? std::min(*v + 1, 255) : std::max(*v - 1, 0)));
+        return true;
+    }
+    default:
+        break;
+    }
+    if (event->matches(QKeySequence::Paste)) {
+        insertDigits(field, QGuiApplication::clipboard()->text());
+        return true;
+    }
+    const QString text = event->text();
+    const bool printable = !text.isEmpty() && text.at(0).isPrint();
+    if (!printable || (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+        return false; // editing and moving keys, shortcuts
+    }
+    // Only digits are typed; every other character is discarded.
+    return digitsOf(text) != text;
+}
+
+} // namespace sv

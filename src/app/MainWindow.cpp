@@ -1,0 +1,265 @@
+#include "app/MainWindow.h"
+
+#include "AppInfo.h"
+#include "app/ComponentEditor.h"
+#include "app/NotationPanel.h"
+#include "app/PointerReadout.h"
+#include "app/ScreenSampler.h"
+#include "app/TitleBar.h"
+#include "app/ToolWindows.h"
+#include "color/Numeric.h"
+#include "dialogs/Options.h"
+#include "gradient/GradientStrips.h"
+#include "palette/NamesPanel.h"
+#include "palette/PaletteCommands.h"
+#include "palette/PaletteFiles.h"
+#include "palette/ProgramFolders.h"
+#include "palette/QtFileDialogs.h"
+#include "palette/SwatchGrid.h"
+#include "widgets/Artwork.h"
+#include "widgets/ColorBox.h"
+#include "widgets/ImageButton.h"
+#include "widgets/Panel.h"
+#include "widgets/ScreenReader.h"
+#include "widgets/WindowUtil.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLinearGradient>
+#include <QMessageBox>
+#include <QPainter>
+
+namespace sv {
+
+namespace {
+
+// The layout is written in twips; Qt places widgets in logical pixels.
+QRect tw(int left, int top, int width, int height) {
+    return {twips(left), twips(top), twips(width), twips(height)};
+}
+
+} // namespace
+
+MainWindow::MainWindow(ScreenReader& screen, Options& options, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), screen_(screen), options_(options) {
+    setWindowTitle(QString::fromLatin1(kAppTitle));
+    setFixedSize(kSize);
+    setMouseTracking(true);
+    QFont f = font();
+    f.setPointSizeF(8.5);
+    setFont(f);
+
+    titleBar_ = new TitleBar(this);
+    readout_ = new PointerReadout(screen_, this, {twips(9870), twips(585)});
+    notations_ = new NotationPanel(this);
+    notations_->move(502, 58);
+    commands_ = CommandButtons::create(this);
+    editor_ = new ComponentEditor(this);
+    editor_->move(502, 318);
+    buildColorViews();
+    buildPalette();
+    namesPanel_ = new NamesPanel(this);
+    sampler_ = new ScreenSampler(screen_, selection_, currentSwatch_);
+    toolWindows_ = new ToolWindows(*this, options_, selection_);
+    connectColorSources();
+    connectCommands();
+
+    // The window previews keys before its controls.
+    qApp->installEventFilter(this);
+    // White until the start-up palette's first colour is shown.
+    selection_.reset(kWhite);
+    // It starts on top of all other windows.
+    setOnTop(true);
+}
+
+MainWindow::~MainWindow() {
+    qApp->removeEventFilter(this);
+}
+
+void MainWindow::buildColorViews() {
+    currentSwatch_ = new ColorBox(this);
+    currentSwatch_->setGeometry(tw(5760, 645, 1560, 960));
+    currentSwatch_->setToolTip(QStringLiteral("  Actual color  "));
+    previousSwatch_ = new ColorBox(this);
+    previousSwatch_->setGeometry(tw(5760, 1845, 1560, 510));
+    previousSwatch_->setToolTip(QStringLiteral("  Last color  "));
+    previousSwatch_->setCursor(appCursor(AppCursor::Hand101));
+    strips_ = new GradientStrips(tw(780, 6255, 4065, 450), tw(4830, 6255, 5490, 450), this);
+
+    connect(&selection_, &ColorSelection::changed, this,
+            [this](ColorValue current, ColorValue previous) {
+                notations_->showColor(current);
+                editor_->showColor(current);
+                currentSwatch_->setBackColor(current);
+                previousSwatch_->setBackColor(previous);
+                refreshStrips();
+            });
+    connect(&selection_, &ColorSelection::currentEdited, currentSwatch_, &ColorBox::setBackColor);
+}
+
+void MainWindow::buildPalette() {
+    palettePanel_ = new Panel(this);
+    palettePanel_->setGeometry(tw(270, 705, 5220, 5220));
+    grid_ = new SwatchGrid(palettePanel_, selection_, options_.swatchMask());
+    connect(&options_, &Options::changed, grid_, [this](OptionKey key) {
+        if (key == OptionKey::IndexPicMask) {
+            grid_->setMask(options_.swatchMask());
+        }
+    });
+    ownFileDialogs_ = std::make_unique<QtFileDialogs>(this);
+    setFileDialogs(*ownFileDialogs_);
+}
+
+void MainWindow::connectColorSources() {
+    // Typing edits the colour at each keystroke; Enter shows it.
+    connect(editor_, &ComponentEditor::colorEdited, this, [this](ColorValue c) {
+        selection_.editCurrent(c);
+        refreshStrips();
+    });
+    connect(editor_, &ComponentEditor::colorEntered, &selection_, &ColorSelection::setCurrent);
+    // The blend strip only tries a colour; the spectrum strip and "Last color" show one.
+    connect(strips_, &GradientStrips::colorTried, &selection_, &ColorSelection::editCurrent);
+    connect(strips_, &GradientStrips::colorChosen, this, [this](std::optional<ColorValue> c) {
+        selection_.setCurrent(c.value_or(selection_.current()));
+    });
+    connect(previousSwatch_, &ColorBox::pressed, this,
+            [this] { selection_.setCurrent(selection_.previous()); });
+    connect(namesPanel_, &NamesPanel::colorPicked, &selection_, &ColorSelection::setCurrent);
+
+    // The release that ends a pick reaches the current swatch, which holds the mouse grab.
+    connect(currentSwatch_, &ColorBox::released, sampler_, &ScreenSampler::stop);
+    connect(sampler_, &ScreenSampler::stopped, this, [this] {
+        if (options_.createGradient() == CreateGradient::AfterPick) {
+            strips_->redraw(selection_.current(), selection_.previous());
+        }
+    });
+    connect(sampler_, &ScreenSampler::screenUnreadable, this, &MainWindow::showWaylandNoticeOnce);
+}
+
+void MainWindow::connectCommands() {
+    const CommandButtons& c = commands_;
+    connect(c.pickFromScreen, &ImageButton::clicked, sampler_, &ScreenSampler::start);
+    ToolWindows* tools = toolWindows_;
+    connect(c.gradientGenerator, &ImageButton::clicked, tools, &ToolWindows::showGradientGenerator);
+    connect(c.colorGrid, &ImageButton::clicked, tools, &ToolWindows::showColorGrid);
+    connect(c.magnifier, &ImageButton::clicked, tools, &ToolWindows::showMagnifier);
+    connect(c.pictureColors, &ImageButton::clicked, tools, &ToolWindows::showPictureColors);
+    connect(c.systemColor, &ImageButton::clicked, tools, &ToolWindows::chooseSystemColor);
+    connect(c.options, &ImageButton::clicked, tools, &ToolWindows::showOptions);
+    connect(c.about, &ImageButton::clicked, tools, &ToolWindows::showAbout);
+    connect(tools, &ToolWindows::mainWindowPutOnTop, this, [this] { titleBar_->showOnTop(true); });
+    connect(c.colorNames, &ImageButton::clicked, this, [this] {
+        // Left of "Color from Screen" less 500 twips, level with the palette plus 100 twips.
+        namesPanel_->open({commands_.pickFromScreen->x() - twips(500),
+                           palettePanel_->y() + twips(100)});
+    });
+    const std::array<std::pair<ImageButton*, PaletteCommand>, 3> paletteButtons{{
+        {c.newPalette, PaletteCommand::New},
+        {c.openPalette, PaletteCommand::Open},
+        {c.savePalette, PaletteCommand::Save},
+    }};
+    for (const auto& [button, command] : paletteButtons) {
+        connect(button, &ImageButton::clicked, this,
+                [this, command] { paletteCommands_->run(command); });
+    }
+    connect(c.exit, &ImageButton::clicked, this, &QWidget::close);
+    connect(titleBar_, &TitleBar::closeClicked, this, &QWidget::close);
+    connect(titleBar_, &TitleBar::minimizeClicked, this, &QWidget::showMinimized);
+    connect(titleBar_, &TitleBar::onTopRequested, this, &MainWindow::setOnTop);
+}
+
+void MainWindow::setFileDialogs(FileDialogs& dialogs) {
+    delete paletteCommands_;
+    paletteCommands_ = new PaletteCommands(*grid_, dialogs, this, writableFolder(), this);
+}
+
+void MainWindow::loadStartPalette() {
+    sv::loadStartPalette(*grid_, startPaletteFolders());
+    selection_.reset(grid_->color(1).value_or(kWhite));
+}
+
+void MainWindow::refreshStrips() {
+    if (!sampler_->isSampling() || options_.createGradient() == CreateGradient::WhilePicking) {
+        strips_->redraw(selection_.current(), selection_.previous());
+    }
+}
+
+bool MainWindow::isOnTop() const {
+    return windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+}
+
+void MainWindow::setOnTop(bool onTop) {
+    titleBar_->showOnTop(onTop);
+    setStaysOnTop(this, onTop);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (event->type() != QEvent::KeyPress || widget == nullptr || widget->window() != this) {
+        return QWidget::eventFilter(watched, event);
+    }
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_F9) {
+        sampler_->isSampling() ? sampler_->stop() : sampler_->start();
+        return true;
+    }
+    if (key == Qt::Key_F11) {
+        showMinimized();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void MainWindow::mousePressEvent(QMouseEvent*) {
+    // A press of any button on the window's body moves the window.
+    startWindowDrag(this);
+}
+
+void MainWindow::mouseMoveEvent(QMouseEvent*) {
+    titleBar_->unlightButtons();
+}
+
+void MainWindow::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    QLinearGradient bar(0, 0, 0, TitleBar::kHeight);
+    bar.setColorAt(0, QColor(0xE4, 0xEA, 0xF2));
+    bar.setColorAt(1, QColor(0xC6, 0xD2, 0xE0));
+    p.fillRect(rect(), QColor(0xD9, 0xE1, 0xEA));
+    p.fillRect(QRect(0, 0, width(), TitleBar::kHeight), bar);
+    p.setPen(QColor(0x7A, 0x8A, 0x9E));
+    p.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    // The window has one size; a window manager or a tool that forces another gets it back.
+    if (size() != kSize && !isMinimized() && !isMaximized()) {
+        resize(kSize);
+    }
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    sampler_->stop();
+    event->accept();
+    // The tool windows are children of this window and end with it.
+    qApp->quit();
+}
+
+void MainWindow::showWaylandNoticeOnce() {
+    if (waylandNoticeShown_) {
+        return;
+    }
+    waylandNoticeShown_ = true;
+    // Not modal to the program: the rest of the picker keeps working.
+    auto* box = new QMessageBox(
+        QMessageBox::Information, QString::fromLatin1(kAppTitle),
+        QStringLiteral("Live screen sampling needs X11 or XWayland.\n"
+                       "Start Spectrivue with QT_QPA_PLATFORM=xcb to pick colours from the "
+                       "screen."),
+        QMessageBox::Ok, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+}
+
+} // namespace sv

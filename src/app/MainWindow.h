@@ -1,0 +1,105 @@
+#pragma once
+// The main window: the current and last colour, the seven notations, the component editor, the
+// palette grid, the gradient strips, the colour-names panel and the command buttons, under its
+// own title bar. It owns the colour selection and wires every colour source and every view to
+// it; the parts do the work.
+
+#include "app/CommandButtons.h"
+#include "color/ColorSelection.h"
+
+#include <QWidget>
+#include <memory>
+
+namespace sv {
+
+class ColorBox;
+class ComponentEditor;
+class FileDialogs;
+class GradientStrips;
+class NamesPanel;
+class NotationPanel;
+class Options;
+class Panel;
+class PaletteCommands;
+class PointerReadout;
+class ScreenReader;
+class ScreenSampler;
+class SwatchGrid;
+class TitleBar;
+class ToolWindows;
+
+class MainWindow : public QWidget {
+    Q_OBJECT
+public:
+    // The window's one size, in logical pixels.
+    static constexpr QSize kSize{756, 466};
+
+    MainWindow(ScreenReader& screen, Options& options, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    ColorSelection& selection() { return selection_; }
+
+    TitleBar* titleBar() const { return titleBar_; }
+    PointerReadout* pointerReadout() const { return readout_; }
+    ColorBox* currentSwatch() const { return currentSwatch_; }
+    ColorBox* previousSwatch() const { return previousSwatch_; }
+    NotationPanel* notations() const { return notations_; }
+    ComponentEditor* editor() const { return editor_; }
+    GradientStrips* gradientStrips() const { return strips_; }
+    SwatchGrid* swatchGrid() const { return grid_; }
+    PaletteCommands* paletteCommands() const { return paletteCommands_; }
+    NamesPanel* namesPanel() const { return namesPanel_; }
+    ScreenSampler* sampler() const { return sampler_; }
+    ToolWindows* toolWindows() const { return toolWindows_; }
+    const CommandButtons& commands() const { return commands_; }
+
+    // The dialogs the palette commands ask for files (tests put a double here).
+    void setFileDialogs(FileDialogs& dialogs);
+    // Fills the palette from "Default.pal" or the built-in palette and starts on the colour of
+    // swatch 1 (white when that swatch is empty).
+    void loadStartPalette();
+
+    bool isOnTop() const;
+    void setOnTop(bool onTop);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildColorViews();
+    void buildPalette();
+    void connectColorSources();
+    void connectCommands();
+    // Redraws the strips for the current and last colour, unless a pick runs and they wait
+    // for its end.
+    void refreshStrips();
+    void showWaylandNoticeOnce();
+
+    ScreenReader& screen_;
+    Options& options_;
+    ColorSelection selection_;
+
+    TitleBar* titleBar_ = nullptr;
+    PointerReadout* readout_ = nullptr;
+    ColorBox* currentSwatch_ = nullptr;
+    ColorBox* previousSwatch_ = nullptr;
+    NotationPanel* notations_ = nullptr;
+    ComponentEditor* editor_ = nullptr;
+    GradientStrips* strips_ = nullptr;
+    Panel* palettePanel_ = nullptr;
+    SwatchGrid* grid_ = nullptr;
+    std::unique_ptr<FileDialogs> ownFileDialogs_;
+    PaletteCommands* paletteCommands_ = nullptr;
+    NamesPanel* namesPanel_ = nullptr;
+    ScreenSampler* sampler_ = nullptr;
+    ToolWindows* toolWindows_ = nullptr;
+    CommandButtons commands_;
+    bool waylandNoticeShown_ = false;
+};
+
+} // namespace sv

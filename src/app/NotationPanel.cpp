@@ -1,0 +1,79 @@
+#include "app/NotationPanel.h"
+
+#include "widgets/ImageButton.h"
+#include "widgets/ShadowLabel.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLineEdit>
+
+namespace sv {
+
+namespace {
+
+constexpr int kRowHeight = 36;
+constexpr int kFieldWidth = 210;
+
+const char* labelText(Notation n) {
+    switch (n) {
+    case Notation::VisualBasic:
+        return "Hex code for VB";
+    case Notation::Long:
+        return "RGB as long for VB";
+    case Notation::Cpp:
+        return "Hex code for C++";
+    case Notation::Delphi:
+        return "Hex code for Delphi";
+    case Notation::Java:
+        return "Code for Java";
+    case Notation::Photoshop:
+        return "Code for Photoshop";
+    case Notation::Html:
+        break;
+    }
+    return "Hex code for HTML";
+}
+
+} // namespace
+
+NotationPanel::NotationPanel(QWidget* parent) : QWidget(parent) {
+    resize(kFieldWidth + 40, kNotationCount * kRowHeight);
+    for (int k = 0; k < kNotationCount; ++k) {
+        const auto n = static_cast<Notation>(k);
+        const int y = k * kRowHeight;
+        ShadowLabel label(this, QString::fromLatin1(labelText(n)));
+        label.move({0, y});
+        auto* field = new QLineEdit(this);
+        field->setReadOnly(true);
+        field->setAlignment(Qt::AlignCenter);
+        field->setGeometry(0, y + 15, kFieldWidth, 20);
+        auto* copy = new ImageButton(this);
+        copy->setText(QStringLiteral("Copy"));
+        copy->setToolTip(QStringLiteral("  Copy to Clipboard  "));
+        copy->setGeometry(kFieldWidth + 4, y + 15, 36, 20);
+        connect(copy, &ImageButton::clicked, this, [this, n] { copyToClipboard(n); });
+        fields_[index(n)] = field;
+        copyButtons_[index(n)] = copy;
+    }
+}
+
+void NotationPanel::showColor(ColorValue c) {
+    const Notations all = makeNotations(c);
+    for (int k = 0; k < kNotationCount; ++k) {
+        const auto n = static_cast<Notation>(k);
+        const QString text = QString::fromStdString(notationText(all, n));
+        if (field(n)->text() != text) {
+            field(n)->setText(text);
+        }
+    }
+}
+
+void NotationPanel::copyToClipboard(Notation n) {
+    QLineEdit* f = field(n);
+    f->selectAll();
+    f->setFocus(Qt::OtherFocusReason);
+    // setText replaces every format the clipboard held before.
+    QGuiApplication::clipboard()->setText(f->text());
+}
+
+} // namespace sv

@@ -1,0 +1,58 @@
+#include "app/ScreenSampler.h"
+
+#include "color/ColorSelection.h"
+#include "widgets/ScreenReader.h"
+
+#include <QCursor>
+#include <QWidget>
+
+namespace sv {
+
+ScreenSampler::ScreenSampler(ScreenReader& screen, ColorSelection& selection, QWidget* grabber)
+    : QObject(grabber), screen_(screen), selection_(selection), grabber_(grabber) {
+    timer_.setInterval(kIntervalMs);
+    connect(&timer_, &QTimer::timeout, this, &ScreenSampler::tick);
+}
+
+ScreenSampler::~ScreenSampler() {
+    if (sampling_ && grabber_ != nullptr) {
+        grabber_->releaseMouse();
+    }
+}
+
+void ScreenSampler::start() {
+    if (!screen_.canReadScreen()) {
+        emit screenUnreadable();
+        return;
+    }
+    // The grab's cursor is the screen-wide crosshair.
+    grabber_->grabMouse(QCursor(Qt::CrossCursor));
+    sampling_ = true;
+    timer_.start();
+}
+
+void ScreenSampler::stop() {
+    if (!sampling_) {
+        return;
+    }
+    sampling_ = false;
+    timer_.stop();
+    if (grabber_ != nullptr) {
+        grabber_->releaseMouse();
+    }
+    emit stopped();
+}
+
+void ScreenSampler::tick() {
+    if (!sampling_) {
+        return;
+    }
+    const QPoint pos = screen_.cursorPos();
+    if (pos == lastPointer_) {
+        return; // nothing is read or redrawn while the pointer rests
+    }
+    lastPointer_ = pos;
+    selection_.setCurrent(screen_.pixelAt(pos).value_or(selection_.current()));
+}
+
+} // namespace sv

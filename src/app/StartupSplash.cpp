@@ -1,0 +1,155 @@
+#include "app/StartupSplash.h"
+
+#include "AppInfo.h"
+#include "app/MainWindow.h"
+#include "app/SplashPicture.h"
+#include "controls/ProgressBar.h"
+#include "palette/NamedColors.h"
+#include "palette/NamesPanel.h"
+
+#include <QApplication>
+#include <QDateTime>
+#include <QMessageBox>
+#include <QPainter>
+#include <QScreen>
+#include <exception>
+
+namespace sv {
+
+namespace {
+
+constexpr int kSplashDelayMs = 1500;
+// Pending events run at least this often while the names load: the bar and the caption
+// change for every name, and the splash stays responsive.
+constexpr qint64 kPumpIntervalMs = 15;
+
+} // namespace
+
+StartupSplash::StartupSplash(MainWindow& mainWindow)
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::SplashScreen),
+      mainWindow_(mainWindow), picture_(splashPicture()) {
+    setWindowTitle(QString::fromLatin1(kAppTitle));
+    setFixedSize(picture_.size());
+
+    caption_ = new QLabel(QStringLiteral("Loading... files..."), this);
+    caption_->setGeometry(10, 356, 530, 18);
+    version_ = new QLabel(QStringLiteral("Version: 1.0"), this);
+    version_->setGeometry(44, 170, 300, 18);
+    auto* notice = new QLabel(QStringLiteral("Free software under the MIT licence. Named colour "
+                                             "values from public colour-name lists."),
+                              this);
+    notice->setGeometry(10, 300, 530, 36);
+    notice->setWordWrap(true);
+    for (QLabel* l : {caption_, version_, notice}) {
+        l->setStyleSheet(QStringLiteral("color: #DDE6F2; background: transparent;"));
+    }
+
+    progressBar_ = new ProgressBar(this);
+    progressBar_->setGeometry(0, 380, 549, 14);
+    progressBar_->setScrolling(5);
+    progressBar_->setColor(0x00C000);
+
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    setProgress(10);
+    version_->setText(QStringLiteral("Version: %1").arg(QString::fromStdString(sv::versionText())));
+    caption_->setText(QStringLiteral("Loading... files..."));
+    timer_.setSingleShot(true);
+    timer_.setInterval(kSplashDelayMs);
+    connect(&timer_, &QTimer::timeout, this, &StartupSplash::runLoading);
+}
+
+StartupSplash::~StartupSplash() {
+    if (!ran_) {
+        QGuiApplication::restoreOverrideCursor();
+    }
+}
+
+void StartupSplash::setProgress(int value) {
+    progressBar_->setValue(value);
+    emit progress(value, caption_->text());
+}
+
+void StartupSplash::letEventsRun(bool force) {
+    const qint64 now = QDateTime::currentMSecsSinceEpoch();
+    if (force || now - lastPump_ >= kPumpIntervalMs) {
+        lastPump_ = now;
+        QApplication::processEvents();
+    }
+}
+
+void StartupSplash::runLoading() {
+    if (ran_) {
+        return;
+    }
+    ran_ = true;
+    timer_.stop();
+    try {
+        caption_->setText(QStringLiteral("Loading..."));
+        // The main window and the options are ready before the splash; the bar still shows
+        // their steps.
+        setProgress(40);
+        setProgress(70);
+        setProgress(80);
+        mainWindow_.loadStartPalette();
+        setProgress(90);
+        setProgress(100);
+        progressBar_->setMax(kNamedColorCount);
+        NamesPanel* names = mainWindow_.namesPanel();
+        for (int i = 1; i <= kNamedColorCount; ++i) {
+            letEventsRun(false);
+            const std::string_view name = namedColorName(i);
+            caption_->setText(QStringLiteral("Loading... Color...") +
+                              QString::fromLatin1(name.data(), qsizetype(name.size())) +
+                              QStringLiteral(".."));
+            setProgress(i);
+            names->appendName(i);
+        }
+        letEventsRun(true);
+    } catch (const std::exception& e) {
+        QGuiApplication::restoreOverrideCursor();
+        reportError(1, QString::fromLocal8Bit(e.what()));
+        // The main window is still worth having.
+        mainWindow_.show();
+        emit finished();
+        return;
+    }
+    QGuiApplication::restoreOverrideCursor();
+    hide();
+    mainWindow_.show();
+    emit finished();
+}
+
+void StartupSplash::reportError(int number, const QString& description) {
+    hide();
+    QMessageBox box(
+        QMessageBox::NoIcon, QString::fromLatin1(kAppTitle),
+        QStringLiteral("Error: %1\n%2%3\n").arg(number).arg(description, QString(16, QChar(' '))),
+        QMessageBox::Ok);
+    box.exec();
+}
+
+void StartupSplash::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.drawImage(0, 0, picture_);
+}
+
+void StartupSplash::mouseDoubleClickEvent(QMouseEvent*) {
+    // The splash goes out of the way; loading goes on.
+    hide();
+}
+
+void StartupSplash::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // The 1.5 s count from the moment the splash is seen.
+    if (!ran_ && !timer_.isActive()) {
+        timer_.start();
+    }
+    // The splash's vertical centre stands at two fifths of the screen height.
+    if (QScreen* s = screen()) {
+        const QRect avail = s->geometry();
+        move(avail.x() + (avail.width() - width()) / 2,
+             avail.y() + static_cast<int>(avail.height() / 2.5 - height() / 2.0));
+    }
+}
+
+} // namespace sv

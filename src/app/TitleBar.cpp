@@ -1,0 +1,111 @@
+#include "app/TitleBar.h"
+
+#include "AppInfo.h"
+#include "color/Numeric.h"
+#include "widgets/Artwork.h"
+#include "widgets/ColorBox.h"
+#include "widgets/WindowUtil.h"
+
+#include <QDesktopServices>
+#include <QMouseEvent>
+#include <QUrl>
+
+namespace sv {
+
+namespace {
+
+constexpr ColorValue kBarColor = rgb(0xD9, 0xE1, 0xEA);
+constexpr int kPictureSize = 18;
+
+ColorBox* makePicture(QWidget* parent, QPoint at, Glyph glyph, bool lit) {
+    auto* pic = new ColorBox(parent);
+    pic->setGeometry(QRect(at, QSize(kPictureSize, kPictureSize)));
+    pic->setBackColor(kBarColor);
+    pic->setPicture(glyphImage(glyph, lit));
+    pic->setCursor(appCursor(AppCursor::Hand101));
+    return pic;
+}
+
+} // namespace
+
+TitleBar::TitleBar(QWidget* window)
+    : QWidget(window), caption_(this, QString::fromStdString(mainTitleText())) {
+    setGeometry(0, 0, window->width(), kHeight);
+    setMouseTracking(true);
+    QFont bold = font();
+    bold.setBold(true);
+    caption_.setFont(bold);
+    caption_.move({twips(120), twips(120)});
+
+    const int top = twips(90);
+    for (int lit = 0; lit < 2; ++lit) {
+        // Each lit picture lies exactly over its unlit one and shows while the pointer is on it.
+        close_[lit] = makePicture(this, {width() - 24, top}, Glyph::Close, lit == kLit);
+        minimize_[lit] = makePicture(this, {width() - 46, top}, Glyph::Minimize, lit == kLit);
+        close_[lit]->setVisible(lit != kLit);
+        minimize_[lit]->setVisible(lit != kLit);
+    }
+    for (auto* pair : {&close_, &minimize_}) {
+        ColorBox* lit = (*pair)[kLit];
+        connect((*pair)[0], &ColorBox::moved, this, [pair, lit] {
+            lit->show();
+            (*pair)[0]->hide();
+        });
+    }
+    connect(close_[kLit], &ColorBox::released, this, [this](Qt::MouseButton, QPoint p) {
+        if (close_[kLit]->rect().contains(p)) {
+            emit closeClicked();
+        }
+    });
+    connect(minimize_[kLit], &ColorBox::released, this, [this](Qt::MouseButton, QPoint p) {
+        if (minimize_[kLit]->rect().contains(p)) {
+            emit minimizeClicked();
+        }
+    });
+    close_[kLit]->setToolTip(QStringLiteral("  Close Spectrivue  "));
+    minimize_[kLit]->setToolTip(QStringLiteral("  Minimize Spectrivue  "));
+
+    for (int onTop = 0; onTop < 2; ++onTop) {
+        pins_[onTop] = makePicture(this, {width() - 68, top}, onTop ? Glyph::PinOn : Glyph::PinOff,
+                                   false);
+        pins_[onTop]->setToolTip(QStringLiteral("  On Top  "));
+        pins_[onTop]->setVisible(onTop == 0);
+        // A click on the pin asks for the other state.
+        connect(pins_[onTop], &ColorBox::pressed, this,
+                [this, onTop] { emit onTopRequested(onTop == 0); });
+    }
+
+    ColorBox* link = makePicture(this, {width() - 90, top}, Glyph::Link, false);
+    connect(link, &ColorBox::pressed, this, [] {
+        // A browser that cannot be opened is not worth a message.
+        QDesktopServices::openUrl(QUrl(QString::fromLatin1(kMakerUrl)));
+    });
+}
+
+void TitleBar::showOnTop(bool onTop) {
+    pins_[1]->setVisible(onTop);
+    pins_[0]->setVisible(!onTop);
+}
+
+bool TitleBar::showsOnTop() const {
+    return !pins_[1]->isHidden();
+}
+
+void TitleBar::unlightButtons() {
+    for (auto* pair : {&close_, &minimize_}) {
+        if (!(*pair)[kLit]->isHidden()) {
+            (*pair)[0]->show();
+            (*pair)[kLit]->hide();
+        }
+    }
+}
+
+void TitleBar::mousePressEvent(QMouseEvent*) {
+    startWindowDrag(window());
+}
+
+void TitleBar::mouseMoveEvent(QMouseEvent*) {
+    unlightButtons();
+}
+
+} // namespace sv

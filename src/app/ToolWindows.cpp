@@ -1,0 +1,130 @@
+#include "app/ToolWindows.h"
+
+#include "bitmap/PictureColorsWindow.h"
+#include "color/ColorSelection.h"
+#include "dialogs/AboutWindow.h"
+#include "dialogs/ColorDialog.h"
+#include "dialogs/OptionsWindow.h"
+#include "gradient/ColorGridWindow.h"
+#include "gradient/GradientGeneratorWindow.h"
+#include "widgets/ImageButton.h"
+#include "zoom/MagnifierWindow.h"
+
+#include <QGuiApplication>
+
+namespace sv {
+
+namespace {
+
+const QString kClose = QStringLiteral("  Close  ");
+
+// Against the main window's right edge, level with its palette.
+void showPlaced(ToolWindow* w, const QWidget& mainWindow, double insetTwips) {
+    w->placeAgainst(mainWindow, insetTwips);
+    w->show();
+    w->raise();
+}
+
+} // namespace
+
+ToolWindows::ToolWindows(QWidget& mainWindow, Options& options, ColorSelection& selection)
+    : QObject(&mainWindow), main_(mainWindow), optionValues_(options), selection_(selection),
+      colorDialog_(std::make_unique<ColorDialog>()) {}
+
+ToolWindows::~ToolWindows() = default;
+
+GradientGeneratorWindow* ToolWindows::gradientGenerator() const {
+    return gradientGenerator_;
+}
+OptionsWindow* ToolWindows::optionsWindow() const {
+    return options_;
+}
+PictureColorsWindow* ToolWindows::pictureColors() const {
+    return pictureColors_;
+}
+MagnifierWindow* ToolWindows::magnifier() const {
+    return magnifier_;
+}
+ColorGridWindow* ToolWindows::colorGrid() const {
+    return colorGrid_;
+}
+AboutWindow* ToolWindows::about() const {
+    return about_;
+}
+
+void ToolWindows::showGradientGenerator() {
+    if (gradientGenerator_ == nullptr) {
+        gradientGenerator_ = new GradientGeneratorWindow(&main_);
+        gradientGenerator_->createButton()->setToolTip(QStringLiteral("  Create Gradient  "));
+        gradientGenerator_->closeButton()->setToolTip(kClose);
+    }
+    showPlaced(gradientGenerator_, main_, kToolInset);
+}
+
+void ToolWindows::showOptions() {
+    if (options_ == nullptr) {
+        options_ = new OptionsWindow(&main_, optionValues_);
+        options_->closeButton()->setToolTip(kClose);
+    }
+    showPlaced(options_, main_, kToolInset);
+}
+
+void ToolWindows::showPictureColors() {
+    if (pictureColors_ == nullptr) {
+        pictureColors_ = new PictureColorsWindow(&main_);
+        const std::array<std::pair<PictureCommand, const char*>, 4> tips{{
+            {PictureCommand::Open, "  Open Windows Bitmap  "},
+            {PictureCommand::Paste, "  Paste Bitmap from Clipboard  "},
+            {PictureCommand::Generate, "  Generate Page/Table  "},
+            {PictureCommand::OpenPage, "  Open Page/Table Color  "},
+        }};
+        for (const auto& [command, tip] : tips) {
+            pictureColors_->commandButton(command)->setToolTip(QString::fromLatin1(tip));
+        }
+        pictureColors_->closeButton()->setToolTip(kClose);
+    }
+    showPlaced(pictureColors_, main_, kToolInset);
+}
+
+void ToolWindows::showMagnifier() {
+    delete magnifier_.data();
+    magnifier_ = new MagnifierWindow(&main_);
+    magnifier_->closeButton()->setToolTip(kClose);
+    magnifier_->startButton()->setToolTip(QStringLiteral("  Start Capture - { F10 }  "));
+    showPlaced(magnifier_, main_, kMagnifierInset);
+}
+
+void ToolWindows::showColorGrid() {
+    if (colorGrid_ != nullptr && colorGrid_->isVisible()) {
+        colorGrid_->update(); // repaint its cells from the current palette
+        return;
+    }
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    delete colorGrid_.data();
+    colorGrid_ = new ColorGridWindow(&main_);
+    colorGrid_->show();
+    QGuiApplication::restoreOverrideCursor();
+}
+
+void ToolWindows::showAbout() {
+    if (about_ == nullptr) {
+        about_ = new AboutWindow(&main_);
+        about_->closeButton()->setToolTip(QStringLiteral("  About  "));
+        about_->helpButton()->setToolTip(QStringLiteral("  Help  "));
+        connect(about_, &AboutWindow::mainWindowPutOnTop, this, &ToolWindows::mainWindowPutOnTop);
+    }
+    about_->show();
+    about_->raise();
+}
+
+void ToolWindows::chooseSystemColor() {
+    if (const auto chosen = colorDialog_->choose(&main_, selection_.current())) {
+        selection_.setCurrent(*chosen);
+    }
+}
+
+void ToolWindows::setColorDialog(std::unique_ptr<ColorDialog> dialog) {
+    colorDialog_ = std::move(dialog);
+}
+
+} // namespace sv

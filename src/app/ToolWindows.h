@@ -1,0 +1,71 @@
+#pragma once
+// The one place that makes, places and shows the tool windows of the main window, and runs the
+// system colour dialog. Each tool window is made when first shown and destroyed when closed,
+// so its button tool tips are set whenever it is made.
+
+#include <QObject>
+#include <QPointer>
+#include <memory>
+
+class QWidget;
+
+namespace sv {
+
+class AboutWindow;
+class ColorDialog;
+class ColorGridWindow;
+class ColorSelection;
+class GradientGeneratorWindow;
+class MagnifierWindow;
+class Options;
+class OptionsWindow;
+class PictureColorsWindow;
+
+class ToolWindows : public QObject {
+    Q_OBJECT
+public:
+    ToolWindows(QWidget& mainWindow, Options& options, ColorSelection& selection);
+    ~ToolWindows() override;
+
+    void showGradientGenerator();
+    void showOptions();
+    void showPictureColors();
+    // Always a fresh magnifier.
+    void showMagnifier();
+    // Repaints a visible grid from the palette; otherwise makes a fresh one.
+    void showColorGrid();
+    void showAbout();
+    // The system colour dialog over the main window, starting on the current colour; a
+    // confirmed colour is shown.
+    void chooseSystemColor();
+
+    // The windows while they are open (null otherwise).
+    GradientGeneratorWindow* gradientGenerator() const;
+    OptionsWindow* optionsWindow() const;
+    PictureColorsWindow* pictureColors() const;
+    MagnifierWindow* magnifier() const;
+    ColorGridWindow* colorGrid() const;
+    AboutWindow* about() const;
+
+    // The colour dialog, kept for the run so its custom colours stay.
+    ColorDialog& colorDialog() { return *colorDialog_; }
+    void setColorDialog(std::unique_ptr<ColorDialog> dialog);
+
+signals:
+    // The About window's message put the main window back on top.
+    void mainWindowPutOnTop();
+
+private:
+    QWidget& main_;
+    Options& optionValues_;
+    ColorSelection& selection_;
+    QPointer<GradientGeneratorWindow> gradientGenerator_;
+    QPointer<OptionsWindow> options_;
+    QPointer<PictureColorsWindow> pictureColors_;
+    QPointer<MagnifierWindow> magnifier_;
+    QPointer<ColorGridWindow> colorGrid_;
+    QPointer<AboutWindow> about_;
+    std::unique_ptr<ColorDialog> colorDialog_;
+};
+
+} // namespace sv

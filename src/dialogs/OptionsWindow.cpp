@@ -1,0 +1,102 @@
+#include "dialogs/OptionsWindow.h"
+
+#include "dialogs/Options.h"
+#include "dialogs/MaskChoice.h"
+#include "widgets/CaptionedLine.h"
+
+#include <QButtonGroup>
+#include <QRadioButton>
+
+namespace sv {
+
+namespace {
+
+template <std::size_t N> auto at(const std::array<QRadioButton*, N>& a, int index) {
+    return index >= 1 && index <= int(N) ? a[std::size_t(index - 1)] : nullptr;
+}
+
+} // namespace
+
+OptionsWindow::OptionsWindow(QWidget* mainWindow, Options& options)
+    : ToolWindow(mainWindow, {QStringLiteral("[ Options ]"), QSize(3900, 3900), QPoint(120, 90)}),
+      options_(options) {
+    const int left = 10;
+    const int inner = width() - 2 * left;
+
+    const QStringList headings{QStringLiteral("Color Capture:"), QStringLiteral("Zoom Capture:"),
+                               QStringLiteral("Color Capture:"), QStringLiteral("Mask Color:")};
+    const std::array<int, 4> headingTops{30, 88, 146, 190};
+    for (int i = 0; i < 4; ++i) {
+        auto* line = new CaptionedLine(headings[i], this);
+        line->setGeometry(left, headingTops[std::size_t(i)], inner, 16);
+        headings_[std::size_t(i)] = line;
+    }
+
+    // One exclusive group per option; a click stores the button's index under the option.
+    auto makeGroup = [this](OptionKey key, auto& buttons, const QStringList& captions,
+                            auto geometry) {
+        auto* group = new QButtonGroup(this);
+        for (int i = 0; i < captions.size(); ++i) {
+            auto* b = new QRadioButton(captions[i], this);
+            b->setGeometry(geometry(i));
+            group->addButton(b, i + 1);
+            buttons[std::size_t(i)] = b;
+        }
+        connect(group, &QButtonGroup::idClicked, this,
+                [this, key](int id) { options_.setAndStore(key, id); });
+    };
+    makeGroup(
+        OptionKey::StopCapture, stopButtons_,
+        {QStringLiteral("Stop Capture -> Mouse Down"), QStringLiteral("Stop Capture -> Mouse Up")},
+        [&](int i) { return QRect(left + 10, 48 + 18 * i, inner - 10, 18); });
+    makeGroup(OptionKey::CreateGradient, gradientButtons_,
+              {QStringLiteral("Start Gradient -> Mouse Click"),
+               QStringLiteral("Start Gradient -> Mouse Move")},
+              [&](int i) { return QRect(left + 10, 106 + 18 * i, inner - 10, 18); });
+    // The three zoom buttons stand in one row.
+    makeGroup(OptionKey::Zoom, zoomButtons_,
+              {QStringLiteral("Zoom 5x"), QStringLiteral("Zoom 10x"), QStringLiteral("Zoom 20x")},
+              [&](int i) { return QRect(left + 2 + 80 * i, 164, 80, 18); });
+
+    for (int i = 1; i <= kMaskCount; ++i) {
+        auto* mask = new MaskChoice(SwatchMask(i), this);
+        mask->move(left + 10 + 32 * (i - 1), 212);
+        connect(mask, &MaskChoice::clicked, this, &OptionsWindow::chooseMask);
+        maskChoices_[std::size_t(i - 1)] = mask;
+    }
+
+    // What is stored (anything unusable counts as the default) becomes the option in memory
+    // and the chosen button.
+    options_.load();
+    stopButton(options_.value(OptionKey::StopCapture))->setChecked(true);
+    gradientButton(options_.value(OptionKey::CreateGradient))->setChecked(true);
+    zoomButton(options_.value(OptionKey::Zoom))->setChecked(true);
+    maskChoice(options_.value(OptionKey::IndexPicMask))->setBordered(true);
+}
+
+QRadioButton* OptionsWindow::stopButton(int choice) const {
+    return at(stopButtons_, choice);
+}
+QRadioButton* OptionsWindow::gradientButton(int choice) const {
+    return at(gradientButtons_, choice);
+}
+QRadioButton* OptionsWindow::zoomButton(int choice) const {
+    return at(zoomButtons_, choice);
+}
+
+MaskChoice* OptionsWindow::maskChoice(int choice) const {
+    return choice >= 1 && choice <= kMaskCount ? maskChoices_[std::size_t(choice - 1)] : nullptr;
+}
+
+CaptionedLine* OptionsWindow::heading(int index) const {
+    return index >= 1 && index <= 4 ? headings_[std::size_t(index - 1)] : nullptr;
+}
+
+void OptionsWindow::chooseMask(SwatchMask mask) {
+    for (MaskChoice* m : maskChoices_) {
+        m->setBordered(m->mask() == mask);
+    }
+    options_.setAndStore(OptionKey::IndexPicMask, static_cast<int>(mask));
+}
+
+} // namespace sv

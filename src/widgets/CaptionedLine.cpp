@@ -1,0 +1,29 @@
+#include "widgets/CaptionedLine.h"
+
+#include <QPainter>
+
+namespace sv {
+
+CaptionedLine::CaptionedLine(const QString& caption, QWidget* parent)
+    : QWidget(parent), caption_(caption) {
+    setMinimumHeight(fontMetrics().height() + 2);
+}
+
+void CaptionedLine::setCaption(const QString& caption) {
+    caption_ = caption;
+    update();
+}
+
+void CaptionedLine::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    const int y = height() / 2;
+    const int textWidth = caption_.isEmpty() ? 0 : fontMetrics().horizontalAdvance(caption_) + 6;
+    p.setPen(QColor(0x20, 0x20, 0x60));
+    p.drawText(QRect(0, 0, textWidth, height()), Qt::AlignLeft | Qt::AlignVCenter, caption_);
+    p.setPen(QColor(0x80, 0x80, 0x80));
+    p.drawLine(textWidth, y, width() - 1, y);
+    p.setPen(Qt::white);
+    p.drawLine(textWidth, y + 1, width() - 1, y + 1);
+}
+
+} // namespace sv

@@ -1,0 +1,51 @@
+#include "widgets/ColorBox.h"
+
+#include "widgets/QtColor.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace sv {
+
+ColorBox::ColorBox(QWidget* parent) : QWidget(parent) {
+    setMouseTracking(true);
+}
+
+void ColorBox::setBackColor(ColorValue c) {
+    if (c == backColor_) {
+        return;
+    }
+    backColor_ = c;
+    update();
+}
+
+void ColorBox::setPicture(const QImage& image) {
+    picture_ = image;
+    update();
+}
+
+QColor ColorBox::paintColor() const {
+    return backColor_ == kButtonFace ? palette().color(QPalette::Button) : toQColor(backColor_);
+}
+
+void ColorBox::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.fillRect(rect(), paintColor());
+    if (!picture_.isNull()) {
+        p.drawImage(0, 0, picture_);
+    }
+}
+
+void ColorBox::mousePressEvent(QMouseEvent* event) {
+    emit pressed(event->button(), event->position().toPoint());
+}
+
+void ColorBox::mouseReleaseEvent(QMouseEvent* event) {
+    emit released(event->button(), event->position().toPoint());
+}
+
+void ColorBox::mouseMoveEvent(QMouseEvent* event) {
+    emit moved(event->position().toPoint());
+}
+
+} // namespace sv

@@ -1,0 +1,43 @@
+#pragma once
+// A colour box: a background colour, an optional picture drawn at its top-left corner, and its
+// mouse events passed on with the button and the position. The swatches, the gradient strips
+// and the title-bar pictures are all colour boxes.
+
+#include "color/Color.h"
+
+#include <QImage>
+#include <QWidget>
+
+namespace sv {
+
+class ColorBox : public QWidget {
+    Q_OBJECT
+public:
+    explicit ColorBox(QWidget* parent = nullptr);
+
+    ColorValue backColor() const { return backColor_; }
+    void setBackColor(ColorValue c);
+
+    const QImage& picture() const { return picture_; }
+    void setPicture(const QImage& image);
+
+signals:
+    void pressed(Qt::MouseButton button, QPoint pos);
+    void released(Qt::MouseButton button, QPoint pos);
+    void moved(QPoint pos);
+
+protected:
+    // The background as Qt paints it; an empty swatch's button face follows the palette.
+    QColor paintColor() const;
+
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    ColorValue backColor_ = kWhite;
+    QImage picture_;
+};
+
+} // namespace sv

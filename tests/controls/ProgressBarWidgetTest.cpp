@@ -1,0 +1,145 @@
+#include "controls/ProgressBar.h"
+#include "controls/PropertyBag.h"
+
+#include <QImage>
+#include <QtTest>
+
+using sv::ProgressBar;
+
+namespace {
+
+QImage render(ProgressBar& bar) {
+    return bar.grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+QRgb bgr(int v) {
+    return qRgb(v & 255, (v >> 8) & 255, (v >> 16) & 255);
+}
+
+bool anyPixelOf(const QImage& img, QRgb colour, QRect area) {
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            if (img.pixel(x, y) == colour) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+class XP_ProgressBarTest : public QObject {
+    Q_OBJECT
+private slots:
+    void splashStyleFillsUpTo544At100Percent() {
+        ProgressBar bar(QStringLiteral("pb"));
+        bar.resize(549, 14);
+        bar.setScrolling(5);
+        bar.setColor(0x00C000);
+        bar.setMax(2031);
+        bar.setValue(2031);
+        QCOMPARE(bar.percent(), 100);
+        const QImage img = render(bar);
+        const QRgb yellow = bgr(0x09FFFA);
+        QCOMPARE(img.pixel(0, 5), yellow);   // frame
+        QCOMPARE(img.pixel(544, 5), yellow); // edge line at the fill edge
+        QCOMPARE(img.pixel(544, 11), yellow);
+        QCOMPARE(img.pixel(3, 3), yellow);         // fill starts near-white (yellow) at the top
+        QCOMPARE(img.pixel(3, 11), bgr(0x00C000)); // and ends in the colour
+        QCOMPARE(img.pixel(543, 11), bgr(0x00C000));
+        // Right of the edge the background shows: colour at the top, yellow at the bottom.
+        QCOMPARE(img.pixel(546, 2), bgr(0x00C000));
+        QCOMPARE(img.pixel(546, 11), yellow);
+        QCOMPARE(img.pixel(547, 5), qRgb(255, 255, 255));
+    }
+
+    void bitmapStyleHalfFilledOn194Pixels() {
+        ProgressBar bar(QStringLiteral("pb"));
+        bar.resize(194, 12);
+        bar.setScrolling(4);
+        bar.setColor(0x404040);
+        bar.setValue(50);
+        const QImage img = render(bar);
+        QCOMPARE(img.pixel(2, 2), bgr(0xA8A8A8));
+        QCOMPARE(img.pixel(2, 8), bgr(0xA8A8A8));
+        QCOMPARE(img.pixel(97, 5), bgr(0xD5D5D5));
+        QCOMPARE(img.pixel(98, 5), qRgb(255, 255, 255));
+        QCOMPARE(img.pixel(50, 9), qRgb(255, 255, 255)); // lines end above y = 9
+    }
+
+    void percentAboveHundredIsDrawnAndStoredAs100() {
+        ProgressBar bar(QStringLiteral("pb"));
+        bar.resize(194, 12);
+        bar.setScrolling(4);
+        bar.setColor(0x404040);
+        bar.setValue(150);
+        QCOMPARE(bar.percent(), 150);
+        const QImage img = render(bar);
+        QCOMPARE(bar.percent(), 100);
+        QCOMPARE(img.pixel(2 + 190, 5), bgr(0xD5D5D5)); // fill width 190
+    }
+
+    void textOnlyWhenShowText() {
+        ProgressBar bar(QStringLiteral("pb"));
+        bar.resize(200, 24);
+        bar.setScrolling(3);
+        bar.setColor(0xFF0000);
+        bar.setValue(0);
+        const QRect middle(60, 2, 80, 20);
+        QVERIFY(!anyPixelOf(render(bar), qRgb(0, 0, 0), middle));
+        bar.setShowText(true);
+        QCOMPARE(bar.caption(), QStringLiteral("0 %"));
+        QVERIFY(anyPixelOf(render(bar), qRgb(0, 0, 0), middle));
+    }
+
+    void everyStyleDrawsWithoutFailingAtAnySize() {
+        ProgressBar bar(QStringLiteral("pb"));
+        bar.setShowText(true);
+        bar.setOrientation(1);
+        for (int style = 0; style <= 10; ++style) {
+            bar.setScrolling(style);
+            for (const QSize s : {QSize(0, 0), QSize(3, 2), QSize(40, 200), QSize(300, 20)}) {
+                bar.resize(s);
+                for (int v : {-5, 0, 37, 100, 1000}) {
+                    bar.setValue(v);
+                    if (!s.isEmpty()) {
+                        QCOMPARE(render(bar).size(), s);
+                    }
+                }
+            }
+        }
+    }
+
+    void zeroMaxShowsAnEmptyBar() {
+        ProgressBar bar(QStringLiteral("pb"));
+        bar.resize(194, 12);
+        bar.setScrolling(4);
+        bar.setColor(0x404040);
+        bar.setMax(0);
+        bar.setValue(10);
+        QCOMPARE(bar.percent(), 0);
+        QCOMPARE(render(bar).pixel(10, 5), qRgb(255, 255, 255));
+    }
+
+    void saveAndLoadKeepFontAndImage() {
+        ProgressBar bar(QStringLiteral("pb"));
+        QFont f = bar.font();
+        f.setPointSize(17);
+        bar.setFont(f);
+        QImage pattern(4, 4, QImage::Format_RGB32);
+        pattern.fill(qRgb(1, 2, 3));
+        bar.setImage(pattern);
+        bar.setScrolling(8);
+        sv::PropertyBag bag;
+        bar.save(bag);
+        ProgressBar copy(QStringLiteral("pb2"));
+        copy.load(bag);
+        QCOMPARE(copy.font().pointSize(), 17);
+        QCOMPARE(copy.image().pixel(0, 0), qRgb(1, 2, 3));
+        QCOMPARE(copy.scrolling(), 8);
+    }
+};
+
+QTEST_MAIN(XP_ProgressBarTest)
+#include "XP_ProgressBarTest.moc"

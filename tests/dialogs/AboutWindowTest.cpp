@@ -1,0 +1,102 @@
+#include "dialogs/AboutWindow.h"
+#include "widgets/Artwork.h"
+#include "widgets/ImageButton.h"
+
+#include <QDesktopServices>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPointer>
+#include <QtTest>
+
+using namespace sv;
+
+class UrlCatcher : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> urls;
+public slots:
+    void open(const QUrl& url) { urls.append(url); }
+};
+
+class FrmAboutTest : public QObject {
+    Q_OBJECT
+private slots:
+    void textsAndSize() {
+        QWidget main;
+        AboutWindow about(&main);
+        QCOMPARE(about.windowTitle(), QStringLiteral("About [ Spectrivue ]"));
+        QCOMPARE(about.lbl0()->text(), QStringLiteral("Spectrivue\nVersion: 2.0.6"));
+        QCOMPARE(about.size(), QSize(373, 266)); // 5600 × 3990 twips
+        QCOMPARE(about.btn()->objectName(), QStringLiteral("btn"));
+        QCOMPARE(about.btnAbout()->objectName(), QStringLiteral("btnAbout"));
+        QCOMPARE(AboutWindow::helpRequestText(),
+                 QStringLiteral("Let us know if you can help...\n\n=> You'd like to try create "
+                                "the help file of this program in your language?    \n\nSend in "
+                                "files: DOC, TXT, PDF...\n\nE-mail address: help@spectrivue.org"));
+    }
+
+    void opensNearTheMainWindowsBottomRightCorner() {
+        QWidget main(nullptr, Qt::FramelessWindowHint); // as the main window is
+        main.setGeometry(100, 100, 756, 466);           // twips 1500, 1500, 11340, 6990
+        AboutWindow about(&main);
+        about.show();
+        // top = 1500 + 6990 - 3990 - 1330 = 3170 → 211.3; left = 1500 + 11340 - 5595 - 2797.5
+        // = 4447.5 → 296.5, halves to even.
+        QCOMPARE(about.pos(), QPoint(296, 211));
+    }
+
+    void helpMessageReleasesThenRestoresTheMainWindowsOnTop() {
+        QWidget main;
+        main.show();
+        AboutWindow about(&main);
+        about.show();
+        QSignalSpy onTop(&about, &AboutWindow::mainWindowPutOnTop);
+        QString text;
+        QString title;
+        bool mainOnTopDuringBox = true;
+        QTimer::singleShot(0, this, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(box != nullptr);
+            text = box->text();
+            title = box->windowTitle();
+            mainOnTopDuringBox = main.windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+            box->accept();
+        });
+        QTest::mouseClick(about.btnAbout(), Qt::LeftButton);
+        QCOMPARE(text, AboutWindow::helpRequestText());
+        QCOMPARE(title, QStringLiteral("Spectrivue"));
+        QVERIFY(!mainOnTopDuringBox);
+        // On top afterwards, also when it was not before.
+        QVERIFY(main.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        QCOMPARE(onTop.count(), 1);
+    }
+
+    void siteLinkOpensTheMakersPage() {
+        UrlCatcher catcher;
+        QDesktopServices::setUrlHandler(QStringLiteral("https"), &catcher, "open");
+        QWidget main;
+        AboutWindow about(&main);
+        about.show();
+        QTest::mouseClick(about.lblSite(), Qt::LeftButton);
+        QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+        QCOMPARE(catcher.urls, QList<QUrl>{QUrl(QStringLiteral("https://spectrivue.org"))});
+        QCOMPARE(about.lblSite()->cursor().shape(), appCursor(AppCursor::Hand101).shape());
+    }
+
+    void escapeAndBtnUnloadTheWindow() {
+        QWidget main;
+        QPointer<AboutWindow> about = new AboutWindow(&main);
+        about->show();
+        QTest::keyClick(about, Qt::Key_Escape);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!about);
+        about = new AboutWindow(&main);
+        about->show();
+        QTest::mouseClick(about->btn(), Qt::LeftButton);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!about);
+    }
+};
+
+QTEST_MAIN(FrmAboutTest)
+#include "FrmAboutTest.moc"

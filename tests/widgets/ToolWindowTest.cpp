@@ -1,0 +1,135 @@
+#include "widgets/ToolWindow.h"
+#include "gradient/GradientGeneratorWindow.h"
+#include "gradient/ColorGridWindow.h"
+#include "bitmap/PictureColorsWindow.h"
+#include "controls/ProgressBar.h"
+#include "widgets/Panel.h"
+#include "widgets/ImageButton.h"
+#include "zoom/MagnifierWindow.h"
+
+#include <QPointer>
+#include <QtTest>
+
+using namespace sv;
+
+namespace {
+
+void flushDeletes() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// The main window at twips (1500, 3000), 11340 × 6990.
+void placeMain(QWidget& main) {
+    main.setGeometry(100, 200, 756, 466);
+}
+
+} // namespace
+
+class ToolWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void frameIsAFramelessOnTopToolOfFixedSize() {
+        QWidget main;
+        auto* w = new ToolWindow(&main, {QStringLiteral("frmTest"), QStringLiteral("[ Test ]"),
+                                         QSize(3900, 3000), QPoint(120, 90)});
+        QCOMPARE(w->parentWidget(), &main);
+        const Qt::WindowFlags f = w->windowFlags();
+        QVERIFY(f.testFlag(Qt::Tool));
+        QVERIFY(f.testFlag(Qt::FramelessWindowHint));
+        QVERIFY(f.testFlag(Qt::WindowStaysOnTopHint));
+        QVERIFY(w->testAttribute(Qt::WA_DeleteOnClose));
+        QCOMPARE(w->minimumSize(), QSize(260, 200));
+        QCOMPARE(w->maximumSize(), QSize(260, 200));
+        QCOMPARE(w->caption().text(), QStringLiteral("[ Test ]"));
+        QCOMPARE(w->caption().front->pos(), QPoint(8, 6));
+        QCOMPARE(w->caption().back->pos(), QPoint(9, 7));
+        QCOMPARE(w->closeButton()->objectName(), QStringLiteral("btnClose"));
+        w->closeButton()->setToolTip(QStringLiteral("  Close  "));
+        QCOMPARE(w->findChild<ImageButton*>(QStringLiteral("btnClose"))->toolTip(),
+                 QStringLiteral("  Close  "));
+    }
+
+    void escapeAndTheCloseButtonUnloadTheWindow() {
+        QWidget main;
+        QPointer<ToolWindow> w = new ToolWindow(
+            &main, {QStringLiteral("a"), QStringLiteral("a"), QSize(3000, 3000), QPoint(120, 90)});
+        w->show();
+        QTest::keyClick(w, Qt::Key_A);
+        flushDeletes();
+        QVERIFY(w);
+        QTest::keyClick(w, Qt::Key_Escape);
+        flushDeletes();
+        QVERIFY(!w);
+
+        w = new ToolWindow(
+            &main, {QStringLiteral("b"), QStringLiteral("b"), QSize(3000, 3000), QPoint(120, 90)});
+        w->show();
+        QTest::mouseClick(w->closeButton(), Qt::LeftButton);
+        flushDeletes();
+        QVERIFY(!w);
+    }
+
+    void placedAgainstTheMainWindowsRightEdge() {
+        QWidget main(nullptr, Qt::FramelessWindowHint); // as the main window is
+        placeMain(main);
+        GradientGeneratorWindow tool(&main);
+        tool.placeAgainst(main, kToolInset);
+        // (1500 + 11340 - 3900 - 100) / 15 = 589.3; (3000 + 705 - 60) / 15 = 243.
+        QCOMPARE(tool.pos(), QPoint(589, 243));
+        MagnifierWindow zoom(&main);
+        zoom.placeAgainst(main, kMagnifierInset);
+        // (1500 + 11340 - 5400 - 200) / 15 = 482.7.
+        QCOMPARE(zoom.pos(), QPoint(483, 243));
+        // Also once both are on screen.
+        main.show();
+        zoom.show();
+        zoom.placeAgainst(main, kMagnifierInset);
+        QCOMPARE(zoom.pos(), QPoint(483, 243));
+    }
+
+    void shellsHaveTheirSizesTitlesAndButtons() {
+        QWidget main;
+        GradientGeneratorWindow grade(&main);
+        QCOMPARE(grade.size(), QSize(260, 260));
+        QCOMPARE(grade.caption().text(), QStringLiteral("[ Gradient Generator ]"));
+        QVERIFY(grade.findChild<ImageButton*>(QStringLiteral("btnCreate")) == grade.btnCreate());
+        QVERIFY(grade.findChild<ImageButton*>(QStringLiteral("btnClose")) == grade.btnClose());
+
+        PictureColorsWindow img(&main);
+        QCOMPARE(img.size(), QSize(260, 260));
+        QCOMPARE(img.caption().text(), QStringLiteral("[ Extract Bitmap Color ]"));
+        for (int i = 1; i <= 4; ++i) {
+            QCOMPARE(img.btnDlgIMG(i)->objectName(), QStringLiteral("btnDlgIMG%1").arg(i));
+        }
+        QVERIFY(img.btnDlgIMG(0) == nullptr && img.btnDlgIMG(5) == nullptr);
+        QCOMPARE(img.pb()->size(), QSize(194, 12));
+        QCOMPARE(img.pb()->scrolling(), 4);
+        QCOMPARE(img.pb()->color(), 0x404040);
+
+        MagnifierWindow zoom(&main);
+        QCOMPARE(zoom.size(), QSize(360, 360));
+        QCOMPARE(zoom.caption().text(), QStringLiteral("[ Image Magnification ]"));
+        QCOMPARE(zoom.btnStart()->geometry(), QRect(12, 307, 33, 36));
+        QCOMPARE(zoom.btnClose()->geometry(), QRect(317, 307, 33, 36));
+
+        ColorGridWindow grid(&main);
+        QCOMPARE(grid.windowTitle(), QStringLiteral("Spectrivue [ Version: 2.0.6 ]"));
+        QVERIFY(grid.isWindow());
+        QVERIFY(!grid.windowFlags().testFlag(Qt::FramelessWindowHint));
+        QVERIFY(grid.btnCloseEdit() != nullptr);
+        QVERIFY(!grid.pnlCSS()->isVisibleTo(&grid));
+    }
+
+    void escapeLeavesTheMagnifierOpen() {
+        QWidget main;
+        QPointer<MagnifierWindow> zoom = new MagnifierWindow(&main);
+        zoom->show();
+        QTest::keyClick(zoom, Qt::Key_Escape);
+        flushDeletes();
+        QVERIFY(zoom);
+        QVERIFY(zoom->isVisible());
+    }
+};
+
+QTEST_MAIN(ToolWindowTest)
+#include "ToolWindowTest.moc"
