@@ -20,8 +20,8 @@ public:
     // The labels are placed on parent at pos; the readout starts at once.
     PointerReadout(ScreenReader& screen, QWidget* parent, QPoint pos);
 
-    QString xText() const { return x_.text(); }
-    QString yText() const { return y_.text(); }
+    QLabel* xLabel() const { return x_.front; }
+    QLabel* yLabel() const { return y_.front; }
 
     void tick();
 

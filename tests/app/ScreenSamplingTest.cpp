@@ -1,7 +1,9 @@
 // Sampling against a real X server: a window of a known colour is shown, the pointer is put
 // over it and the main window reads it through the real screen reader.
 
-#include "app/Mdi.h"
+#include "app/MainWindow.h"
+#include "app/NotationPanel.h"
+#include "app/ScreenSampler.h"
 #include "dialogs/Options.h"
 #include "widgets/ScreenReader.h"
 
@@ -9,6 +11,7 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QTest>
+#include <QWindow>
 
 using namespace sv;
 
@@ -32,32 +35,21 @@ private slots:
 
         QtScreenReader screen;
         Options options;
-        Mdi mdi(screen, options);
-        mdi.move(0, 0);
-        mdi.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&mdi));
-        mdi.mostraCodigos(kWhite);
+        MainWindow window(screen, options);
+        window.move(0, 0);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
 
         QCursor::setPos(960, 660);
         QTRY_COMPARE(QCursor::pos(), QPoint(960, 660));
-        mdi.startSampling();
-        QVERIFY(mdi.isSampling());
-        QTRY_COMPARE_WITH_TIMEOUT(mdi.currentColor(), rgb(18, 52, 86), 3000);
-
-        auto text = [&mdi](const char* name) {
-            return mdi.findChild<QLineEdit*>(QString::fromLatin1(name))->text();
-        };
-        QCOMPARE(text("txtHEX_VB"), QStringLiteral("&H00563412"));
-        QCOMPARE(text("txtHEX_HTML"), QStringLiteral("#123456"));
-        QCOMPARE(text("txtHEX_LONG"), QStringLiteral("5649426"));
-        QCOMPARE(text("txtHEX_C"), QStringLiteral("0x00563412"));
-        QCOMPARE(text("txtHEX_DELPHI"), QStringLiteral("$00563412"));
-        QCOMPARE(text("txtHEX_JAVA"), QStringLiteral("0x123456"));
-        QCOMPARE(text("txtHEX_PHOTOSHOP"), QStringLiteral("123456"));
-        QCOMPARE(text("txtR"), QStringLiteral("18"));
-        QCOMPARE(text("txtG"), QStringLiteral("52"));
-        QCOMPARE(text("txtB"), QStringLiteral("86"));
-        QCOMPARE(mdi.lastColor(), kWhite);
+        ScreenSampler* sampler = window.sampler();
+        sampler->start();
+        QVERIFY(sampler->isSampling());
+        QTRY_COMPARE_WITH_TIMEOUT(window.selection().current(), rgb(18, 52, 86), 3000);
+        QCOMPARE(window.notations()->field(Notation::VisualBasic)->text(),
+                 QStringLiteral("&H00563412"));
+        QCOMPARE(window.notations()->field(Notation::Html)->text(), QStringLiteral("#123456"));
+        QCOMPARE(window.selection().previous(), kWhite);
         QVERIFY(QWidget::mouseGrabber() != nullptr);
 
         // A real button press and release from the X server, over another window.
@@ -67,9 +59,25 @@ private slots:
         QCOMPARE(QProcess::execute(QStringLiteral("xdotool"),
                                    {QStringLiteral("mouseup"), QStringLiteral("1")}),
                  0);
-        QTRY_VERIFY_WITH_TIMEOUT(!mdi.isSampling(), 3000);
+        QTRY_VERIFY_WITH_TIMEOUT(!sampler->isSampling(), 3000);
         QCOMPARE(QWidget::mouseGrabber(), nullptr);
-        QCOMPARE(mdi.currentColor(), rgb(18, 52, 86));
+        QCOMPARE(window.selection().current(), rgb(18, 52, 86));
+    }
+
+    void aSizeForcedFromOutsideIsUndone() {
+        QtScreenReader screen;
+        Options options;
+        MainWindow window(screen, options);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        // As a window manager or a script may do, past the window's size hints.
+        QCOMPARE(QProcess::execute(QStringLiteral("xdotool"),
+                                   {QStringLiteral("windowsize"), QString::number(window.winId()),
+                                    QStringLiteral("900"), QStringLiteral("300")}),
+                 0);
+        QTest::qWait(300);
+        QTRY_COMPARE(window.size(), QSize(756, 466));
+        QCOMPARE(window.windowHandle()->geometry().size(), QSize(756, 466));
     }
 
     void pixelOffEveryScreenIsNotRead() {

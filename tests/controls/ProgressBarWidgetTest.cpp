@@ -29,11 +29,11 @@ bool anyPixelOf(const QImage& img, QRgb colour, QRect area) {
 
 } // namespace
 
-class XP_ProgressBarTest : public QObject {
+class ProgressBarWidgetTest : public QObject {
     Q_OBJECT
 private slots:
     void splashStyleFillsUpTo544At100Percent() {
-        ProgressBar bar(QStringLiteral("pb"));
+        ProgressBar bar;
         bar.resize(549, 14);
         bar.setScrolling(5);
         bar.setColor(0x00C000);
@@ -55,7 +55,7 @@ private slots:
     }
 
     void bitmapStyleHalfFilledOn194Pixels() {
-        ProgressBar bar(QStringLiteral("pb"));
+        ProgressBar bar;
         bar.resize(194, 12);
         bar.setScrolling(4);
         bar.setColor(0x404040);
@@ -69,7 +69,7 @@ private slots:
     }
 
     void percentAboveHundredIsDrawnAndStoredAs100() {
-        ProgressBar bar(QStringLiteral("pb"));
+        ProgressBar bar;
         bar.resize(194, 12);
         bar.setScrolling(4);
         bar.setColor(0x404040);
@@ -81,7 +81,7 @@ private slots:
     }
 
     void textOnlyWhenShowText() {
-        ProgressBar bar(QStringLiteral("pb"));
+        ProgressBar bar;
         bar.resize(200, 24);
         bar.setScrolling(3);
         bar.setColor(0xFF0000);
@@ -94,7 +94,7 @@ private slots:
     }
 
     void everyStyleDrawsWithoutFailingAtAnySize() {
-        ProgressBar bar(QStringLiteral("pb"));
+        ProgressBar bar;
         bar.setShowText(true);
         bar.setOrientation(1);
         for (int style = 0; style <= 10; ++style) {
@@ -112,7 +112,7 @@ private slots:
     }
 
     void zeroMaxShowsAnEmptyBar() {
-        ProgressBar bar(QStringLiteral("pb"));
+        ProgressBar bar;
         bar.resize(194, 12);
         bar.setScrolling(4);
         bar.setColor(0x404040);
@@ -123,7 +123,7 @@ private slots:
     }
 
     void saveAndLoadKeepFontAndImage() {
-        ProgressBar bar(QStringLiteral("pb"));
+        ProgressBar bar;
         QFont f = bar.font();
         f.setPointSize(17);
         bar.setFont(f);
@@ -133,7 +133,7 @@ private slots:
         bar.setScrolling(8);
         sv::PropertyBag bag;
         bar.save(bag);
-        ProgressBar copy(QStringLiteral("pb2"));
+        ProgressBar copy;
         copy.load(bag);
         QCOMPARE(copy.font().pointSize(), 17);
         QCOMPARE(copy.image().pixel(0, 0), qRgb(1, 2, 3));
@@ -141,5 +141,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(XP_ProgressBarTest)
-#include "XP_ProgressBarTest.moc"
+QTEST_MAIN(ProgressBarWidgetTest)
+#include "ProgressBarWidgetTest.moc"

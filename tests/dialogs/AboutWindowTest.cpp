@@ -18,17 +18,15 @@ public slots:
     void open(const QUrl& url) { urls.append(url); }
 };
 
-class FrmAboutTest : public QObject {
+class AboutWindowTest : public QObject {
     Q_OBJECT
 private slots:
     void textsAndSize() {
         QWidget main;
         AboutWindow about(&main);
         QCOMPARE(about.windowTitle(), QStringLiteral("About [ Spectrivue ]"));
-        QCOMPARE(about.lbl0()->text(), QStringLiteral("Spectrivue\nVersion: 2.0.6"));
+        QCOMPARE(about.versionLabel()->text(), QStringLiteral("Spectrivue\nVersion: 2.0.6"));
         QCOMPARE(about.size(), QSize(373, 266)); // 5600 × 3990 twips
-        QCOMPARE(about.btn()->objectName(), QStringLiteral("btn"));
-        QCOMPARE(about.btnAbout()->objectName(), QStringLiteral("btnAbout"));
         QCOMPARE(AboutWindow::helpRequestText(),
                  QStringLiteral("Let us know if you can help...\n\n=> You'd like to try create "
                                 "the help file of this program in your language?    \n\nSend in "
@@ -62,7 +60,7 @@ private slots:
             mainOnTopDuringBox = main.windowFlags().testFlag(Qt::WindowStaysOnTopHint);
             box->accept();
         });
-        QTest::mouseClick(about.btnAbout(), Qt::LeftButton);
+        QTest::mouseClick(about.helpButton(), Qt::LeftButton);
         QCOMPARE(text, AboutWindow::helpRequestText());
         QCOMPARE(title, QStringLiteral("Spectrivue"));
         QVERIFY(!mainOnTopDuringBox);
@@ -77,13 +75,13 @@ private slots:
         QWidget main;
         AboutWindow about(&main);
         about.show();
-        QTest::mouseClick(about.lblSite(), Qt::LeftButton);
+        QTest::mouseClick(about.siteLink(), Qt::LeftButton);
         QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
         QCOMPARE(catcher.urls, QList<QUrl>{QUrl(QStringLiteral("https://spectrivue.org"))});
-        QCOMPARE(about.lblSite()->cursor().shape(), appCursor(AppCursor::Hand101).shape());
+        QCOMPARE(about.siteLink()->cursor().shape(), appCursor(AppCursor::Hand101).shape());
     }
 
-    void escapeAndBtnUnloadTheWindow() {
+    void escapeAndTheCloseButtonUnloadTheWindow() {
         QWidget main;
         QPointer<AboutWindow> about = new AboutWindow(&main);
         about->show();
@@ -92,11 +90,11 @@ private slots:
         QVERIFY(!about);
         about = new AboutWindow(&main);
         about->show();
-        QTest::mouseClick(about->btn(), Qt::LeftButton);
+        QTest::mouseClick(about->closeButton(), Qt::LeftButton);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!about);
     }
 };
 
-QTEST_MAIN(FrmAboutTest)
-#include "FrmAboutTest.moc"
+QTEST_MAIN(AboutWindowTest)
+#include "AboutWindowTest.moc"

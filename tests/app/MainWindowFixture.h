@@ -1,0 +1,25 @@
+#pragma once
+// A main window over a fake screen, for the widget tests.
+
+#include "app/ComponentEditor.h"
+#include "app/MainWindow.h"
+#include "app/NotationPanel.h"
+#include "dialogs/Options.h"
+#include "support/FakeScreenReader.h"
+
+#include <QLineEdit>
+#include <memory>
+
+namespace sv::test {
+
+struct MainWindowFixture {
+    FakeScreenReader screen;
+    Options options;
+    std::unique_ptr<MainWindow> window = std::make_unique<MainWindow>(screen, options);
+
+    ColorSelection& selection() { return window->selection(); }
+    QString notation(Notation n) const { return window->notations()->field(n)->text(); }
+    QLineEdit* field(Channel c) const { return window->editor()->field(c); }
+};
+
+} // namespace sv::test

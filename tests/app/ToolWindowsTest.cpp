@@ -1,0 +1,122 @@
+// The command buttons: tool windows placed against the main window, the magnifier made afresh,
+// the colour grid reused while visible, and the system colour dialog.
+
+#include "MainWindowFixture.h"
+
+#include "app/TitleBar.h"
+#include "app/ToolWindows.h"
+#include "bitmap/PictureColorsWindow.h"
+#include "dialogs/AboutWindow.h"
+#include "dialogs/ColorDialog.h"
+#include "dialogs/OptionsWindow.h"
+#include "gradient/ColorGridWindow.h"
+#include "gradient/GradientGeneratorWindow.h"
+#include "widgets/ImageButton.h"
+#include "zoom/MagnifierWindow.h"
+
+#include <QPointer>
+#include <QTest>
+
+using namespace sv;
+using namespace sv::test;
+
+class ToolWindowsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init() {
+        f_ = std::make_unique<MainWindowFixture>();
+        // At (100, 50) pixels: left 1500, top 750 twips.
+        f_->window->move(100, 50);
+        f_->window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f_->window.get()));
+    }
+    void cleanup() { f_.reset(); }
+
+    void toolWindowsStandAgainstTheRightEdge() {
+        ToolWindows* tools = f_->window->toolWindows();
+        click(f_->window->commands().gradientGenerator);
+        // 1500 + 11340 - 3900 - 100 = 8840 twips = 589.3 px; 750 + 705 - 60 = 1395 = 93 px.
+        QCOMPARE(tools->gradientGenerator()->pos(), QPoint(589, 93));
+        QCOMPARE(tools->gradientGenerator()->createButton()->toolTip(),
+                 QStringLiteral("  Create Gradient  "));
+        click(f_->window->commands().pictureColors);
+        QCOMPARE(tools->pictureColors()->pos(), QPoint(589, 93));
+        QCOMPARE(tools->pictureColors()->commandButton(PictureCommand::Paste)->toolTip(),
+                 QStringLiteral("  Paste Bitmap from Clipboard  "));
+        // The magnifier stands 200 twips in: 1500 + 11340 - 5400 - 200 = 7240 = 482.7 px.
+        click(f_->window->commands().magnifier);
+        QCOMPARE(tools->magnifier()->pos(), QPoint(483, 93));
+        QCOMPARE(tools->magnifier()->startButton()->toolTip(),
+                 QStringLiteral("  Start Capture - { F10 }  "));
+        QCOMPARE(tools->magnifier()->parentWidget(), f_->window.get());
+    }
+
+    void eachToolWindowExistsOnceTheMagnifierIsAlwaysNew() {
+        ToolWindows* tools = f_->window->toolWindows();
+        click(f_->window->commands().options);
+        QPointer<OptionsWindow> options = tools->optionsWindow();
+        click(f_->window->commands().options);
+        QCOMPARE(tools->optionsWindow(), options.data());
+        // Closed windows are destroyed and made again on the next command.
+        options->close();
+        QTRY_VERIFY(options.isNull());
+        click(f_->window->commands().options);
+        QCOMPARE(tools->optionsWindow()->closeButton()->toolTip(), QStringLiteral("  Close  "));
+
+        click(f_->window->commands().magnifier);
+        QPointer<MagnifierWindow> magnifier = tools->magnifier();
+        click(f_->window->commands().magnifier);
+        QVERIFY(magnifier.isNull());
+        QVERIFY(tools->magnifier()->isVisible());
+
+        click(f_->window->commands().colorGrid);
+        QPointer<ColorGridWindow> grid = tools->colorGrid();
+        click(f_->window->commands().colorGrid);
+        QCOMPARE(tools->colorGrid(), grid.data());
+        grid->hide();
+        click(f_->window->commands().colorGrid);
+        QVERIFY(grid.isNull());
+        QVERIFY(tools->colorGrid()->isVisible());
+        QVERIFY(QGuiApplication::overrideCursor() == nullptr);
+    }
+
+    void theColourDialogStartsOnTheCurrentColourAndKeepsItOnCancel() {
+        QColor offered;
+        std::optional<QColor> answer = QColor(0, 0, 255);
+        f_->window->toolWindows()->setColorDialog(
+            std::make_unique<ColorDialog>([&](QWidget*, const QColor& initial) {
+                offered = initial;
+                return answer;
+            }));
+        f_->selection().setCurrent(rgb(255, 0, 0));
+        click(f_->window->commands().systemColor);
+        QCOMPARE(offered, QColor(255, 0, 0));
+        QCOMPARE(f_->selection().previous(), rgb(255, 0, 0));
+        QCOMPARE(f_->notation(Notation::Html), QStringLiteral("#0000FF"));
+
+        answer.reset();
+        click(f_->window->commands().systemColor);
+        QCOMPARE(offered, QColor(0, 0, 255));
+        QCOMPARE(f_->notation(Notation::Html), QStringLiteral("#0000FF"));
+        QCOMPARE(f_->window->toolWindows()->colorDialog().customColors()[15],
+                 ColorDialog::kFirstCustomColor);
+    }
+
+    void aboutKeepsThePinInStepWithTheWindow() {
+        click(f_->window->commands().about);
+        AboutWindow* about = f_->window->toolWindows()->about();
+        QVERIFY(about->isVisible());
+        QCOMPARE(about->helpButton()->toolTip(), QStringLiteral("  Help  "));
+        f_->window->setOnTop(false);
+        emit about->mainWindowPutOnTop();
+        QVERIFY(f_->window->titleBar()->showsOnTop());
+    }
+
+private:
+    static void click(ImageButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
+
+    std::unique_ptr<MainWindowFixture> f_;
+};
+
+QTEST_MAIN(ToolWindowsTest)
+#include "ToolWindowsTest.moc"
