@@ -1,7 +1,8 @@
 // One sampling tick in which the pointer moved: a real one-pixel screen read through the
-// X server, mostraCodigos and the field updates. Run under Xvfb (see bench/README.md).
+// X server, and every view of the main window following the new colour. Run under Xvfb.
 
-#include "app/Mdi.h"
+#include "app/MainWindow.h"
+#include "app/ScreenSampler.h"
 #include "dialogs/Options.h"
 #include "widgets/ScreenReader.h"
 
@@ -23,16 +24,17 @@ void BM_SamplingTick(benchmark::State& state) {
     MovingPointerReader screen;
     sv::Options options;
     options.set(sv::OptionKey::CreateGradient, static_cast<int>(state.range(0)));
-    sv::Mdi mdi(screen, options);
-    mdi.show();
+    sv::MainWindow window(screen, options);
+    window.show();
     QApplication::processEvents();
-    mdi.startSampling();
+    sv::ScreenSampler* sampler = window.sampler();
+    sampler->start();
     for (auto _ : state) {
-        mdi.samplingTick();
+        sampler->tick();
         // Let the window paint what the tick changed, as the event loop would.
         QApplication::processEvents();
     }
-    mdi.eventoPicRefer();
+    sampler->stop();
 }
 BENCHMARK(BM_SamplingTick)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
 

@@ -1,8 +1,9 @@
 // Palette timings on the offscreen platform: a palette file into the grid, both name lists
 // filled, the colour-names strip painted.
 
-#include "palette/NamedColorLists.h"
+#include "color/ColorSelection.h"
 #include "palette/NamedStrip.h"
+#include "palette/NamesPanel.h"
 #include "palette/PaletteFiles.h"
 #include "palette/PaletteText.h"
 #include "palette/SwatchGrid.h"
@@ -33,7 +34,8 @@ void BM_LoadPaletteIntoGrid(benchmark::State& state) {
     }
     QWidget container;
     container.resize(348, 348);
-    SwatchGrid grid(&container);
+    ColorSelection selection;
+    SwatchGrid grid(&container, selection);
     container.show();
     for (auto _ : state) {
         grid.emptySwatches(0);
@@ -59,11 +61,10 @@ BENCHMARK(BM_ReadPaletteText)->Unit(benchmark::kMicrosecond);
 // Both lists filled with the 2031 names.
 void BM_FillNameLists(benchmark::State& state) {
     QWidget window;
-    auto* cmb1 = new QComboBox(&window);
-    auto* cmb2 = new QComboBox(&window);
     window.show();
     for (auto _ : state) {
-        NamedColorLists::fillNameLists(cmb1, cmb2);
+        NamesPanel panel(&window);
+        panel.fillNames();
     }
 }
 BENCHMARK(BM_FillNameLists)->Unit(benchmark::kMillisecond);

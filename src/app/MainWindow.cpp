@@ -151,8 +151,8 @@ void MainWindow::connectCommands() {
     connect(tools, &ToolWindows::mainWindowPutOnTop, this, [this] { titleBar_->showOnTop(true); });
     connect(c.colorNames, &ImageButton::clicked, this, [this] {
         // Left of "Color from Screen" less 500 twips, level with the palette plus 100 twips.
-        namesPanel_->open({commands_.pickFromScreen->x() - twips(500),
-                           palettePanel_->y() + twips(100)});
+        namesPanel_->open(
+            {commands_.pickFromScreen->x() - twips(500), palettePanel_->y() + twips(100)});
     });
     const std::array<std::pair<ImageButton*, PaletteCommand>, 3> paletteButtons{{
         {c.newPalette, PaletteCommand::New},

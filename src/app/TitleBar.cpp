@@ -66,8 +66,8 @@ TitleBar::TitleBar(QWidget* window)
     minimize_[kLit]->setToolTip(QStringLiteral("  Minimize Spectrivue  "));
 
     for (int onTop = 0; onTop < 2; ++onTop) {
-        pins_[onTop] = makePicture(this, {width() - 68, top}, onTop ? Glyph::PinOn : Glyph::PinOff,
-                                   false);
+        pins_[onTop] =
+            makePicture(this, {width() - 68, top}, onTop ? Glyph::PinOn : Glyph::PinOff, false);
         pins_[onTop]->setToolTip(QStringLiteral("  On Top  "));
         pins_[onTop]->setVisible(onTop == 0);
         // A click on the pin asks for the other state.

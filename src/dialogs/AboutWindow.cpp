@@ -1,10 +1,10 @@
 #include "dialogs/AboutWindow.h"
 
 #include "AppInfo.h"
-#include "widgets/CaptionedLine.h"
-#include "widgets/Panel.h"
 #include "widgets/Artwork.h"
+#include "widgets/CaptionedLine.h"
 #include "widgets/ImageButton.h"
+#include "widgets/Panel.h"
 #include "widgets/WindowUtil.h"
 
 #include <QDesktopServices>

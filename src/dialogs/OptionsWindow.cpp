@@ -1,7 +1,7 @@
 #include "dialogs/OptionsWindow.h"
 
-#include "dialogs/Options.h"
 #include "dialogs/MaskChoice.h"
+#include "dialogs/Options.h"
 #include "widgets/CaptionedLine.h"
 
 #include <QButtonGroup>

@@ -138,5 +138,4 @@ std::vector<ColorValue> spectrumColumns(ColorValue last, int widthTwips) {
     return columns;
 }
 
-
 } // namespace sv

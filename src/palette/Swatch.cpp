@@ -18,8 +18,7 @@ bool acceptableDrag(const QMimeData* data) {
 
 } // namespace
 
-Swatch::Swatch(int index, QWidget* parent)
-    : ColorBox(parent), index_(index) {
+Swatch::Swatch(int index, QWidget* parent) : ColorBox(parent), index_(index) {
     setAcceptDrops(true);
 }
 

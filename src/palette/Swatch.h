@@ -1,6 +1,7 @@
 #pragma once
-// One palette swatch: a colour, or empty (button face with a mask picture at its top-left). It answers the pointer with a tool tip and takes colours dropped from the
-// colour-names strip and the colour grid window; what a click does is its grid's business.
+// One palette swatch: a colour, or empty (button face with a mask picture at its top-left). It
+// answers the pointer with a tool tip and takes colours dropped from the colour-names strip and the
+// colour grid window; what a click does is its grid's business.
 
 #include "widgets/ColorBox.h"
 

@@ -1,9 +1,9 @@
 #include "widgets/ToolWindow.h"
 
 #include "color/Numeric.h"
-#include "widgets/ToolPlacement.h"
 #include "widgets/Artwork.h"
 #include "widgets/ImageButton.h"
+#include "widgets/ToolPlacement.h"
 #include "widgets/WindowUtil.h"
 
 #include <QKeyEvent>
@@ -19,8 +19,7 @@ constexpr int kCloseSize = 20;
 } // namespace
 
 ToolWindow::ToolWindow(QWidget* mainWindow, const ToolWindowSpec& spec)
-    : QWidget(mainWindow, Qt::Tool | Qt::FramelessWindowHint),
-      caption_(this, spec.title) {
+    : QWidget(mainWindow, Qt::Tool | Qt::FramelessWindowHint), caption_(this, spec.title) {
     setWindowTitle(spec.title);
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(twips(spec.sizeTwips.width()), twips(spec.sizeTwips.height()));

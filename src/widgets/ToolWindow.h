@@ -3,8 +3,8 @@
 // fixed size, with a shadowed title, a close button, Escape to close and a drag by its body.
 // It keeps itself above other windows and is destroyed when closed.
 
-#include "widgets/ToolPlacement.h"
 #include "widgets/ShadowLabel.h"
+#include "widgets/ToolPlacement.h"
 
 #include <QPoint>
 #include <QSize>

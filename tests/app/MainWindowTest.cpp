@@ -13,8 +13,8 @@
 #include "gradient/GradientStrips.h"
 #include "palette/NamedStrip.h"
 #include "palette/NamesPanel.h"
-#include "palette/SwatchGrid.h"
 #include "palette/Swatch.h"
+#include "palette/SwatchGrid.h"
 #include "widgets/ColorBox.h"
 #include "widgets/ImageButton.h"
 
@@ -233,7 +233,8 @@ private slots:
 
     void titleBarAndToolTips() {
         TitleBar* bar = f_->window->titleBar();
-        QCOMPARE(bar->title(), QStringLiteral("Spectrivue [ Version: 2.0.6 ] - https://spectrivue.org"));
+        QCOMPARE(bar->title(),
+                 QStringLiteral("Spectrivue [ Version: 2.0.6 ] - https://spectrivue.org"));
         QCOMPARE(bar->closeButton()->toolTip(), QStringLiteral("  Close Spectrivue  "));
         QCOMPARE(bar->minimizeButton()->toolTip(), QStringLiteral("  Minimize Spectrivue  "));
         QCOMPARE(f_->window->commands().options->toolTip(), QStringLiteral("  Options...      "));

@@ -1,10 +1,10 @@
-#include "app/MainWindow.h"
 #include "app/StartupSplash.h"
+#include "app/MainWindow.h"
 #include "controls/ProgressBar.h"
 #include "dialogs/Options.h"
 #include "palette/NamesPanel.h"
-#include "palette/SwatchGrid.h"
 #include "palette/Swatch.h"
+#include "palette/SwatchGrid.h"
 #include "support/FakeScreenReader.h"
 
 #include <QComboBox>

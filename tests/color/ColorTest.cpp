@@ -23,16 +23,18 @@ TEST_P(NotationTable, WritesEverySevenNotations) {
 INSTANTIATE_TEST_SUITE_P(
     KnownColours, NotationTable,
     ::testing::Values(
-        NotationCase{255, {"&H000000FF", "255", "0x000000FF", "$000000FF", "0xFF0000", "FF0000",
-                           "#FF0000"}},
-        NotationCase{16711680, {"&H00FF0000", "16711680", "0x00FF0000", "$00FF0000", "0x0000FF",
-                                "0000FF", "#0000FF"}},
-        NotationCase{5649426, {"&H00563412", "5649426", "0x00563412", "$00563412", "0x123456",
-                               "123456", "#123456"}},
-        NotationCase{0, {"&H00000000", "0", "0x00000000", "$00000000", "0x000000", "000000",
-                         "#000000"}},
-        NotationCase{15, {"&H0000000F", "15", "0x0000000F", "$0000000F", "0x0F0000", "0F0000",
-                          "#0F0000"}}));
+        NotationCase{
+            255, {"&H000000FF", "255", "0x000000FF", "$000000FF", "0xFF0000", "FF0000", "#FF0000"}},
+        NotationCase{
+            16711680,
+            {"&H00FF0000", "16711680", "0x00FF0000", "$00FF0000", "0x0000FF", "0000FF", "#0000FF"}},
+        NotationCase{
+            5649426,
+            {"&H00563412", "5649426", "0x00563412", "$00563412", "0x123456", "123456", "#123456"}},
+        NotationCase{
+            0, {"&H00000000", "0", "0x00000000", "$00000000", "0x000000", "000000", "#000000"}},
+        NotationCase{
+            15, {"&H0000000F", "15", "0x0000000F", "$0000000F", "0x0F0000", "0F0000", "#0F0000"}}));
 
 TEST(Notations, NegativeValueKeepsAllDigits) {
     const Notations n = makeNotations(-1);

@@ -1,5 +1,5 @@
-#include "controls/ProgressBarDrawing.h"
 #include "controls/ProgressBarModel.h"
+#include "controls/ProgressBarDrawing.h"
 #include "controls/PropertyBag.h"
 
 #include <gtest/gtest.h>

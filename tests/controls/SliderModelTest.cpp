@@ -25,7 +25,8 @@ SliderModel vertical() {
 TEST(SliderValue, AnnouncesChangesAndTheEndsInOrder) {
     SliderModel m = horizontal();
     EXPECT_EQ(m.setValue(100), (SliderEvents{E::ValueChanged, E::ToolTipChanged}));
-    EXPECT_EQ(m.setValue(255), (SliderEvents{E::ValueChanged, E::ToolTipChanged, E::MaximumReached}));
+    EXPECT_EQ(m.setValue(255),
+              (SliderEvents{E::ValueChanged, E::ToolTipChanged, E::MaximumReached}));
     EXPECT_EQ(m.setValue(0), (SliderEvents{E::ValueChanged, E::ToolTipChanged, E::MinimumReached}));
     EXPECT_TRUE(m.setValue(0).empty());
     EXPECT_TRUE(m.setValue(300).empty());
@@ -67,11 +68,14 @@ TEST(SliderMouse, DragRoundsHalvesToEvenAndPinsAtTheEnds) {
     m.move(15, 8); // 3.5
     EXPECT_EQ(m.currentValue(), 4);
     EXPECT_FLOAT_EQ(m.thumbLeft(), 8.0f); // snapped onto the value
-    EXPECT_EQ(m.move(-100, 8), (SliderEvents{E::ValueChanged, E::ToolTipChanged, E::MinimumReached}));
+    EXPECT_EQ(m.move(-100, 8),
+              (SliderEvents{E::ValueChanged, E::ToolTipChanged, E::MinimumReached}));
     EXPECT_FLOAT_EQ(m.thumbLeft(), 0.0f);
-    EXPECT_EQ(m.move(2000, 8), (SliderEvents{E::ValueChanged, E::ToolTipChanged, E::MaximumReached}));
+    EXPECT_EQ(m.move(2000, 8),
+              (SliderEvents{E::ValueChanged, E::ToolTipChanged, E::MaximumReached}));
     EXPECT_FLOAT_EQ(m.thumbLeft(), 510.0f);
-    EXPECT_EQ(m.release(kLeftButton, 520, 8), (SliderEvents{E::Clicked, E::Released, E::HostWrite}));
+    EXPECT_EQ(m.release(kLeftButton, 520, 8),
+              (SliderEvents{E::Clicked, E::Released, E::HostWrite}));
     EXPECT_FALSE(m.dragging());
     EXPECT_TRUE(m.move(100, 8).empty());
 }

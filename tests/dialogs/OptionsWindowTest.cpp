@@ -1,6 +1,6 @@
+#include "dialogs/OptionsWindow.h"
 #include "dialogs/MaskChoice.h"
 #include "dialogs/Options.h"
-#include "dialogs/OptionsWindow.h"
 #include "widgets/CaptionedLine.h"
 
 #include <QPointer>
@@ -56,8 +56,10 @@ private slots:
         QVERIFY(settingsStore().allKeys().isEmpty());
         // Headings from top to bottom, each over its choices; the zoom buttons in one row.
         QCOMPARE(w.heading(4)->caption(), QStringLiteral("Mask Color:"));
-        QVERIFY(w.heading(1)->y() < w.stopButton(1)->y() && w.stopButton(2)->y() < w.heading(2)->y());
-        QVERIFY(w.heading(3)->y() < w.zoomButton(1)->y() && w.zoomButton(1)->y() < w.heading(4)->y());
+        QVERIFY(w.heading(1)->y() < w.stopButton(1)->y() &&
+                w.stopButton(2)->y() < w.heading(2)->y());
+        QVERIFY(w.heading(3)->y() < w.zoomButton(1)->y() &&
+                w.zoomButton(1)->y() < w.heading(4)->y());
         QCOMPARE(w.zoomButton(1)->y(), w.zoomButton(3)->y());
     }
 

@@ -91,7 +91,8 @@ TEST(NamedStrip, SameColourFillsEveryCellAndEveryCellIsAColour) {
         for (ColorValue c : same) {
             ASSERT_EQ(c, namedColorValue(i));
         }
-        const auto other = namedStripColors(namedColorValue(i), namedColorValue(kNamedColorCount + 1 - i));
+        const auto other =
+            namedStripColors(namedColorValue(i), namedColorValue(kNamedColorCount + 1 - i));
         EXPECT_EQ(other[195], namedColorValue(kNamedColorCount + 1 - i));
         for (ColorValue c : other) {
             ASSERT_GE(c, 0);

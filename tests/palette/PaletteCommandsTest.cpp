@@ -1,5 +1,5 @@
-#include "color/ColorSelection.h"
 #include "palette/PaletteCommands.h"
+#include "color/ColorSelection.h"
 #include "palette/FileDialogs.h"
 #include "palette/PaletteFiles.h"
 #include "palette/PaletteText.h"

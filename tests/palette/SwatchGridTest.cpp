@@ -1,7 +1,7 @@
+#include "palette/SwatchGrid.h"
 #include "color/ColorSelection.h"
 #include "palette/MaskPictures.h"
 #include "palette/Swatch.h"
-#include "palette/SwatchGrid.h"
 #include "widgets/DragColor.h"
 #include "widgets/QtColor.h"
 

@@ -1,10 +1,10 @@
 #include "widgets/ToolWindow.h"
-#include "gradient/GradientGeneratorWindow.h"
-#include "gradient/ColorGridWindow.h"
 #include "bitmap/PictureColorsWindow.h"
 #include "controls/ProgressBar.h"
-#include "widgets/Panel.h"
+#include "gradient/ColorGridWindow.h"
+#include "gradient/GradientGeneratorWindow.h"
 #include "widgets/ImageButton.h"
+#include "widgets/Panel.h"
 #include "zoom/MagnifierWindow.h"
 
 #include <QPointer>
