@@ -218,7 +218,7 @@ void Slider::announce(const SliderEvents& events, int button) {
         case SliderEvent::MaximumReached:
             emit maximumReached();
             break;
-        case SliderEvent::ValueChanged:
+        case SliderEvent::ValueUpdated:
             emit valueChanged(value());
             break;
         case SliderEvent::Pressed:

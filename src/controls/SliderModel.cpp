@@ -123,7 +123,7 @@ SliderEvents SliderModel::setValue(int v) {
         placeThumb(v);
     }
     current_ = v;
-    SliderEvents events{SliderEvent::ValueChanged, SliderEvent::ToolTipChanged};
+    SliderEvents events{SliderEvent::ValueUpdated, SliderEvent::ToolTipChanged};
     if (v == kMaxValue) {
         events.push_back(SliderEvent::MaximumReached);
     }

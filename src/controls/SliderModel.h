@@ -22,7 +22,7 @@ enum class SliderEvent : std::uint8_t {
     Clicked,
     MinimumReached,
     MaximumReached,
-    ValueChanged,
+    ValueUpdated,
     Pressed,
     Released,
     ToolTipChanged, // the tool tip text now follows the new value

