@@ -161,7 +161,7 @@ void MainWindow::connectCommands() {
     }};
     for (const auto& [button, command] : paletteButtons) {
         connect(button, &ImageButton::clicked, this,
-                [this, c = command] { paletteCommands_->run(c); });
+                [this, which = command] { paletteCommands_->run(which); });
     }
     connect(c.exit, &ImageButton::clicked, this, &QWidget::close);
     connect(titleBar_, &TitleBar::closeClicked, this, &QWidget::close);
