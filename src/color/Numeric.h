@@ -9,7 +9,7 @@
 
 namespace sv {
 
-// Geometry is designed in twips; Qt's logical pixels are always 15 twips.
+// Layout geometry is written in twips; Qt's logical pixels are always 15 twips.
 inline constexpr int kTwipsPerPixel = 15;
 constexpr int twips(int tw) {
     return tw / kTwipsPerPixel;
