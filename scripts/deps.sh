@@ -6,6 +6,7 @@ packages=(
     cmake ninja-build g++ clang libclang-rt-14-dev
     qt6-base-dev qt6-base-dev-tools qt6-image-formats-plugins qt6-gtk-platformtheme libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
+    libxcb-xinput-dev pkg-config
     xvfb xauth xdotool x11-utils fonts-dejavu-core
 )
 

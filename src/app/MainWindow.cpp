@@ -20,6 +20,7 @@
 #include "widgets/ColorBox.h"
 #include "widgets/ImageButton.h"
 #include "widgets/Panel.h"
+#include "widgets/PointerMotionWatcher.h"
 #include "widgets/ScreenReader.h"
 #include "widgets/WindowUtil.h"
 
@@ -51,7 +52,8 @@ MainWindow::MainWindow(ScreenReader& screen, Options& options, QWidget* parent)
     setFont(f);
 
     titleBar_ = new TitleBar(this);
-    readout_ = new PointerReadout(screen_, this, {twips(9870), twips(585)});
+    pointerWatcher_ = PointerMotionWatcher::create();
+    readout_ = new PointerReadout(screen_, this, {twips(9870), twips(585)}, pointerWatcher_.get());
     notations_ = new NotationPanel(this);
     notations_->move(502, 58);
     commands_ = CommandButtons::create(this);

@@ -21,6 +21,7 @@ class NotationPanel;
 class Options;
 class Panel;
 class PaletteCommands;
+class PointerMotionWatcher;
 class PointerReadout;
 class ScreenReader;
 class ScreenSampler;
@@ -83,6 +84,7 @@ private:
     ScreenReader& screen_;
     Options& options_;
     ColorSelection selection_;
+    std::unique_ptr<PointerMotionWatcher> pointerWatcher_;
 
     TitleBar* titleBar_ = nullptr;
     PointerReadout* readout_ = nullptr;

@@ -1,28 +1,47 @@
 #include "app/PointerReadout.h"
 
+#include "widgets/PointerMotionWatcher.h"
 #include "widgets/ScreenReader.h"
 
 namespace sv {
 
-PointerReadout::PointerReadout(ScreenReader& screen, QWidget* parent, QPoint pos)
+PointerReadout::PointerReadout(ScreenReader& screen, QWidget* parent, QPoint pos,
+                               PointerMotionWatcher* watcher)
     : QObject(parent), screen_(screen), x_(parent, QStringLiteral("0")),
-      y_(parent, QStringLiteral("0")) {
+      y_(parent, QStringLiteral("0")), watched_(watcher != nullptr) {
     x_.move(pos);
-    y_.move({pos.x() + x_.front->width(), pos.y()});
+    y_.move(yTarget());
     timer_.setInterval(kIntervalMs);
     connect(&timer_, &QTimer::timeout, this, &PointerReadout::tick);
+    if (watcher != nullptr) {
+        connect(watcher, &PointerMotionWatcher::moved, this, &PointerReadout::pointerMoved);
+    }
     timer_.start();
 }
 
+QPoint PointerReadout::yTarget() const {
+    const QPoint xPos = x_.front->pos();
+    return {xPos.x() + x_.front->width(), xPos.y()};
+}
+
+void PointerReadout::pointerMoved() {
+    moved_ = true;
+    if (isResting()) {
+        timer_.start(kIntervalMs);
+    }
+}
+
 void PointerReadout::tick() {
-    const QPoint pointer = screen_.cursorPos();
     // The Y pair is placed before the captions change, so it follows the width the X text had
     // at the previous tick and settles one tick after the X text changed width.
-    const QPoint xPos = x_.front->pos();
-    const QPoint yPos(xPos.x() + x_.front->width(), xPos.y());
+    const QPoint yPos = yTarget();
     if (y_.front->pos() != yPos) {
         y_.move(yPos);
+    } else if (watched_ && !moved_ && !isResting()) {
+        timer_.setInterval(kRestingIntervalMs);
     }
+    moved_ = false;
+    const QPoint pointer = screen_.cursorPos();
     x_.setText(QStringLiteral("X=%1").arg(pointer.x()));
     y_.setText(QStringLiteral("Y=%1").arg(pointer.y()));
 }

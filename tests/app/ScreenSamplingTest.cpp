@@ -3,11 +3,14 @@
 
 #include "app/MainWindow.h"
 #include "app/NotationPanel.h"
+#include "app/PointerReadout.h"
 #include "app/ScreenSampler.h"
 #include "dialogs/Options.h"
+#include "widgets/PointerMotionWatcher.h"
 #include "widgets/ScreenReader.h"
 
 #include <QCursor>
+#include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
 #include <QTest>
@@ -78,6 +81,40 @@ private slots:
         QTest::qWait(300);
         QTRY_COMPARE(window.size(), QSize(756, 466));
         QCOMPARE(window.windowHandle()->geometry().size(), QSize(756, 466));
+    }
+
+    void theReadoutRestsWithThePointerAndWakesWhenItMoves() {
+        // Counts how often the X server is asked where the pointer is.
+        struct CountingReader : QtScreenReader {
+            mutable int queries = 0;
+            QPoint cursorPos() const override {
+                ++queries;
+                return QtScreenReader::cursorPos();
+            }
+        } screen;
+        std::unique_ptr<PointerMotionWatcher> watcher = PointerMotionWatcher::create();
+        QVERIFY2(watcher != nullptr, "the X server reports raw pointer motion");
+        QWidget window;
+        PointerReadout readout(screen, &window, {10, 10}, watcher.get());
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QTRY_VERIFY(readout.isResting());
+        const int queries = screen.queries;
+        QTest::qWait(3 * PointerReadout::kIntervalMs);
+        QVERIFY(screen.queries <= queries + 1);
+
+        // Motion as a pointing device makes it: the readout is lively again at once.
+        auto xdotool = [](const QStringList& args) { return QProcess::execute("xdotool", args); };
+        const QPoint before = QCursor::pos();
+        QCOMPARE(xdotool({"mousemove_relative", "--", "7", "5"}), 0);
+        QTRY_VERIFY(!readout.isResting());
+        QTRY_COMPARE(readout.xLabel()->text(), QStringLiteral("X=%1").arg(before.x() + 7));
+        QTRY_VERIFY(readout.isResting());
+        // A pointer warped by another program reports no motion; it still shows soon.
+        QCOMPARE(xdotool({"mousemove", "321", "123"}), 0);
+        QTRY_COMPARE_WITH_TIMEOUT(readout.xLabel()->text(), QStringLiteral("X=321"),
+                                  3 * PointerReadout::kRestingIntervalMs);
+        QCOMPARE(readout.yLabel()->text(), QStringLiteral("Y=123"));
     }
 
     void pixelOffEveryScreenIsNotRead() {
