@@ -54,6 +54,8 @@ StartupSplash::StartupSplash(MainWindow& mainWindow)
     version_->setText(QStringLiteral("Version: %1").arg(QString::fromStdString(sv::versionText())));
     caption_->setText(QStringLiteral("Loading... files..."));
     timer_.setSingleShot(true);
+    // A coarse timer may fire 5 % early.
+    timer_.setTimerType(Qt::PreciseTimer);
     timer_.setInterval(kSplashDelayMs);
     connect(&timer_, &QTimer::timeout, this, &StartupSplash::runLoading);
 }

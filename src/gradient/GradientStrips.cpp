@@ -29,6 +29,10 @@ GradientStrips::GradientStrips(const QRect& blendRect, const QRect& spectrumRect
 }
 
 void GradientStrips::redraw(ColorValue current, ColorValue last) {
+    if (drawn_ == std::pair(current, last)) {
+        return;
+    }
+    drawn_ = std::pair(current, last);
     blend_->setColumns(gradientColumns(current, last, blend_->widthTwips()));
     spectrum_->setColumns(spectrumColumns(last, toInt32(spectrum_->widthTwips()).value_or(0)));
 }

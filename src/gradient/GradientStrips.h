@@ -21,7 +21,8 @@ public:
     GradientStrip* blendStrip() const { return blend_; }
     GradientStrip* spectrumStrip() const { return spectrum_; }
 
-    // Recomputes both strips at their widths and paints each once.
+    // Recomputes both strips at their widths and paints each once; nothing when they already
+    // show these colours.
     void redraw(ColorValue current, ColorValue last);
 
 signals:
@@ -33,6 +34,7 @@ signals:
 private:
     GradientStrip* blend_;
     GradientStrip* spectrum_;
+    std::optional<std::pair<ColorValue, ColorValue>> drawn_;
 };
 
 } // namespace sv

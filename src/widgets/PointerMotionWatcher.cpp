@@ -58,17 +58,17 @@ std::unique_ptr<PointerMotionWatcher> PointerMotionWatcher::create() {
     if (connection == nullptr) {
         return nullptr;
     }
-    const xcb_query_extension_reply_t* extension = xcb_get_extension_data(connection, &xcb_input_id);
+    const xcb_query_extension_reply_t* extension =
+        xcb_get_extension_data(connection, &xcb_input_id);
     if (extension == nullptr || !extension->present ||
-        !(selectRawMotion(connection) || (negotiateXi2(connection) && selectRawMotion(connection)))) {
+        !(selectRawMotion(connection) ||
+          (negotiateXi2(connection) && selectRawMotion(connection)))) {
         return nullptr;
     }
-    return std::unique_ptr<PointerMotionWatcher>(
-        new PointerMotionWatcher(extension->major_opcode));
+    return std::unique_ptr<PointerMotionWatcher>(new PointerMotionWatcher(extension->major_opcode));
 }
 
-bool PointerMotionWatcher::nativeEventFilter(const QByteArray& eventType, void* message,
-                                             qintptr*) {
+bool PointerMotionWatcher::nativeEventFilter(const QByteArray& eventType, void* message, qintptr*) {
     if (eventType != "xcb_generic_event_t") {
         return false;
     }
