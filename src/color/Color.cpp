@@ -36,24 +36,6 @@ std::string toRgbHex(ColorValue c) {
     return twoHex(k.red) + twoHex(k.green) + twoHex(k.blue);
 }
 
-std::optional<int> component(double colour, Channel channel) {
-    if (colour <= -1.0 || colour >= 16777216.0) {
-        return std::nullopt;
-    }
-    // Rounded halves to even before the byte is taken.
-    const auto whole = static_cast<std::int64_t>(std::nearbyint(colour));
-    const int shift = 8 * (static_cast<int>(channel) - 1);
-    return static_cast<int>((whole >> shift) & 255);
-}
-
-std::string withoutHyphens(std::string_view text) {
-    std::string out;
-    out.reserve(text.size());
-    std::copy_if(text.begin(), text.end(), std::back_inserter(out),
-                 [](char ch) { return ch != '-'; });
-    return out;
-}
-
 Notations makeNotations(ColorValue c) {
     const Components k = splitColor(c);
     const std::string hex = hexOf(c);

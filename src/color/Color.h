@@ -35,27 +35,10 @@ struct Components {
 };
 Components splitColor(ColorValue c);
 
-inline int redOf(ColorValue c) {
-    return splitColor(c).red;
-}
-inline int greenOf(ColorValue c) {
-    return splitColor(c).green;
-}
-inline int blueOf(ColorValue c) {
-    return splitColor(c).blue;
-}
-
 // Six upper-case hexadecimal digits RRGGBB.
 std::string toRgbHex(ColorValue c);
 
 enum class Channel { Red = 1, Green = 2, Blue = 3 };
-
-// One component of a colour held as a floating-point number (pictures hand colours over that
-// way), rounded halves to even first; empty for a colour outside 0 .. 16777215.
-std::optional<int> component(double colour, Channel channel);
-
-// The text with every "-" removed.
-std::string withoutHyphens(std::string_view text);
 
 // The seven code notations, in the order of the copy buttons.
 enum class Notation { VisualBasic, Long, Cpp, Delphi, Java, Photoshop, Html };

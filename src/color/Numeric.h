@@ -36,12 +36,9 @@ std::optional<double> parseNumber(std::string_view text);
 std::optional<std::int16_t> textToInt16(std::string_view text);
 std::optional<std::int32_t> textToInt32(std::string_view text);
 
-// Integer division and remainder that truncate toward zero, whatever the signs.
+// Integer division that truncates toward zero, whatever the signs.
 constexpr std::int64_t truncDiv(std::int64_t a, std::int64_t b) {
     return a / b;
-}
-constexpr std::int64_t truncMod(std::int64_t a, std::int64_t b) {
-    return a % b;
 }
 
 } // namespace sv

@@ -53,10 +53,4 @@ void Options::load() {
     }
 }
 
-bool Options::isStored(OptionKey key) {
-    const QString text = settingsStore().value(storeKey(key)).toString();
-    const auto v = textToInt16(text.toStdString());
-    return v && *v >= 1 && *v <= optionSpec(key).maxValue;
-}
-
 } // namespace sv

@@ -33,9 +33,6 @@ public:
     // Reads all four (in the order StopCapture, CreateGradient, Zoom, IndexPicMask); a missing
     // or unusable stored value gives the default.
     void load();
-    // Whether a usable value is stored for the key (the Options window shows the default
-    // choice otherwise).
-    static bool isStored(OptionKey key);
 
 signals:
     void changed(sv::OptionKey key, int value);

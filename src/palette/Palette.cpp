@@ -16,10 +16,6 @@ void Palette::setColor(int index, ColorValue c) {
     }
 }
 
-void Palette::clearSwatch(int index) {
-    setColor(index, kButtonFace);
-}
-
 void Palette::emptySwatches(int index) {
     if (index == 0) {
         swatches_.fill(Swatch{});

@@ -25,8 +25,6 @@ public:
 
     // The swatch holds c (used as given; no rounding or conversion).
     void setColor(int index, ColorValue c);
-    // Button face and no mask: the state a swatch passes through before a colour is written.
-    void clearSwatch(int index);
     // Empties swatch index, or every swatch when index is 0.
     void emptySwatches(int index);
 

@@ -4,7 +4,6 @@
 
 #include <QCursor>
 #include <QGuiApplication>
-#include <QPainter>
 #include <QPixmap>
 #include <QScreen>
 
@@ -39,33 +38,6 @@ std::optional<ColorValue> QtScreenReader::pixelAt(QPoint globalPos) {
         return std::nullopt;
     }
     return fromQRgb(image.pixel(0, 0));
-}
-
-QImage QtScreenReader::grab(const QRect& globalRect) {
-    if (!canReadScreen() || globalRect.isEmpty()) {
-        return {};
-    }
-    QImage out(globalRect.size(), QImage::Format_RGB32);
-    out.fill(Qt::black);
-    QPainter painter(&out);
-    bool any = false;
-    for (QScreen* screen : QGuiApplication::screens()) {
-        const QRect part = globalRect.intersected(screen->geometry());
-        if (part.isEmpty()) {
-            continue;
-        }
-        const QPoint local = part.topLeft() - screen->geometry().topLeft();
-        const QPixmap shot =
-            screen->grabWindow(0, local.x(), local.y(), part.width(), part.height());
-        if (shot.isNull()) {
-            continue;
-        }
-        // Device pixels are scaled back to one pixel per logical pixel.
-        painter.drawImage(QRect(part.topLeft() - globalRect.topLeft(), part.size()),
-                          shot.toImage());
-        any = true;
-    }
-    return any ? out : QImage();
 }
 
 } // namespace sv

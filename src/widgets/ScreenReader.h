@@ -19,9 +19,6 @@ public:
     virtual QPoint cursorPos() const = 0;
     // The colour of the screen pixel at a position; empty when it cannot be read.
     virtual std::optional<ColorValue> pixelAt(QPoint globalPos) = 0;
-    // The screen inside a rectangle, one image pixel per logical pixel; what lies outside
-    // every screen is black. Null when the screen cannot be read at all.
-    virtual QImage grab(const QRect& globalRect) = 0;
     // Whether this platform can read the screen at all (Wayland cannot).
     virtual bool canReadScreen() const = 0;
 };
@@ -31,7 +28,6 @@ class QtScreenReader : public ScreenReader {
 public:
     QPoint cursorPos() const override;
     std::optional<ColorValue> pixelAt(QPoint globalPos) override;
-    QImage grab(const QRect& globalRect) override;
     bool canReadScreen() const override;
 };
 

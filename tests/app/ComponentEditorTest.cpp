@@ -137,6 +137,13 @@ private slots:
         sampler->tick();
         QCOMPARE(f_->selection().current(), rgb(0, 128, 0));
         QCOMPARE(blend->columns(), before);
+        // A resting pointer is not read again; a pixel off every screen keeps the colour.
+        const int reads = f_->screen.pixelReads;
+        sampler->tick();
+        QCOMPARE(f_->screen.pixelReads, reads);
+        f_->screen.pos = QPoint(5000, 5000);
+        sampler->tick();
+        QCOMPARE(f_->selection().current(), rgb(0, 128, 0));
         sampler->stop();
         QCOMPARE(blend->columns().front(), rgb(0, 128, 0));
 

@@ -177,25 +177,6 @@ private slots:
         QCOMPARE(stopped.count(), 1);
     }
 
-    void aPickReadsOnlyWhenThePointerMovesAndKeepsUnreadablePixels() {
-        f_->screen.fill(QRect(0, 0, 100, 100), rgb(255, 0, 0));
-        f_->screen.pos = QPoint(10, 10);
-        ScreenSampler* sampler = f_->window->sampler();
-        sampler->start();
-        sampler->tick();
-        QCOMPARE(f_->notation(Notation::Html), QStringLiteral("#FF0000"));
-        const int reads = f_->screen.pixelReads;
-        sampler->tick();
-        QCOMPARE(f_->screen.pixelReads, reads);
-        f_->screen.pos = QPoint(5000, 5000); // off every screen
-        sampler->tick();
-        QCOMPARE(f_->selection().current(), rgb(255, 0, 0));
-        sampler->stop();
-        f_->screen.pos = QPoint(20, 20);
-        sampler->tick();
-        QCOMPARE(f_->screen.pixelReads, reads + 1);
-    }
-
     void anUnreadableScreenIsExplainedOnce() {
         f_->screen.readable = false;
         f_->window->sampler()->start();

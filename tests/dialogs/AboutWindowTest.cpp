@@ -75,20 +75,6 @@ private slots:
         QCOMPARE(catcher.urls, QList<QUrl>{QUrl(QStringLiteral("https://spectrivue.org"))});
         QCOMPARE(about.siteLink()->cursor().shape(), appCursor(AppCursor::Hand101).shape());
     }
-
-    void escapeAndTheCloseButtonUnloadTheWindow() {
-        QWidget main;
-        QPointer<AboutWindow> about = new AboutWindow(&main);
-        about->show();
-        QTest::keyClick(about, Qt::Key_Escape);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(!about);
-        about = new AboutWindow(&main);
-        about->show();
-        QTest::mouseClick(about->closeButton(), Qt::LeftButton);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(!about);
-    }
 };
 
 QTEST_MAIN(AboutWindowTest)

@@ -14,17 +14,6 @@ std::optional<ColorValue> FakeScreenReader::pixelAt(QPoint globalPos) {
     return fromQRgb(screen.pixel(globalPos));
 }
 
-QImage FakeScreenReader::grab(const QRect& globalRect) {
-    if (!readable) {
-        return {};
-    }
-    QImage out(globalRect.size(), QImage::Format_RGB32);
-    out.fill(Qt::black);
-    QPainter p(&out);
-    p.drawImage(QPoint(0, 0), screen, globalRect);
-    return out;
-}
-
 void FakeScreenReader::fill(const QRect& r, ColorValue c) {
     if (screen.isNull()) {
         screen = QImage(1280, 1024, QImage::Format_RGB32);

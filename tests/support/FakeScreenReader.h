@@ -14,7 +14,6 @@ public:
 
     QPoint cursorPos() const override { return pos; }
     std::optional<ColorValue> pixelAt(QPoint globalPos) override;
-    QImage grab(const QRect& globalRect) override;
     bool canReadScreen() const override { return readable; }
 
     // Paints a rectangle of the fake screen in a colour (0x00BBGGRR).

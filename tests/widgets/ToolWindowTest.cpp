@@ -69,18 +69,6 @@ private slots:
         QCOMPARE(zoom.pos(), QPoint(483, 243));
     }
 
-    void shellsHaveTheirSizesAndTitles() {
-        QWidget main;
-        PictureColorsWindow img(&main);
-        QCOMPARE(img.size(), QSize(260, 260));
-        MagnifierWindow zoom(&main);
-        QCOMPARE(zoom.size(), QSize(360, 360));
-        QCOMPARE(zoom.startButton()->geometry(), QRect(12, 307, 33, 36));
-        ColorGridWindow grid(&main);
-        QCOMPARE(grid.windowTitle(), QStringLiteral("Spectrivue [ Version: 2.0.6 ]"));
-        QVERIFY(grid.isWindow() && !grid.windowFlags().testFlag(Qt::FramelessWindowHint));
-    }
-
     void escapeLeavesTheMagnifierOpen() {
         QWidget main;
         QPointer<MagnifierWindow> zoom = new MagnifierWindow(&main);
