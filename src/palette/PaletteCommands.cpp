@@ -73,9 +73,9 @@ void PaletteCommands::openPalette() {
 }
 
 void PaletteCommands::savePalette() {
-    // The same initial folder as Open, but Save does not create it.
+    // Opens inside "pallets", made first as for Open, with no name offered.
     FileDialogRequest request{saveTitle(), filter(), QStringLiteral("pal"), QString(),
-                              QDir(workFolder_).filePath(workFolderName(WorkFolder::Palettes))};
+                              ensureFolder(WorkFolder::Palettes, workFolder_)};
     const FileDialogResult result = dialogs_.getSaveFile(request);
     if (result.cancelled || result.count < 1) {
         return;

@@ -9,12 +9,22 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace sv {
 
 namespace {
 
 QString tr(const char* text) {
     return QCoreApplication::translate("PaletteFiles", text);
+}
+
+QString notAPalette(const QString& path) {
+    return tr("%1 is not a palette file.").arg(path);
 }
 
 // A folder's "Default.pal", spelt exactly so; empty when it has none.
@@ -25,23 +35,72 @@ QString defaultPaletteIn(const QString& folder) {
     const QDir dir(folder);
     const QString name = QString::fromLatin1(kDefaultPaletteName);
     // Listed rather than tested, so a "default.pal" on a case-blind file system is not taken.
-    if (!dir.entryList({name}, QDir::Files | QDir::Readable).contains(name)) {
+    if (!dir.entryList({name}, QDir::Files | QDir::Readable | QDir::System).contains(name)) {
         return {};
     }
     return dir.filePath(name);
+}
+
+// The first bytes of a regular file (after following links). A named pipe, a device or a
+// socket is refused before anything waits on it: opening without blocking, then asking the
+// open file what it is, leaves no moment in which the path could be swapped for a pipe.
+struct FileBytes {
+    QByteArray bytes;
+    QString error; // empty when read
+};
+
+FileBytes readRegularFile(const QString& path, qint64 maxBytes) {
+    const QByteArray native = QFile::encodeName(path);
+    const int fd = ::open(native.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        const int error = errno;
+        return {{}, error == ENOENT ? tr("The palette file %1 does not exist.").arg(path)
+                                    : tr("The palette file %1 could not be read:\n%2")
+                                          .arg(path, QString::fromLocal8Bit(std::strerror(error)))};
+    }
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        const bool folder = S_ISDIR(info.st_mode);
+        ::close(fd);
+        return {{}, folder ? tr("%1 is a folder, not a palette file.").arg(path) : notAPalette(path)};
+    }
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return {{}, tr("The palette file %1 could not be read:\n%2").arg(path, file.errorString())};
+    }
+    FileBytes read{file.read(maxBytes), {}};
+    if (file.error() != QFileDevice::NoError) {
+        read = {{}, tr("The palette file %1 could not be read:\n%2").arg(path, file.errorString())};
+    }
+    return read;
+}
+
+// Applies palette bytes to the grid; an error text when they hold no palette.
+QString applyPaletteBytes(const QByteArray& bytes, const QString& path, SwatchGrid& grid) {
+    Palette p = grid.palette();
+    const PaletteReadResult read = readPaletteFile(
+        std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), p);
+    if (read.written.none()) {
+        return notAPalette(path);
+    }
+    grid.applyPalette(p, read.written);
+    return {};
 }
 
 } // namespace
 
 QString savePalette(const QString& path, const Palette& palette) {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
+    // Unbuffered: a full disk shows at the write, not in a flush that commit() may not report.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         return tr("The palette could not be saved to %1:\n%2").arg(path, file.errorString());
     }
     const std::string text = writePaletteText(palette);
-    if (file.write(text.data(), static_cast<qint64>(text.size())) !=
-            static_cast<qint64>(text.size()) ||
-        !file.commit()) {
+    const bool written = file.write(text.data(), static_cast<qint64>(text.size())) ==
+                             static_cast<qint64>(text.size()) &&
+                         file.flush() && file.error() == QFileDevice::NoError;
+    if (!written || !file.commit()) {
         const QString reason = file.errorString();
         file.cancelWriting();
         return tr("The palette could not be saved to %1:\n%2").arg(path, reason);
@@ -50,30 +109,13 @@ QString savePalette(const QString& path, const Palette& palette) {
 }
 
 QString loadPalette(const QString& path, SwatchGrid& grid) {
-    const QFileInfo info(path);
-    if (!info.exists()) {
-        return tr("The palette file %1 does not exist.").arg(path);
-    }
-    if (info.isDir()) {
-        return tr("%1 is a folder, not a palette file.").arg(path);
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return tr("The palette file %1 could not be read:\n%2").arg(path, file.errorString());
-    }
     // However large the file, no more than a palette can hold is read.
-    const QByteArray bytes = file.read(static_cast<qint64>(kMaxPaletteBytes));
-    if (file.error() != QFileDevice::NoError) {
-        return tr("The palette file %1 could not be read:\n%2").arg(path, file.errorString());
-    }
-    Palette p = grid.palette();
-    const PaletteReadResult read = readPaletteText(
-        std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), p);
-    grid.applyPalette(p, read.written);
-    return {};
+    const FileBytes file = readRegularFile(path, static_cast<qint64>(kMaxPaletteBytes));
+    return file.error.isEmpty() ? applyPaletteBytes(file.bytes, path, grid) : file.error;
 }
 
 QString loadStartPalette(SwatchGrid& grid, const QStringList& folders) {
+    // A "Default.pal" that cannot be read, or holds no colour, counts as absent.
     for (const QString& folder : folders) {
         const QString path = defaultPaletteIn(folder);
         if (!path.isEmpty() && loadPalette(path, grid).isEmpty()) {
@@ -83,11 +125,7 @@ QString loadStartPalette(SwatchGrid& grid, const QStringList& folders) {
     const QString builtIn = QString::fromLatin1(kBuiltInPalettePath);
     QFile file(builtIn);
     if (file.open(QIODevice::ReadOnly)) {
-        const QByteArray bytes = file.readAll();
-        Palette p = grid.palette();
-        const PaletteReadResult read = readPaletteText(
-            std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), p);
-        grid.applyPalette(p, read.written);
+        (void)applyPaletteBytes(file.readAll(), builtIn, grid);
     }
     return builtIn;
 }

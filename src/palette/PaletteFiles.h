@@ -19,14 +19,14 @@ inline constexpr const char* kDefaultPaletteName = "Default.pal";
 // file untouched. Returns an error text, empty when the palette was written.
 [[nodiscard]] QString savePalette(const QString& path, const Palette& palette);
 
-// Reads a palette file (at most what a palette can hold) into the grid: only the swatches the
-// file has lines for change. Returns an error text, empty when the file was read; on an error
-// (missing, a folder, unreadable) no swatch changes.
+// Reads a palette file, JASC-PAL or RIFF (at most what a palette can hold), into the grid: only
+// the swatches the file has colours for change. Returns an error text, empty when the file was
+// read; on an error (missing, not a regular file, unreadable, no colour in it) no swatch
+// changes.
 [[nodiscard]] QString loadPalette(const QString& path, SwatchGrid& grid);
 
-// Fills the grid at start-up: "Default.pal" from the first folder that has it, else (or when
-// that file cannot be read) the built-in palette, read straight from the resources. Returns
-// the path of the palette used.
+// Fills the grid at start-up: "Default.pal" from the first folder that has a usable one, else
+// the built-in palette, read straight from the resources. Returns the path of the palette used.
 QString loadStartPalette(SwatchGrid& grid, const QStringList& folders);
 
 } // namespace sv

@@ -37,4 +37,8 @@ struct PaletteReadResult {
 // three parts are not all numbers within the 16-bit range leaves its swatch unchanged.
 PaletteReadResult readPaletteText(std::string_view text, Palette& palette);
 
+// A palette file's bytes, JASC-PAL text or a RIFF palette, applied as readPaletteText does: a
+// RIFF palette's colour j goes to swatch j. Nothing written means the bytes hold no palette.
+PaletteReadResult readPaletteFile(std::string_view bytes, Palette& palette);
+
 } // namespace sv
