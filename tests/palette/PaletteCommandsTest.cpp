@@ -3,13 +3,19 @@
 #include "palette/FileDialogs.h"
 #include "palette/PaletteFiles.h"
 #include "palette/PaletteText.h"
+#include "palette/QtFileDialogs.h"
 #include "palette/SwatchGrid.h"
 
+#include <QApplication>
 #include <QDir>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QTimer>
 #include <QFile>
 #include <QGuiApplication>
 #include <QTemporaryDir>
 #include <QTest>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace sv;
@@ -175,6 +181,63 @@ private slots:
             QCOMPARE(readFile(QStringLiteral("/proc/self/cmdline")), before);
         }
         QVERIFY(f.commands.lastPath().isEmpty());
+    }
+
+    void openReadsRiffPalettesAndRefusesWhatIsNoPalette() {
+        Fixture f;
+        f.grid.setPalette(sample());
+        // A RIFF palette of two colours: version, count, then red, green, blue, flags.
+        writeFile(f.file(QStringLiteral("two.pal")),
+                  QByteArray("RIFF\x18\0\0\0PAL data\x0c\0\0\0\0\x03\x02\0"
+                             "\x0a\x14\x1e\0\xff\0\0\0",
+                             32));
+        f.dialogs.choose(f.work.path(), QStringLiteral("two.pal"));
+        f.commands.run(PaletteCommand::Open);
+        Palette expected = sample();
+        expected.setColor(1, rgb(10, 20, 30));
+        expected.setColor(2, rgb(255, 0, 0));
+        QCOMPARE(f.grid.palette(), expected);
+        QVERIFY(f.messages.isEmpty());
+
+        // Junk, a picture, a named pipe (which must not hang) and a 1 GB sparse file.
+        writeFile(f.file(QStringLiteral("junk.pal")), QByteArray(3000, '\xa5'));
+        writeFile(f.file(QStringLiteral("picture.pal")), QByteArray("\x89PNG\r\n\x1a\n", 8));
+        QCOMPARE(::mkfifo(QFile::encodeName(f.file(QStringLiteral("pipe.pal"))).constData(), 0600),
+                 0);
+        QFile sparse(f.file(QStringLiteral("huge.pal")));
+        QVERIFY(sparse.open(QIODevice::WriteOnly) && sparse.resize(qint64(1) << 30));
+        sparse.close();
+        const QStringList bad{"junk.pal", "picture.pal", "pipe.pal", "huge.pal"};
+        for (const QString& name : bad) {
+            f.dialogs.choose(f.work.path(), name);
+            f.commands.run(PaletteCommand::Open);
+            QVERIFY2(f.messages.last().contains(QStringLiteral("is not a palette file")),
+                     qPrintable(name));
+        }
+        QCOMPARE(f.messages.size(), bad.size());
+        QCOMPARE(f.grid.palette(), expected);
+        QCOMPARE(f.commands.lastPath(), f.file(QStringLiteral("two.pal")));
+    }
+
+    void saveOpensInsideAFreshPaletteFolderWithNoName() {
+        QTemporaryDir work;
+        QWidget owner;
+        ColorSelection selection;
+        SwatchGrid grid(&owner, selection);
+        QtFileDialogs dialogs(&owner);
+        PaletteCommands commands(grid, dialogs, &owner, work.path());
+        QString folder;
+        QString name = QStringLiteral("?");
+        QTimer::singleShot(0, &owner, [&] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog != nullptr);
+            folder = dialog->directory().absolutePath();
+            name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->text();
+            dialog->reject();
+        });
+        commands.run(PaletteCommand::Save);
+        QCOMPARE(folder, QDir(work.path()).filePath(QStringLiteral("pallets")));
+        QCOMPARE(name, QString());
     }
 
     void startPaletteIsDefaultPalFromTheFirstFolderThatHasItElseTheBuiltInOne() {
