@@ -1,0 +1,78 @@
+// Saving a palette on a real, full file system: a 64 KB tmpfs mounted for the test in a mount
+// namespace of its own (run as root, as CI does; elsewhere the test is skipped).
+
+#include "palette/PaletteFiles.h"
+#include "palette/PaletteText.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace sv;
+
+class FullDiskTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() {
+        QVERIFY(mountPoint_.isValid());
+        const int rc = QProcess::execute(
+            QStringLiteral("mount"), {QStringLiteral("-t"), QStringLiteral("tmpfs"),
+                                      QStringLiteral("-o"), QStringLiteral("size=64k"),
+                                      QStringLiteral("tmpfs"), mountPoint_.path()});
+        if (rc != 0) {
+            if (qEnvironmentVariableIsSet("CI")) {
+                QFAIL("CI runs as root and must mount the small file system");
+            }
+            QSKIP("mounting a tmpfs needs root and a mount namespace");
+        }
+        mounted_ = true;
+    }
+
+    void cleanupTestCase() {
+        if (mounted_) {
+            QProcess::execute(QStringLiteral("umount"), {mountPoint_.path()});
+        }
+    }
+
+    void aFullDiskKeepsTheOldPaletteAndSaysWhy() {
+        Palette palette;
+        palette.setColor(1, rgb(1, 2, 3));
+        const QString old = QDir(mountPoint_.path()).filePath(QStringLiteral("old.pal"));
+        QVERIFY(savePalette(old, palette).isEmpty());
+        QFile oldFile(old);
+        QVERIFY(oldFile.open(QIODevice::ReadOnly));
+        const QByteArray before = oldFile.readAll();
+        oldFile.close();
+
+        // Fill what is left, to the last byte.
+        QFile filler(QDir(mountPoint_.path()).filePath(QStringLiteral("filler")));
+        QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+        const QByteArray block(1024, 'x');
+        while (filler.write(block) == block.size()) {
+        }
+        while (filler.write("x", 1) == 1) {
+        }
+        filler.close();
+
+        palette.setColor(2, rgb(4, 5, 6));
+        const QString error = savePalette(old, palette);
+        QVERIFY2(error.contains(QStringLiteral("No space left on device")), qPrintable(error));
+        QVERIFY(oldFile.open(QIODevice::ReadOnly));
+        QCOMPARE(oldFile.readAll(), before);
+
+        const QString fresh = QDir(mountPoint_.path()).filePath(QStringLiteral("new.pal"));
+        QVERIFY(!savePalette(fresh, palette).isEmpty());
+        QVERIFY(!QFile::exists(fresh));
+        QCOMPARE(QDir(mountPoint_.path()).entryList(QDir::Files),
+                 (QStringList{"filler", "old.pal"}));
+    }
+
+private:
+    QTemporaryDir mountPoint_;
+    bool mounted_ = false;
+};
+
+QTEST_MAIN(FullDiskTest)
+#include "FullDiskTest.moc"
