@@ -27,7 +27,8 @@ public:
 
     // In memory only; a value outside the option's choices counts as its default.
     void set(OptionKey key, int value);
-    // In memory and in the store, as decimal text under "OPTIONS".
+    // In memory and in the store, as decimal text under "OPTIONS"; only that key is written.
+    // When the store cannot take it, cannotStore() says so, once a run.
     void setAndStore(OptionKey key, int value);
 
     // Reads all four (in the order StopCapture, CreateGradient, Zoom, IndexPicMask); a missing
@@ -36,12 +37,19 @@ public:
 
 signals:
     void changed(sv::OptionKey key, int value);
+    // The options cannot be saved in the settings file at path.
+    void cannotStore(const QString& path);
 
 private:
     std::array<int, 4> values_{};
+    bool storeFailureReported_ = false;
 };
 
-// The settings store of the program: QSettings("Spectrivue", "Spectrivue").
-QSettings& settingsStore();
+// The program's settings file, ~/.config/Spectrivue/Spectrivue.conf.
+QString settingsPath();
+// The settings store of the program, its values kept as the text they are; null when the
+// settings file is not one to read (a named pipe, a device, over 1 MB), which the standard
+// error stream is told once.
+QSettings* settingsStore();
 
 } // namespace sv

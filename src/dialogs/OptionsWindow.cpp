@@ -1,10 +1,14 @@
 #include "dialogs/OptionsWindow.h"
 
+#include "AppInfo.h"
+
 #include "dialogs/MaskChoice.h"
 #include "dialogs/Options.h"
 #include "widgets/CaptionedLine.h"
 
 #include <QButtonGroup>
+#include <QDir>
+#include <QMessageBox>
 #include <QRadioButton>
 
 namespace sv {
@@ -64,6 +68,18 @@ OptionsWindow::OptionsWindow(QWidget* mainWindow, Options& options)
         connect(mask, &MaskChoice::clicked, this, &OptionsWindow::chooseMask);
         maskChoices_[std::size_t(i - 1)] = mask;
     }
+
+    connect(&options_, &Options::cannotStore, this, [this](const QString& path) {
+        // Not modal: the options still apply until the program ends.
+        auto* box = new QMessageBox(
+            QMessageBox::Warning, QString::fromLatin1(kAppTitle),
+            QStringLiteral("The options cannot be saved in %1.\nThey apply until Spectrivue "
+                           "ends.")
+                .arg(QDir::toNativeSeparators(path)),
+            QMessageBox::Ok, this);
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->open();
+    });
 
     // What is stored (anything unusable counts as the default) becomes the option in memory
     // and the chosen button.

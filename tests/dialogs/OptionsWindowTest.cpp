@@ -26,7 +26,7 @@ int borderedMasks(const OptionsWindow& w) {
 }
 
 QString stored(const char* key) {
-    return settingsStore().value(QStringLiteral("OPTIONS/") + QLatin1String(key)).toString();
+    return settingsStore()->value(QStringLiteral("OPTIONS/") + QLatin1String(key)).toString();
 }
 
 } // namespace
@@ -35,8 +35,8 @@ class OptionsWindowTest : public QObject {
     Q_OBJECT
 private slots:
     void init() {
-        settingsStore().clear();
-        settingsStore().sync();
+        settingsStore()->clear();
+        settingsStore()->sync();
     }
 
     void anEmptyStoreShowsTheDefaultsAndWritesNothing() {
@@ -53,7 +53,7 @@ private slots:
         QCOMPARE(w.zoomButton(3)->text(), QStringLiteral("Zoom 20x"));
         QVERIFY(w.maskChoice(1)->bordered());
         QCOMPARE(borderedMasks(w), 1);
-        QVERIFY(settingsStore().allKeys().isEmpty());
+        QVERIFY(settingsStore()->allKeys().isEmpty());
         // Headings from top to bottom, each over its choices; the zoom buttons in one row.
         QCOMPARE(w.heading(4)->caption(), QStringLiteral("Mask Color:"));
         QVERIFY(w.heading(1)->y() < w.stopButton(1)->y() &&
@@ -88,10 +88,10 @@ private slots:
     }
 
     void storedValuesAreShownAndUnusableOnesCountAsDefaults() {
-        settingsStore().setValue("OPTIONS/StopCapture", "2");
-        settingsStore().setValue("OPTIONS/CreateGradient", "-1");
-        settingsStore().setValue("OPTIONS/Zoom", "abc");
-        settingsStore().setValue("OPTIONS/IndexPicMask", "99");
+        settingsStore()->setValue("OPTIONS/StopCapture", "2");
+        settingsStore()->setValue("OPTIONS/CreateGradient", "-1");
+        settingsStore()->setValue("OPTIONS/Zoom", "abc");
+        settingsStore()->setValue("OPTIONS/IndexPicMask", "99");
         QWidget main;
         Options options;
         options.set(OptionKey::Zoom, 1); // the window takes what is stored
