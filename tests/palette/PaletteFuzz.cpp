@@ -1,6 +1,6 @@
-// Fuzz entry point for the palette reader: whatever the bytes, reading them must end, leave
-// every swatch empty or a colour in 0 .. 0xFFFFFF, and what is read must write and read back
-// unchanged.
+// Fuzz entry point for the palette reader, JASC-PAL text and RIFF: whatever the bytes, reading
+// them must end, leave every swatch empty or a colour in 0 .. 0xFFFFFF, and what is read must
+// write and read back unchanged.
 
 #include "palette/PaletteText.h"
 
@@ -16,7 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Palette palette;
     palette.setColor(1, kWhite);
     palette.setColor(256, kBlack);
-    const PaletteReadResult read = readPaletteText(text, palette);
+    const PaletteReadResult read = readPaletteFile(text, palette);
     if (read.lines < 0 || read.lines > kPaletteFileLines) {
         std::abort();
     }
