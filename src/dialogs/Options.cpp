@@ -3,6 +3,7 @@
 #include "color/Numeric.h"
 
 #include <QDir>
+#include <QFileDevice>
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
@@ -61,7 +62,10 @@ bool writeVerbatim(QIODevice& device, const QSettings::SettingsMap& map) {
         out << '[' << group << "]\n" << lines.join(QLatin1Char('\n')) << "\n\n";
     }
     out.flush();
-    return out.status() == QTextStream::Ok;
+    // A full disk shows only when the file's buffer is written out; failing here keeps the old
+    // file, as the new one is never committed.
+    auto* file = qobject_cast<QFileDevice*>(&device);
+    return out.status() == QTextStream::Ok && (file == nullptr || file->flush());
 }
 
 QSettings::Format verbatimFormat() {

@@ -54,15 +54,17 @@ FileBytes readRegularFile(const QString& path, qint64 maxBytes) {
     const int fd = ::open(native.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         const int error = errno;
-        return {{}, error == ENOENT ? tr("The palette file %1 does not exist.").arg(path)
-                                    : tr("The palette file %1 could not be read:\n%2")
-                                          .arg(path, QString::fromLocal8Bit(std::strerror(error)))};
+        return {{},
+                error == ENOENT ? tr("The palette file %1 does not exist.").arg(path)
+                                : tr("The palette file %1 could not be read:\n%2")
+                                      .arg(path, QString::fromLocal8Bit(std::strerror(error)))};
     }
     struct stat info {};
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
         const bool folder = S_ISDIR(info.st_mode);
         ::close(fd);
-        return {{}, folder ? tr("%1 is a folder, not a palette file.").arg(path) : notAPalette(path)};
+        return {{},
+                folder ? tr("%1 is a folder, not a palette file.").arg(path) : notAPalette(path)};
     }
     QFile file;
     if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {

@@ -9,7 +9,7 @@ namespace sv {
 
 namespace {
 
-constexpr std::size_t kHeaderSize = 12;    // "RIFF", form size, "PAL "
+constexpr std::size_t kHeaderSize = 12;     // "RIFF", form size, "PAL "
 constexpr std::size_t kChunkHeaderSize = 8; // id, size
 
 std::uint32_t word32(std::string_view bytes, std::size_t at) {

@@ -14,6 +14,8 @@
 #include <QFile>
 #include <QTest>
 
+#include <sys/stat.h>
+
 using namespace sv;
 
 namespace {
@@ -63,6 +65,20 @@ private slots:
             QCOMPARE(window.swatchGrid()->color(2), std::optional<ColorValue>(kBlack));
             QCOMPARE(window.selection().current(), kWhite);
         }
+    }
+
+    void aDefaultPalThatLinksToANamedPipeIsSkippedWithoutWaiting() {
+        QDir().mkpath(userDataFolder());
+        const QString pipe = QDir(userDataFolder()).filePath(QStringLiteral("pipe"));
+        QFile::remove(pipe);
+        QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+        QVERIFY(QFile::link(pipe, defaultPal()));
+        test::FakeScreenReader screen;
+        Options options;
+        MainWindow window(screen, options);
+        window.loadStartPalette();
+        QCOMPARE(window.swatchGrid()->color(2), std::optional<ColorValue>(kBlack));
+        QFile::remove(pipe);
     }
 
     void anEmptyFirstSwatchStartsOnWhiteAndKeepsTheOthers() {

@@ -1,26 +1,37 @@
-// Saving a palette on a real, full file system: a 64 KB tmpfs mounted for the test in a mount
-// namespace of its own (run as root, as CI does; elsewhere the test is skipped).
+// Saving a palette and the options on a real, full file system: a 64 KB tmpfs mounted for the test
+// in a mount namespace of its own (run as root, as CI does; elsewhere the test is skipped).
 
+#include "dialogs/Options.h"
 #include "palette/PaletteFiles.h"
 #include "palette/PaletteText.h"
 
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
 using namespace sv;
+
+namespace {
+
+QByteArray readAll(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+} // namespace
 
 class FullDiskTest : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() {
         QVERIFY(mountPoint_.isValid());
-        const int rc = QProcess::execute(
-            QStringLiteral("mount"), {QStringLiteral("-t"), QStringLiteral("tmpfs"),
-                                      QStringLiteral("-o"), QStringLiteral("size=64k"),
-                                      QStringLiteral("tmpfs"), mountPoint_.path()});
+        const int rc = QProcess::execute(QStringLiteral("mount"),
+                                         {QStringLiteral("-t"), QStringLiteral("tmpfs"),
+                                          QStringLiteral("-o"), QStringLiteral("size=64k"),
+                                          QStringLiteral("tmpfs"), mountPoint_.path()});
         if (rc != 0) {
             if (qEnvironmentVariableIsSet("CI")) {
                 QFAIL("CI runs as root and must mount the small file system");
@@ -28,6 +39,8 @@ private slots:
             QSKIP("mounting a tmpfs needs root and a mount namespace");
         }
         mounted_ = true;
+        // The settings file lives on the small file system too.
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(mountPoint_.path()));
     }
 
     void cleanupTestCase() {
@@ -36,15 +49,16 @@ private slots:
         }
     }
 
-    void aFullDiskKeepsTheOldPaletteAndSaysWhy() {
+    void aFullDiskKeepsTheOldFilesAndSaysWhy() {
+        Options options;
+        options.setAndStore(OptionKey::Zoom, 3);
+        const QByteArray settingsBefore = readAll(settingsPath());
+        QVERIFY(settingsBefore.contains("Zoom=3"));
         Palette palette;
         palette.setColor(1, rgb(1, 2, 3));
         const QString old = QDir(mountPoint_.path()).filePath(QStringLiteral("old.pal"));
         QVERIFY(savePalette(old, palette).isEmpty());
-        QFile oldFile(old);
-        QVERIFY(oldFile.open(QIODevice::ReadOnly));
-        const QByteArray before = oldFile.readAll();
-        oldFile.close();
+        const QByteArray before = readAll(old);
 
         // Fill what is left, to the last byte.
         QFile filler(QDir(mountPoint_.path()).filePath(QStringLiteral("filler")));
@@ -59,14 +73,19 @@ private slots:
         palette.setColor(2, rgb(4, 5, 6));
         const QString error = savePalette(old, palette);
         QVERIFY2(error.contains(QStringLiteral("No space left on device")), qPrintable(error));
-        QVERIFY(oldFile.open(QIODevice::ReadOnly));
-        QCOMPARE(oldFile.readAll(), before);
+        QCOMPARE(readAll(old), before);
 
         const QString fresh = QDir(mountPoint_.path()).filePath(QStringLiteral("new.pal"));
         QVERIFY(!savePalette(fresh, palette).isEmpty());
         QVERIFY(!QFile::exists(fresh));
         QCOMPARE(QDir(mountPoint_.path()).entryList(QDir::Files),
                  (QStringList{"filler", "old.pal"}));
+
+        // The options: the change is not saved, the user is told, the old file stays whole.
+        QSignalSpy failed(&options, &Options::cannotStore);
+        options.setAndStore(OptionKey::StopCapture, 2);
+        QCOMPARE(failed.count(), 1);
+        QCOMPARE(readAll(settingsPath()), settingsBefore);
     }
 
 private:

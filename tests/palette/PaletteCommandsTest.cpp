@@ -8,13 +8,13 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QFileDialog>
-#include <QLineEdit>
-#include <QTimer>
 #include <QFile>
+#include <QFileDialog>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <sys/stat.h>
 #include <unistd.h>
 

@@ -1,6 +1,6 @@
+#include "palette/RiffPalette.h"
 #include "palette/Palette.h"
 #include "palette/PaletteText.h"
-#include "palette/RiffPalette.h"
 
 #include <gtest/gtest.h>
 
@@ -24,8 +24,8 @@ std::string riff(const std::vector<ColorValue>& colours, int count = -1, int dat
     data.push_back(static_cast<char>(n >> 8));
     for (ColorValue c : colours) {
         const Components k = splitColor(c);
-        data += {static_cast<char>(k.red), static_cast<char>(k.green), static_cast<char>(k.blue),
-                 0};
+        data +=
+            {static_cast<char>(k.red), static_cast<char>(k.green), static_cast<char>(k.blue), 0};
     }
     std::string body = "PAL " + before + "data";
     put32(body, static_cast<std::uint32_t>(dataSize < 0 ? data.size() : dataSize));
@@ -43,9 +43,8 @@ TEST(RiffPalette, ReadsLikeTheJascPalFileOfTheSameColours) {
     fromRiff.setColor(200, rgb(9, 9, 9));
     fromJasc.setColor(200, rgb(9, 9, 9));
     const auto riffRead = readPaletteFile(riff(kColours), fromRiff);
-    const auto jascRead =
-        readPaletteFile("JASC-PAL\r\n0100\r\n4\r\n255 0 0\r\n1 2 3\r\n255 255 255\r\n0 0 0\r\n",
-                        fromJasc);
+    const auto jascRead = readPaletteFile(
+        "JASC-PAL\r\n0100\r\n4\r\n255 0 0\r\n1 2 3\r\n255 255 255\r\n0 0 0\r\n", fromJasc);
     EXPECT_EQ(fromRiff, fromJasc);
     EXPECT_EQ(riffRead.written, jascRead.written);
     // Other chunks before the data, one of odd size and so padded, are passed over.
