@@ -8,6 +8,7 @@
 #include "support/FakeScreenReader.h"
 
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -57,13 +58,17 @@ private slots:
         Options options;
         MainWindow window(screen, options);
         StartupSplash splash(window);
+        QElapsedTimer shown;
         splash.show();
+        shown.start();
         QVERIFY(QTest::qWaitForWindowExposed(&splash));
         QTest::mouseDClick(&splash, Qt::LeftButton);
         QVERIFY(!splash.isVisible());
         QSignalSpy finished(&splash, &StartupSplash::finished);
         QVERIFY(finished.wait(5000));
         QVERIFY(window.isVisible());
+        // The full 1.5 s from the moment the splash is shown.
+        QVERIFY2(shown.elapsed() >= 1500, qPrintable(QString::number(shown.elapsed())));
     }
 };
 
