@@ -119,68 +119,22 @@ private slots:
         QCOMPARE(QDir(f.work.path()).entryList(QDir::Files), QStringList());
     }
 
-    void openLoadsOnlyTheLinesTheFileHas() {
+    void aFolderIsNeitherOpenedNorSavedOver() {
         Fixture f;
         f.grid.setPalette(sample());
-        writeFile(f.file(QStringLiteral("short.pal")), "JASC-PAL\n0100\n2\n1 2 3\n300 20 -5\n");
-        f.dialogs.choose(f.work.path(), QStringLiteral("short.pal"));
-        f.commands.run(PaletteCommand::Open);
-        Palette expected = sample();
-        expected.setColor(1, rgb(1, 2, 3));
-        expected.emptySwatches(2);
-        QCOMPARE(f.grid.palette(), expected);
-    }
-
-    void failedLoadsReportAndKeepTheSwatches() {
-        Fixture f;
-        f.grid.setPalette(sample());
-        // The chosen file vanished before it was read.
-        f.dialogs.choose(f.work.path(), QStringLiteral("gone.pal"));
-        f.commands.run(PaletteCommand::Open);
-        // A folder chosen as the file.
-        QDir(f.work.path()).mkdir(QStringLiteral("folder.pal"));
-        f.dialogs.choose(f.work.path(), QStringLiteral("folder.pal"));
-        f.commands.run(PaletteCommand::Open);
-        QCOMPARE(f.messages.size(), 2);
-        QVERIFY(f.messages.at(0).contains(QStringLiteral("gone.pal")));
-        QVERIFY(f.messages.at(1).contains(QStringLiteral("folder.pal")));
-        QCOMPARE(f.grid.palette(), sample());
-        QVERIFY(QGuiApplication::overrideCursor() == nullptr);
-    }
-
-    void failedSaveKeepsTheOldFile() {
-        Fixture f;
-        f.grid.setPalette(sample());
-        // Saving over a folder cannot work; the folder is left as it was.
         QDir(f.work.path()).mkdir(QStringLiteral("taken.pal"));
         f.dialogs.choose(f.work.path(), QStringLiteral("taken.pal"));
         f.commands.run(PaletteCommand::Save);
-        QCOMPARE(f.messages.size(), 1);
-        QVERIFY(f.messages.first().contains(QStringLiteral("taken.pal")));
+        f.commands.run(PaletteCommand::Open);
+        f.dialogs.choose(f.work.path(), QStringLiteral("gone.pal"));
+        f.commands.run(PaletteCommand::Open);
+        QCOMPARE(f.messages.size(), 3);
+        QVERIFY(f.messages.at(1).contains(QStringLiteral("is a folder")));
+        QVERIFY(f.messages.at(2).contains(QStringLiteral("does not exist")));
         QVERIFY(QFileInfo(f.file(QStringLiteral("taken.pal"))).isDir());
-
-        // A folder where no file may be created: the old file stays whole.
-        if (::geteuid() != 0) {
-            QDir(f.work.path()).mkdir(QStringLiteral("locked"));
-            const QString old = f.file(QStringLiteral("locked/old.pal"));
-            writeFile(old, "old contents");
-            QFile::setPermissions(f.file(QStringLiteral("locked")),
-                                  QFile::ReadOwner | QFile::ExeOwner);
-            f.dialogs.choose(f.file(QStringLiteral("locked")), QStringLiteral("old.pal"));
-            f.commands.run(PaletteCommand::Save);
-            QFile::setPermissions(f.file(QStringLiteral("locked")),
-                                  QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-            QCOMPARE(f.messages.size(), 2);
-            QCOMPARE(readFile(old), QByteArray("old contents"));
-        } else if (QFileInfo::exists(QStringLiteral("/proc/self/cmdline"))) {
-            // Even root cannot create a file in /proc.
-            const QByteArray before = readFile(QStringLiteral("/proc/self/cmdline"));
-            f.dialogs.choose(QStringLiteral("/proc/self"), QStringLiteral("cmdline"));
-            f.commands.run(PaletteCommand::Save);
-            QCOMPARE(f.messages.size(), 2);
-            QCOMPARE(readFile(QStringLiteral("/proc/self/cmdline")), before);
-        }
+        QCOMPARE(f.grid.palette(), sample());
         QVERIFY(f.commands.lastPath().isEmpty());
+        QVERIFY(QGuiApplication::overrideCursor() == nullptr);
     }
 
     void openReadsRiffPalettesAndRefusesWhatIsNoPalette() {

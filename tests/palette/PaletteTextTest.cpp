@@ -68,25 +68,6 @@ TEST(PaletteWriter, Writes259CrLfLinesWithEmptySwatchesAsButtonFace) {
     EXPECT_EQ(std::count(text.begin(), text.end(), '\r'), 259);
 }
 
-TEST(PaletteWriter, EveryComponentValueSurvivesARoundTrip) {
-    // All 256 values of each component, spread over the swatches, with every third empty.
-    for (int shift : {0, 8, 16}) {
-        Palette p;
-        for (int i = 1; i <= Palette::kSize; ++i) {
-            if (i % 3 == 0) {
-                p.emptySwatches(i);
-            } else {
-                p.setColor(i, ((i - 1) << shift) | 0x010101);
-            }
-        }
-        Palette back = filledWith(rgb(1, 2, 3));
-        const PaletteReadResult r = readPaletteText(writePaletteText(p), back);
-        EXPECT_EQ(back, p) << "shift " << shift;
-        EXPECT_EQ(r.lines, 259);
-        EXPECT_TRUE(r.written.all());
-    }
-}
-
 // ---- Reader --------------------------------------------------------------------------------
 
 TEST(PaletteReader, NegativeComponentEmptiesAndLargeOnesCountAs255) {
