@@ -25,7 +25,7 @@ for target in palette_fuzz palette_file_fuzz; do
         status=1
         echo "   a crash: see build/fuzz/$target.log and build/fuzz/crash-*"
     fi
-    grep -E '^#[0-9]+ +(DONE|INITED)|stat::(number_of_executed_units|average_exec_per_sec|new_units_added|peak_rss_mb)' \
+    grep -E '^#[0-9]+[[:space:]]+(DONE|INITED)|stat::(number_of_executed_units|average_exec_per_sec|new_units_added|peak_rss_mb)' \
         build/fuzz/$target.log | sed 's/^/   /'
 done
 exit $status
