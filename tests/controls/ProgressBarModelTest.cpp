@@ -9,13 +9,6 @@
 namespace sv {
 namespace {
 
-std::vector<PbDrawOp> linesOf(const std::vector<PbDrawOp>& ops) {
-    std::vector<PbDrawOp> lines;
-    std::copy_if(ops.begin(), ops.end(), std::back_inserter(lines),
-                 [](const PbDrawOp& op) { return op.kind == PbDrawKind::Line; });
-    return lines;
-}
-
 const auto kMeasure = [](const std::string& text) {
     return std::pair{static_cast<int>(text.size()) * 6, 10};
 };
@@ -97,27 +90,6 @@ TEST(ProgressBarGradient, LinesRunFromTheFirstColourToTheSecond) {
     ops.clear();
     drawGradient(ops, 0, 0, 0, 0, -3, 7, true);
     EXPECT_TRUE(ops.empty());
-}
-
-TEST(ProgressBarStyles, Style5SplashGeometry) {
-    ProgressBarModel m;
-    m.setScrolling(5);
-    m.setColor(0x00C000);
-    m.setMax(2031);
-    m.setValue(2031);
-    const auto ops = drawProgressBar(m, 549, 14, kMeasure);
-    ASSERT_GE(ops.size(), 2U);
-    EXPECT_EQ(ops[0].kind, PbDrawKind::Fill);
-    EXPECT_EQ(ops[0].color, 0xFFFFFF);
-    EXPECT_EQ(ops[1].kind, PbDrawKind::Frame);
-    EXPECT_EQ(ops[1].color, 0x09FFFA); // every lightened colour is the yellow in style 5
-    const auto lines = linesOf(ops);
-    // Background: 10 lines y = 2 .. 11, x 2 .. 546; fill: 9 lines y = 3 .. 11; edge.
-    ASSERT_EQ(lines.size(), 10U + 9U + 1U);
-    EXPECT_EQ(lines[9].rect, (PbRect{2, 11, 547, 11}));
-    EXPECT_EQ(lines[10].rect, (PbRect{3, 3, 544, 3}));
-    EXPECT_EQ(lines[18].color, 0x00C000);
-    EXPECT_EQ(lines[19].rect, (PbRect{544, 2, 544, 12}));
 }
 
 TEST(ProgressBarStyles, CaptionIsCentredAndTwoToneStylesSwitchOverBehindTheFill) {

@@ -51,28 +51,6 @@ private slots:
         QCOMPARE(s.value(), 77);
     }
 
-    void rightPressWritesTheHostWithoutDragging() {
-        Slider s;
-        QLineEdit host;
-        s.setHostField(&host);
-        place(s);
-        s.setValue(50);
-        QStringList* log = record(s);
-        QTest::mousePress(&s, Qt::RightButton, {}, QPoint(120, 8));
-        QCOMPARE(host.text(), QString("50"));
-        QTest::mouseRelease(&s, Qt::RightButton, {}, QPoint(120, 8));
-        QCOMPARE(s.value(), 50);
-        QVERIFY(log->isEmpty());
-        // A disabled slider still writes its host.
-        s.setSliderEnabled(false);
-        host.clear();
-        QTest::mousePress(&s, Qt::LeftButton, {}, QPoint(120, 8));
-        QCOMPARE(host.text(), QString("50"));
-        QTest::mouseRelease(&s, Qt::LeftButton, {}, QPoint(120, 8));
-        QCOMPARE(*log, QStringList{"clicked"});
-        QCOMPARE(s.value(), 50);
-    }
-
     void pressBesideTheThumbJumpsAndDragPinsAtTheEnds() {
         Slider s;
         QLineEdit host;

@@ -18,11 +18,6 @@ void flushDeletes() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-// The main window at twips (1500, 3000), 11340 × 6990.
-void placeMain(QWidget& main) {
-    main.setGeometry(100, 200, 756, 466);
-}
-
 } // namespace
 
 class ToolWindowTest : public QObject {
@@ -54,19 +49,6 @@ private slots:
         QTest::mouseClick(w->closeButton(), Qt::LeftButton);
         flushDeletes();
         QVERIFY(!w);
-    }
-
-    void placedAgainstTheMainWindowsRightEdge() {
-        QWidget main(nullptr, Qt::FramelessWindowHint); // as the main window is
-        placeMain(main);
-        GradientGeneratorWindow tool(&main);
-        tool.placeAgainst(main, kToolInset);
-        // (1500 + 11340 - 3900 - 100) / 15 = 589.3; (3000 + 705 - 60) / 15 = 243.
-        QCOMPARE(tool.pos(), QPoint(589, 243));
-        MagnifierWindow zoom(&main);
-        zoom.placeAgainst(main, kMagnifierInset);
-        // (1500 + 11340 - 5400 - 200) / 15 = 482.7.
-        QCOMPARE(zoom.pos(), QPoint(483, 243));
     }
 
     void escapeLeavesTheMagnifierOpen() {
