@@ -5,6 +5,8 @@
 #include "dialogs/Options.h"
 #include "dialogs/OptionsWindow.h"
 
+#include "support/TestFiles.h"
+
 #include <QDir>
 #include <QFile>
 #include <QMessageBox>
@@ -16,15 +18,6 @@
 #include <sys/stat.h>
 
 using namespace sv;
-
-namespace {
-
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-} // namespace
 
 class SettingsFileTest : public QObject {
     Q_OBJECT
@@ -41,7 +34,7 @@ private slots:
         QCOMPARE(options.zoom(), ZoomLevel::Times10); // unreadable: the default
         QCOMPARE(options.stopCapture(), StopCapture::OnRelease);
         options.setAndStore(OptionKey::CreateGradient, 2);
-        const QByteArray saved = readAll(settingsPath());
+        const QByteArray saved = test::readFile(settingsPath());
         QVERIFY2(saved.contains("Zoom=@Variant(\\0\\0\\0\\x7f\\0\\0)\n"), saved.constData());
         QVERIFY(saved.contains("CreateGradient=2\n"));
         QVERIFY(saved.contains("StopCapture=2\n"));

@@ -5,6 +5,8 @@
 #include "palette/PaletteFiles.h"
 #include "palette/PaletteText.h"
 
+#include "support/TestFiles.h"
+
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -13,15 +15,6 @@
 #include <QTest>
 
 using namespace sv;
-
-namespace {
-
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-} // namespace
 
 class FullDiskTest : public QObject {
     Q_OBJECT
@@ -52,13 +45,13 @@ private slots:
     void aFullDiskKeepsTheOldFilesAndSaysWhy() {
         Options options;
         options.setAndStore(OptionKey::Zoom, 3);
-        const QByteArray settingsBefore = readAll(settingsPath());
+        const QByteArray settingsBefore = test::readFile(settingsPath());
         QVERIFY(settingsBefore.contains("Zoom=3"));
         Palette palette;
         palette.setColor(1, rgb(1, 2, 3));
         const QString old = QDir(mountPoint_.path()).filePath(QStringLiteral("old.pal"));
         QVERIFY(savePalette(old, palette).isEmpty());
-        const QByteArray before = readAll(old);
+        const QByteArray before = test::readFile(old);
 
         // Fill what is left, to the last byte.
         QFile filler(QDir(mountPoint_.path()).filePath(QStringLiteral("filler")));
@@ -73,7 +66,7 @@ private slots:
         palette.setColor(2, rgb(4, 5, 6));
         const QString error = savePalette(old, palette);
         QVERIFY2(error.contains(QStringLiteral("No space left on device")), qPrintable(error));
-        QCOMPARE(readAll(old), before);
+        QCOMPARE(test::readFile(old), before);
 
         const QString fresh = QDir(mountPoint_.path()).filePath(QStringLiteral("new.pal"));
         QVERIFY(!savePalette(fresh, palette).isEmpty());
@@ -85,7 +78,7 @@ private slots:
         QSignalSpy failed(&options, &Options::cannotStore);
         options.setAndStore(OptionKey::StopCapture, 2);
         QCOMPARE(failed.count(), 1);
-        QCOMPARE(readAll(settingsPath()), settingsBefore);
+        QCOMPARE(test::readFile(settingsPath()), settingsBefore);
     }
 
 private:

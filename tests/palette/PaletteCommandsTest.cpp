@@ -5,6 +5,7 @@
 #include "palette/PaletteText.h"
 #include "palette/QtFileDialogs.h"
 #include "palette/SwatchGrid.h"
+#include "support/TestFiles.h"
 
 #include <QApplication>
 #include <QDir>
@@ -19,6 +20,8 @@
 #include <unistd.h>
 
 using namespace sv;
+using sv::test::readFile;
+using sv::test::writeFile;
 
 namespace {
 
@@ -57,17 +60,6 @@ struct Fixture {
     }
     QString file(const QString& name) const { return QDir(work.path()).filePath(name); }
 };
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
-QByteArray readFile(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 Palette sample() {
     Palette p;
