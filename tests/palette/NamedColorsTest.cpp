@@ -43,27 +43,6 @@ TEST(NamedColors, AllNamesDistinctAndWellFormed) {
     EXPECT_EQ(names.size(), 2031u);
 }
 
-ColorValue cell(const std::array<ColorValue, kNamedStripCells>& cells, int n) {
-    return cells[static_cast<std::size_t>(n - 1)];
-}
-
-TEST(NamedStrip, YellowToSunset) {
-    const auto cells = namedStripColors(namedColorValue(2006), namedColorValue(1780));
-    EXPECT_EQ(cell(cells, 1), rgb(255, 255, 0));
-    EXPECT_EQ(cell(cells, 3), rgb(255, 253, 1));
-    EXPECT_EQ(cell(cells, 101), rgb(237, 159, 26));
-    EXPECT_EQ(cell(cells, 196), rgb(220, 67, 51));
-    EXPECT_EQ(cell(cells, 197), rgb(220, 66, 51));
-    EXPECT_EQ(cell(cells, 256), rgb(209, 9, 67));
-}
-
-TEST(NamedStrip, WhiteToBlackRunsOnPastBlack) {
-    const auto down = namedStripColors(kWhite, kBlack);
-    EXPECT_EQ(cell(down, 1), kWhite);
-    EXPECT_EQ(cell(down, 196), kBlack);
-    EXPECT_EQ(cell(down, 256), rgb(78, 78, 78));
-}
-
 TEST(NamedStrip, SameColourFillsEveryCellAndEveryCellIsAColour) {
     for (int i = 1; i <= kNamedColorCount; i += 97) {
         const auto same = namedStripColors(namedColorValue(i), namedColorValue(i));
