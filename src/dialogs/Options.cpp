@@ -93,6 +93,8 @@ QString settingsPath() {
 }
 
 QSettings* settingsStore() {
+    // Kept for the whole run and never destroyed: every change is synced when it is made, and
+    // a store torn down after the application would write with nothing left to report to.
     static QSettings* store = [] {
         const QString path = settingsPath();
         if (!settingsFileUsable(path)) {

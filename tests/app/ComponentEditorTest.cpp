@@ -25,8 +25,7 @@ class ComponentEditorTest : public QObject {
 private slots:
     void init() {
         f_ = std::make_unique<MainWindowFixture>();
-        f_->window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(f_->window.get()));
+        QVERIFY(f_->show());
         f_->selection().setCurrent(kWhite);
     }
     void cleanup() { f_.reset(); }

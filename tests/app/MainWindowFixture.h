@@ -8,6 +8,7 @@
 #include "support/FakeScreenReader.h"
 
 #include <QLineEdit>
+#include <QTest>
 #include <memory>
 
 namespace sv::test {
@@ -17,6 +18,11 @@ struct MainWindowFixture {
     Options options;
     std::unique_ptr<MainWindow> window = std::make_unique<MainWindow>(screen, options);
 
+    // Shows the window; false when it never appeared.
+    bool show() {
+        window->show();
+        return QTest::qWaitForWindowExposed(window.get());
+    }
     ColorSelection& selection() { return window->selection(); }
     QString notation(Notation n) const { return window->notations()->field(n)->text(); }
     QLineEdit* field(Channel c) const { return window->editor()->field(c); }

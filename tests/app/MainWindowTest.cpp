@@ -49,8 +49,7 @@ class MainWindowTest : public QObject {
 private slots:
     void init() {
         f_ = std::make_unique<MainWindowFixture>();
-        f_->window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(f_->window.get()));
+        QVERIFY(f_->show());
     }
     void cleanup() { f_.reset(); }
 

@@ -27,8 +27,7 @@ private slots:
         f_ = std::make_unique<MainWindowFixture>();
         // At (100, 50) pixels: left 1500, top 750 twips.
         f_->window->move(100, 50);
-        f_->window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(f_->window.get()));
+        QVERIFY(f_->show());
     }
     void cleanup() { f_.reset(); }
 
