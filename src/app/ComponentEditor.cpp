@@ -65,13 +65,8 @@ ComponentEditor::ComponentEditor(QWidget* parent) : QWidget(parent) {
 
         auto* slider = new Slider(this);
         slider->setGeometry(84, y + 2, 135, 16);
-        slider->setBackColor(0xE0E0E0);
         slider->setSegmented(false);
-        slider->setGradientStartColor(kRows[k].fill);
-        slider->setGradientMidColor(kRows[k].fill);
-        slider->setGradientEndColor(k == 0 ? 255 : kRows[k].fill);
-        slider->setForeColor(kRows[k].fill);
-        slider->setUseGradient(true);
+        setChannelColors(*slider, kRows[k].fill);
         slider->setValue(255);
         // A press and a release write the slider's value into its field, which edits the colour.
         slider->setHostField(field);

@@ -63,7 +63,7 @@ MainWindow::MainWindow(ScreenReader& screen, Options& options, QWidget* parent)
     buildPalette();
     namesPanel_ = new NamesPanel(this);
     sampler_ = new ScreenSampler(screen_, selection_, currentSwatch_);
-    toolWindows_ = new ToolWindows(*this, options_, selection_);
+    toolWindows_ = new ToolWindows(*this, options_, selection_, *grid_);
     connectColorSources();
     connectCommands();
 

@@ -10,8 +10,6 @@
 #include "widgets/ImageButton.h"
 #include "zoom/MagnifierWindow.h"
 
-#include <QGuiApplication>
-
 namespace sv {
 
 namespace {
@@ -27,9 +25,10 @@ void showPlaced(ToolWindow* w, const QWidget& mainWindow, double insetTwips) {
 
 } // namespace
 
-ToolWindows::ToolWindows(QWidget& mainWindow, Options& options, ColorSelection& selection)
+ToolWindows::ToolWindows(QWidget& mainWindow, Options& options, ColorSelection& selection,
+                         SwatchGrid& palette)
     : QObject(&mainWindow), main_(mainWindow), optionValues_(options), selection_(selection),
-      colorDialog_(std::make_unique<ColorDialog>()) {}
+      palette_(palette), colorDialog_(std::make_unique<ColorDialog>()) {}
 
 ToolWindows::~ToolWindows() = default;
 
@@ -54,7 +53,7 @@ AboutWindow* ToolWindows::about() const {
 
 void ToolWindows::showGradientGenerator() {
     if (gradientGenerator_ == nullptr) {
-        gradientGenerator_ = new GradientGeneratorWindow(&main_);
+        gradientGenerator_ = new GradientGeneratorWindow(&main_, palette_);
         gradientGenerator_->createButton()->setToolTip(QStringLiteral("  Create Gradient  "));
         gradientGenerator_->closeButton()->setToolTip(kClose);
     }
@@ -96,14 +95,13 @@ void ToolWindows::showMagnifier() {
 
 void ToolWindows::showColorGrid() {
     if (colorGrid_ != nullptr && colorGrid_->isVisible()) {
-        colorGrid_->update(); // repaint its cells from the current palette
+        colorGrid_->repaintFromPalette();
         return;
     }
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     delete colorGrid_.data();
-    colorGrid_ = new ColorGridWindow(&main_);
-    colorGrid_->show();
-    QGuiApplication::restoreOverrideCursor();
+    colorGrid_ = new ColorGridWindow(&main_, palette_);
+    // Maximised, its style-sheet panel lands near the top-left corner of the screen.
+    colorGrid_->showMaximized();
 }
 
 void ToolWindows::showAbout() {

@@ -20,11 +20,14 @@ class MagnifierWindow;
 class Options;
 class OptionsWindow;
 class PictureColorsWindow;
+class SwatchGrid;
 
 class ToolWindows : public QObject {
     Q_OBJECT
 public:
-    ToolWindows(QWidget& mainWindow, Options& options, ColorSelection& selection);
+    // palette is the main window's palette, which the generator fills and the grid shows.
+    ToolWindows(QWidget& mainWindow, Options& options, ColorSelection& selection,
+                SwatchGrid& palette);
     ~ToolWindows() override;
 
     void showGradientGenerator();
@@ -59,6 +62,7 @@ private:
     QWidget& main_;
     Options& optionValues_;
     ColorSelection& selection_;
+    SwatchGrid& palette_;
     QPointer<GradientGeneratorWindow> gradientGenerator_;
     QPointer<OptionsWindow> options_;
     QPointer<PictureColorsWindow> pictureColors_;

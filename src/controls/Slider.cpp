@@ -305,4 +305,13 @@ void Slider::mouseReleaseEvent(QMouseEvent* event) {
     announce(events, button);
 }
 
+void setChannelColors(Slider& slider, ColorValue fill) {
+    slider.setBackColor(0xE0E0E0);
+    slider.setGradientStartColor(fill);
+    slider.setGradientMidColor(fill);
+    slider.setGradientEndColor(fill);
+    slider.setForeColor(fill);
+    slider.setUseGradient(true);
+}
+
 } // namespace sv

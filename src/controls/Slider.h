@@ -114,4 +114,7 @@ private:
     QPointer<QLineEdit> host_;
 };
 
+// The look of a slider for one colour channel: a light track filled with the channel's colour.
+void setChannelColors(Slider& slider, ColorValue fill);
+
 } // namespace sv

@@ -1,27 +1,128 @@
 #include "gradient/ColorGridWindow.h"
 
 #include "AppInfo.h"
+#include "gradient/ColorGridView.h"
+#include "palette/SwatchGrid.h"
 #include "widgets/Artwork.h"
 #include "widgets/ImageButton.h"
 #include "widgets/Panel.h"
+#include "widgets/ToolWindow.h"
+#include "widgets/WindowUtil.h"
 
+#include <QLabel>
+#include <QMenu>
+#include <QMimeData>
 #include <QPixmap>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocumentFragment>
 
 namespace sv {
 
-ColorGridWindow::ColorGridWindow(QWidget* mainWindow) : QWidget(mainWindow, Qt::Window) {
+namespace {
+
+const QString kLf = QStringLiteral("\n");
+const QString kCrLf = QStringLiteral("\r\n");
+
+} // namespace
+
+StyleSheetField::StyleSheetField(QWidget* parent) : QPlainTextEdit(parent) {
+    setLineWrapMode(QPlainTextEdit::NoWrap);
+}
+
+QString StyleSheetField::styleText() const {
+    return toPlainText().replace(kLf, kCrLf);
+}
+
+std::size_t StyleSheetField::styleLength() const {
+    // Every block but the last ends in a line break, which the text writes as CR LF.
+    const QTextDocument* doc = document();
+    return static_cast<std::size_t>(doc->characterCount() - 1 + doc->blockCount() - 1);
+}
+
+void StyleSheetField::appendStyle(const std::string& text) {
+    QTextCursor end(document());
+    end.movePosition(QTextCursor::End);
+    end.insertText(QString::fromStdString(text).replace(kCrLf, kLf));
+}
+
+QMimeData* StyleSheetField::createMimeDataFromSelection() const {
+    auto* data = new QMimeData;
+    data->setText(textCursor().selection().toPlainText().replace(kLf, kCrLf));
+    return data;
+}
+
+ColorGridWindow::ColorGridWindow(QWidget* mainWindow, SwatchGrid& palette)
+    : QWidget(mainWindow, Qt::Window), palette_(palette) {
     setWindowTitle(QString::fromLatin1(kAppTitle) + QStringLiteral(" [ Version: ") +
                    QString::fromStdString(versionText()) + QStringLiteral(" ]"));
     setAttribute(Qt::WA_DeleteOnClose);
     resize(800, 600);
 
+    view_ = new ColorGridView(this);
+
     cssPanel_ = new Panel(this);
-    cssPanel_->setGeometry(7, 7, 380, 260);
+    cssPanel_->setMovable(true);
+    cssPanel_->resize(380, 260);
     cssPanel_->hide();
+    auto* handle = new QLabel(cssPanel_);
+    handle->setPixmap(QPixmap::fromImage(glyphImage(Glyph::Move, false)));
+    handle->setGeometry(6, 5, 18, 18);
+    handle->setCursor(appCursor(AppCursor::Cross102));
+    // Presses go through to the panel, which follows the pointer.
+    handle->setAttribute(Qt::WA_TransparentForMouseEvents);
     cssCloseButton_ = new ImageButton(cssPanel_);
     cssCloseButton_->setIcon(QPixmap::fromImage(glyphImage(Glyph::Close, false)));
     cssCloseButton_->setIconSize(QSize(16, 16));
     cssCloseButton_->setGeometry(cssPanel_->width() - 26, 4, 20, 20);
+    cssCloseButton_->setToolTip(QStringLiteral("  Close  "));
+    cssField_ = new StyleSheetField(cssPanel_);
+    cssField_->setGeometry(6, 28, cssPanel_->width() - 12, cssPanel_->height() - 34);
+    cssField_->setAccessibleName(QStringLiteral("Style sheet"));
+    connect(cssCloseButton_, &ImageButton::clicked, this, [this] {
+        cssField_->clear();
+        cssPanel_->hide();
+    });
+
+    menu_ = new QMenu(this);
+    for (const StyleRule rule : {StyleRule::Body, StyleRule::Link, StyleRule::Border,
+                                 StyleRule::Column, StyleRule::TextClass}) {
+        menu_->addAction(QString::fromLatin1(styleRuleCaption(rule)), this,
+                         [this, rule] { appendStyle(rule); });
+    }
+    connect(view_, &ColorGridView::menuRequested, this,
+            [this](QPoint globalPos) { menu_->popup(globalPos); });
+}
+
+void ColorGridWindow::repaintFromPalette() {
+    std::array<ColorValue, kGridCells> colors{};
+    for (int cell = 1; cell <= kGridCells; ++cell) {
+        colors[static_cast<std::size_t>(cell - 1)] = palette_.color(cell).value_or(kButtonFace);
+    }
+    view_->setColors(colors);
+}
+
+void ColorGridWindow::appendStyle(StyleRule rule) {
+    cssField_->appendStyle(
+        writer_.nextBlock(rule, view_->colorUnderPointer(), cssField_->styleLength()));
+    cssPanel_->show();
+    cssPanel_->raise();
+}
+
+void ColorGridWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    layOut();
+}
+
+void ColorGridWindow::layOut() {
+    const WaitCursor wait;
+    view_->setGeometry(rect());
+    cssField_->clear();
+    cssPanel_->move(twipsToPixels(100, 100));
+    writer_.restartCounters();
+    const TwipRect outer = twipGeometry(*this);
+    view_->layOut(gridMetrics(static_cast<float>(outer.width), static_cast<float>(outer.height)));
+    repaintFromPalette();
 }
 
 } // namespace sv

@@ -1,15 +1,147 @@
 #include "gradient/GradientGeneratorWindow.h"
 
+#include "AppInfo.h"
+#include "color/Numeric.h"
+#include "controls/Slider.h"
+#include "gradient/PaletteGradient.h"
+#include "palette/SwatchGrid.h"
+#include "widgets/CaptionedLine.h"
+#include "widgets/ColorBox.h"
 #include "widgets/ImageButton.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMessageBox>
 
 namespace sv {
 
-GradientGeneratorWindow::GradientGeneratorWindow(QWidget* mainWindow)
+namespace {
+
+struct ChannelLook {
+    const char* name;
+    ColorValue fill;
+};
+
+constexpr std::array<ChannelLook, 3> kChannels{{
+    {"Red", 0x0000FF},
+    {"Green", 0x00C000},
+    {"Blue", 0xFF0000},
+}};
+
+constexpr int kColumnWidth = 38;
+constexpr int kGroupWidth = 3 * kColumnWidth - 6;
+
+std::size_t at(Channel c) {
+    return static_cast<std::size_t>(c) - 1;
+}
+
+QString headingOf(GradientEnd end) {
+    return end == GradientEnd::Start ? QStringLiteral("Start Color") : QStringLiteral("End Color");
+}
+
+} // namespace
+
+GradientGeneratorWindow::GradientGeneratorWindow(QWidget* mainWindow, SwatchGrid& palette)
     : ToolWindow(mainWindow,
-                 {QStringLiteral("[ Gradient Generator ]"), QSize(3900, 3900), QPoint(120, 90)}) {
+                 {QStringLiteral("[ Gradient Generator ]"), QSize(3900, 3900), QPoint(120, 90)}),
+      palette_(palette) {
+    buildEnd(GradientEnd::Start, 10, headingOf(GradientEnd::Start), rgb(255, 0, 0));
+    buildEnd(GradientEnd::End, width() - 10 - kGroupWidth, headingOf(GradientEnd::End),
+             rgb(0, 0, 255));
+
+    target_ = new QComboBox(this);
+    target_->addItem(QStringLiteral("All Grid"));
+    for (int row = 1; row <= kGradientSwatches / kGradientRowLength; ++row) {
+        target_->addItem(QStringLiteral("Row %1").arg(row));
+    }
+    target_->setGeometry(10, height() - 32, 120, 24);
+    target_->setAccessibleName(QStringLiteral("Gradient target"));
+
     createButton_ = new ImageButton(this);
     createButton_->setText(QStringLiteral("Create"));
     createButton_->setGeometry(width() - 76, height() - 32, 66, 24);
+    connect(createButton_, &ImageButton::clicked, this, &GradientGeneratorWindow::createGradient);
+
+    showMessage_ = [this](const QString& text) {
+        QMessageBox::warning(this, QString::fromLatin1(kAppTitle), text);
+    };
+}
+
+void GradientGeneratorWindow::buildEnd(GradientEnd end, int left, const QString& heading,
+                                       ColorValue initial) {
+    EndControls& controls = ends_[static_cast<std::size_t>(end)];
+    auto* line = new CaptionedLine(heading, this);
+    line->setGeometry(left, 30, kGroupWidth, 16);
+
+    const Components values = splitColor(initial);
+    const std::array<int, 3> initialValues{values.red, values.green, values.blue};
+    for (std::size_t i = 0; i < 3; ++i) {
+        const int x = left + static_cast<int>(i) * kColumnWidth;
+        auto* field = new QLineEdit(QString::number(initialValues[i]), this);
+        field->setGeometry(x, 160, kColumnWidth - 6, 20);
+        field->setAlignment(Qt::AlignCenter);
+        field->setAccessibleName(heading + QLatin1Char(' ') +
+                                 QString::fromLatin1(kChannels[i].name));
+        controls.fields[i] = field;
+
+        auto* slider = new Slider(this);
+        slider->setOrientation(1);
+        setChannelColors(*slider, kChannels[i].fill);
+        slider->setValue(initialValues[i]);
+        const int sliderWidth = slider->sizeHint().width();
+        slider->setGeometry(x + (kColumnWidth - 6 - sliderWidth) / 2, 52, sliderWidth, 100);
+        // A press and a release write the value into the field; the release also shows it.
+        slider->setHostField(field);
+        connect(slider, &Slider::released, this, [this, end] { showPreview(end); });
+        controls.sliders[i] = slider;
+    }
+
+    controls.preview = new ColorBox(this);
+    controls.preview->setGeometry(left, 188, kGroupWidth, 24);
+    controls.preview->setBackColor(initial);
+}
+
+QLineEdit* GradientGeneratorWindow::field(GradientEnd end, Channel channel) const {
+    return ends_[static_cast<std::size_t>(end)].fields[at(channel)];
+}
+
+Slider* GradientGeneratorWindow::slider(GradientEnd end, Channel channel) const {
+    return ends_[static_cast<std::size_t>(end)].sliders[at(channel)];
+}
+
+ColorBox* GradientGeneratorWindow::preview(GradientEnd end) const {
+    return ends_[static_cast<std::size_t>(end)].preview;
+}
+
+void GradientGeneratorWindow::showPreview(GradientEnd end) {
+    const auto& s = ends_[static_cast<std::size_t>(end)].sliders;
+    preview(end)->setBackColor(rgb(s[0]->value(), s[1]->value(), s[2]->value()));
+}
+
+void GradientGeneratorWindow::createGradient() {
+    std::array<GradientComponents, 2> colors;
+    for (const GradientEnd end : {GradientEnd::Start, GradientEnd::End}) {
+        std::array<std::int16_t, 3> values{};
+        for (std::size_t i = 0; i < 3; ++i) {
+            QLineEdit* f = ends_[static_cast<std::size_t>(end)].fields[i];
+            const auto v = textToInt16(f->text().toStdString());
+            if (!v) {
+                showMessage_(QStringLiteral("%1 must hold a number from -32768 to 32767.")
+                                 .arg(f->accessibleName()));
+                f->setFocus();
+                return;
+            }
+            values[i] = *v;
+        }
+        colors[static_cast<std::size_t>(end)] = {values[0], values[1], values[2]};
+    }
+
+    const int row = target_->currentIndex();
+    const auto writes = row == 0 ? wholePaletteGradient(colors[0], colors[1])
+                                 : rowGradient(row, colors[0], colors[1]);
+    for (const SwatchWrite& w : writes) {
+        palette_.setColor(w.index, w.color);
+    }
 }
 
 } // namespace sv

@@ -17,17 +17,6 @@ bool fitsInt16(std::int64_t v) {
     return v >= kInt16Min && v <= kInt16Max;
 }
 
-// Change per twip of one component. The difference is a 16-bit quantity and the quotient a
-// single-precision one; an overflowing difference or an unusable width leaves the increment 0.
-float increment(int to, int from, float width) {
-    const int diff = to - from;
-    if (!fitsInt16(diff) || width == 0.0f || !std::isfinite(width)) {
-        return 0.0f;
-    }
-    const float d = static_cast<float>(diff) / width;
-    return std::isfinite(d) ? d : 0.0f;
-}
-
 // The sign is dropped by writing the number as text without its "-"; the one value whose
 // magnitude does not fit back into 32 bits stays as it was.
 std::int32_t dropMinus(std::int32_t v) {
@@ -36,13 +25,31 @@ std::int32_t dropMinus(std::int32_t v) {
 
 } // namespace
 
+float componentIncrement(int to, int from, float divisor) {
+    if (divisor == 0.0f || !std::isfinite(divisor)) {
+        return 0.0f;
+    }
+    const float d = static_cast<float>(to - from) / divisor;
+    return std::isfinite(d) ? d : 0.0f;
+}
+
+std::optional<std::int32_t> componentAtStep(int k, float increment, int start) {
+    const float product = static_cast<float>(k) * increment;
+    const float sum = product + static_cast<float>(start);
+    const auto rounded = toInt32(sum);
+    if (!rounded) {
+        return std::nullopt;
+    }
+    return dropMinus(*rounded);
+}
+
 std::vector<ColorValue> gradientColumns(ColorValue current, ColorValue last, float widthTwips) {
     const auto [r1, g1, b1] = splitColor(current);
     const Components end = splitColor(last);
 
-    const float dR = increment(end.red, r1, widthTwips);
-    const float dG = increment(end.green, g1, widthTwips);
-    const float dB = increment(end.blue, b1, widthTwips);
+    const float dR = componentIncrement(end.red, r1, widthTwips);
+    const float dG = componentIncrement(end.green, g1, widthTwips);
+    const float dB = componentIncrement(end.blue, b1, widthTwips);
 
     const int iMax = toInt16(widthTwips).value_or(0);
     if (iMax < 0) {
@@ -56,9 +63,7 @@ std::vector<ColorValue> gradientColumns(ColorValue current, ColorValue last, flo
     std::int32_t b = 0;
     ColorValue colour = 0;
     auto step = [](int i, float d, int start, std::int32_t previous) {
-        const float product = static_cast<float>(i) * d;
-        const float sum = product + static_cast<float>(start);
-        return dropMinus(toInt32(sum).value_or(previous));
+        return componentAtStep(i, d, start).value_or(previous);
     };
     for (int i = iMax; i >= 0; --i) {
         r = step(i, dR, r1, r);

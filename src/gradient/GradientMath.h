@@ -4,10 +4,18 @@
 
 #include "color/Color.h"
 
+#include <cstdint>
 #include <optional>
 #include <vector>
 
 namespace sv {
+
+// Change of one component per step: (to - from) / divisor in single precision; 0 when the
+// divisor is 0 or the quotient is not finite.
+float componentIncrement(int to, int from, float divisor);
+// One component k steps from start: k × increment + start in single precision, rounded halves to
+// even, with its minus sign dropped. Empty when it does not fit 32 bits.
+std::optional<std::int32_t> componentAtStep(int k, float increment, int start);
 
 // The blend strip: from the current colour (left end) to the last colour
 // (right end). One line is computed per twip of the strip, x = widthTwips down to 0, each one

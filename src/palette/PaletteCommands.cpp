@@ -5,25 +5,12 @@
 #include "palette/PaletteFiles.h"
 #include "palette/ProgramFolders.h"
 #include "palette/SwatchGrid.h"
+#include "widgets/WindowUtil.h"
 
 #include <QDir>
-#include <QGuiApplication>
 #include <QMessageBox>
 
 namespace sv {
-
-namespace {
-
-// The hourglass while a palette is emptied or loaded; restored however the work ends.
-class WaitCursor {
-public:
-    WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
-
-} // namespace
 
 PaletteCommands::PaletteCommands(SwatchGrid& grid, FileDialogs& dialogs, QWidget* messageParent,
                                  const QString& workFolder, QObject* parent)

@@ -42,6 +42,10 @@ QImage glyphImage(Glyph glyph, bool lit, int size) {
         p.drawLine(QPointF(size * 0.22, size / 2.0), QPointF(size * 0.78, size / 2.0));
         break;
     }
+    case Glyph::Move:
+        p.drawLine(QPointF(size / 2.0, m - 1), QPointF(size / 2.0, size - m + 1));
+        p.drawLine(QPointF(m - 1, size / 2.0), QPointF(size - m + 1, size / 2.0));
+        break;
     }
     return img;
 }

@@ -6,7 +6,7 @@
 
 namespace sv {
 
-enum class Glyph { Close, Minimize, PinOff, PinOn, Link };
+enum class Glyph { Close, Minimize, PinOff, PinOn, Link, Move };
 
 // A title-bar style picture; lit is the highlighted (pointer over it) form.
 QImage glyphImage(Glyph glyph, bool lit, int size = 18);

@@ -25,7 +25,7 @@ void ColorBox::setPicture(const QImage& image) {
 }
 
 QColor ColorBox::paintColor() const {
-    return backColor_ == kButtonFace ? palette().color(QPalette::Button) : toQColor(backColor_);
+    return paintedColor(backColor_, palette());
 }
 
 void ColorBox::paintEvent(QPaintEvent*) {

@@ -1,5 +1,6 @@
 #include "widgets/WindowUtil.h"
 
+#include <QGuiApplication>
 #include <QWidget>
 #include <QWindow>
 
@@ -30,6 +31,14 @@ void startWindowDrag(QWidget* window) {
     if (QWindow* handle = window->window()->windowHandle()) {
         handle->startSystemMove();
     }
+}
+
+WaitCursor::WaitCursor() {
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+WaitCursor::~WaitCursor() {
+    QGuiApplication::restoreOverrideCursor();
 }
 
 } // namespace sv

@@ -12,4 +12,13 @@ bool setStaysOnTop(QWidget* window, bool on);
 // Lets the window manager move a frameless window with the pointer, as a caption drag does.
 void startWindowDrag(QWidget* window);
 
+// The hourglass over the whole program for as long as it lives.
+class WaitCursor {
+public:
+    WaitCursor();
+    ~WaitCursor();
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
 } // namespace sv

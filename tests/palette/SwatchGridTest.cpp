@@ -2,17 +2,17 @@
 #include "color/ColorSelection.h"
 #include "palette/MaskPictures.h"
 #include "palette/Swatch.h"
+#include "support/DropEvents.h"
 #include "widgets/DragColor.h"
 #include "widgets/QtColor.h"
 
-#include <QDragEnterEvent>
-#include <QDropEvent>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QTest>
 #include <memory>
 
 using namespace sv;
+using sv::test::dropOn;
 
 namespace {
 
@@ -46,15 +46,6 @@ QString hoverToolTip(Swatch* s) {
                      Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(s, &move);
     return s->toolTip();
-}
-
-// Sends a drop of data onto swatch s; returns whether the swatch accepted the drag.
-bool dropOn(Swatch* s, QMimeData* data) {
-    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(s, &enter);
-    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(s, &drop);
-    return enter.isAccepted();
 }
 
 } // namespace

@@ -1,8 +1,6 @@
 #include "widgets/ToolWindow.h"
 #include "bitmap/PictureColorsWindow.h"
 #include "controls/ProgressBar.h"
-#include "gradient/ColorGridWindow.h"
-#include "gradient/GradientGeneratorWindow.h"
 #include "widgets/ImageButton.h"
 #include "widgets/Panel.h"
 #include "zoom/MagnifierWindow.h"

@@ -1,0 +1,66 @@
+#pragma once
+// The 256 cells of the colour grid window, painted from a model of (colour, place) pairs rather
+// than as child widgets. Cell i always shows palette swatch i; dragging a cell onto another
+// swaps their places until the next layout, and a cell dragged onto the main window's palette
+// stores its colour there.
+
+#include "color/Color.h"
+#include "gradient/ColorGridLayout.h"
+
+#include <QWidget>
+#include <array>
+#include <optional>
+
+class QMimeData;
+
+namespace sv {
+
+class ColorGridView : public QWidget {
+    Q_OBJECT
+public:
+    explicit ColorGridView(QWidget* parent = nullptr);
+
+    // Puts every cell at its row-major place for the metrics.
+    void layOut(const GridMetrics& metrics);
+    // Colours of cells 1 .. 256, without moving them.
+    void setColors(const std::array<ColorValue, kGridCells>& colors);
+
+    // Cell 1 .. 256 under a point of the view, if any.
+    std::optional<int> cellAt(QPoint pos) const;
+    // Where cell 1 .. 256 is painted, in the view's pixels.
+    QRect cellRect(int cell) const;
+    ColorValue cellColor(int cell) const;
+    // The colour shown under the pointer at its last move over (or press on) a cell.
+    ColorValue colorUnderPointer() const { return underPointer_; }
+
+    // What a drag of cell 1 .. 256 carries.
+    QMimeData* makeCellDrag(int cell) const;
+    // Swaps the places of two cells.
+    void swapCells(int a, int b);
+
+signals:
+    // The right button was pressed on a cell.
+    void menuRequested(QPoint globalPos);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    std::size_t slot(int cell) const { return static_cast<std::size_t>(cell - 1); }
+    void notePointer(QPoint pos);
+    void startDrag(int cell);
+
+    std::array<TwipBox, kGridCells> places_{};
+    std::array<ColorValue, kGridCells> colors_{};
+    ColorValue underPointer_ = kBlack;
+    std::optional<int> pressedCell_;
+    QPoint pressPos_;
+};
+
+} // namespace sv

@@ -1,0 +1,193 @@
+// The gradient generator and the colour grid, driven from the main window's buttons and
+// writing into (or reading from) its palette.
+
+#include "app/MainWindowFixture.h"
+
+#include "app/CommandButtons.h"
+#include "app/ToolWindows.h"
+#include "controls/Slider.h"
+#include "gradient/ColorGridView.h"
+#include "gradient/ColorGridWindow.h"
+#include "gradient/GradientGeneratorWindow.h"
+#include "palette/Swatch.h"
+#include "palette/SwatchGrid.h"
+#include "support/DropEvents.h"
+#include "widgets/ColorBox.h"
+#include "widgets/ImageButton.h"
+#include "widgets/Panel.h"
+
+#include <QClipboard>
+#include <QComboBox>
+#include <QMenu>
+#include <QPointer>
+#include <QTest>
+
+using namespace sv;
+using namespace sv::test;
+
+namespace {
+
+void moveOver(QWidget* w, QPoint pos) {
+    QMouseEvent move(QEvent::MouseMove, pos, w->mapToGlobal(pos), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(w, &move);
+}
+
+QPoint centre(const ColorGridView* view, int cell) {
+    return view->cellRect(cell).center();
+}
+
+} // namespace
+
+class GridToolsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init() {
+        f_ = std::make_unique<MainWindowFixture>();
+        QVERIFY(f_->show());
+    }
+    void cleanup() { f_.reset(); }
+
+    void sliderReleaseWritesFieldAndPreviewTypingOnlyTheNextGradient() {
+        GradientGeneratorWindow* gen = openGenerator();
+        Slider* green = gen->slider(GradientEnd::Start, Channel::Green);
+        // Vertical: the top of the track is 255.
+        QTest::mousePress(green, Qt::LeftButton, {}, QPoint(green->width() / 2, 2));
+        QTest::mouseRelease(green, Qt::LeftButton, {}, QPoint(green->width() / 2, 2));
+        QCOMPARE(gen->field(GradientEnd::Start, Channel::Green)->text(), QStringLiteral("255"));
+        QCOMPARE(gen->preview(GradientEnd::Start)->backColor(), rgb(255, 255, 0));
+
+        QLineEdit* endRed = gen->field(GradientEnd::End, Channel::Red);
+        endRed->selectAll();
+        QTest::keyClicks(endRed, QStringLiteral("200"));
+        QCOMPARE(gen->slider(GradientEnd::End, Channel::Red)->value(), 0);
+        QCOMPARE(gen->preview(GradientEnd::End)->backColor(), rgb(0, 0, 255));
+
+        gen->target()->setCurrentIndex(2);
+        QTest::mouseClick(gen->createButton(), Qt::LeftButton);
+        const SwatchGrid* palette = f_->window->swatchGrid();
+        QVERIFY(palette->isEmpty(16));
+        QCOMPARE(palette->color(17), rgb(255, 255, 0));
+        QCOMPARE(palette->color(32), rgb(200, 0, 255));
+        QVERIFY(palette->isEmpty(33));
+    }
+
+    void aBadFieldIsNamedAndNothingIsWritten() {
+        GradientGeneratorWindow* gen = openGenerator();
+        QStringList messages;
+        gen->setMessageSink([&](const QString& m) { messages.append(m); });
+        for (const QString& bad :
+             {QStringLiteral("abc"), QStringLiteral("40000"), QString(), QStringLiteral("1 2")}) {
+            gen->field(GradientEnd::End, Channel::Blue)->setText(bad);
+            QTest::mouseClick(gen->createButton(), Qt::LeftButton);
+        }
+        QCOMPARE(messages.size(), 4);
+        QCOMPARE(messages.front(),
+                 QStringLiteral("End Color Blue must hold a number from -32768 to 32767."));
+        QVERIFY(f_->window->swatchGrid()->isEmpty(1));
+
+        gen->field(GradientEnd::End, Channel::Blue)->setText(QStringLiteral(" 255 "));
+        QTest::mouseClick(gen->createButton(), Qt::LeftButton);
+        QCOMPARE(f_->window->swatchGrid()->color(129), rgb(127, 0, 128));
+    }
+
+    void cellsFollowThePaletteAndKeepTheirColourWhenSwapped() {
+        f_->window->swatchGrid()->setColor(5, rgb(5, 5, 5));
+        f_->window->swatchGrid()->setColor(9, rgb(9, 9, 9));
+        ColorGridWindow* grid = openGrid();
+        ColorGridView* view = grid->view();
+        QVERIFY(grid->isMaximized());
+        QCOMPARE(view->cellAt(centre(view, 5)), 5);
+
+        const QRect five = view->cellRect(5);
+        const QRect nine = view->cellRect(9);
+        QVERIFY(dropOn(view, view->makeCellDrag(5), nine.center()));
+        QCOMPARE(view->cellRect(5), nine);
+        QCOMPARE(view->cellRect(9), five);
+
+        // The grid button on the open window recolours without moving.
+        f_->window->swatchGrid()->setColor(5, rgb(50, 50, 50));
+        QTest::mouseClick(f_->window->commands().colorGrid, Qt::LeftButton);
+        QCOMPARE(f_->window->toolWindows()->colorGrid(), grid);
+        QCOMPARE(view->cellRect(5), nine);
+        const QImage shown = view->grab().toImage();
+        QCOMPARE(QColor(shown.pixel(nine.center())), QColor(50, 50, 50));
+
+        // A new layout puts every cell back in its place.
+        grid->showNormal();
+        grid->resize(700, 500);
+        QCOMPARE(view->cellAt(centre(view, 5)), 5);
+        QVERIFY(view->cellRect(5).left() < view->cellRect(9).left());
+    }
+
+    void aCellDroppedOnTheMainPaletteStoresItsColour() {
+        f_->window->swatchGrid()->setColor(3, rgb(30, 60, 90));
+        ColorGridView* view = openGrid()->view();
+        QVERIFY(dropOn(f_->window->swatchGrid()->swatch(200), view->makeCellDrag(3)));
+        QCOMPARE(f_->window->swatchGrid()->color(200), rgb(30, 60, 90));
+    }
+
+    void rightClickWritesStyleBlocksForTheColourUnderThePointer() {
+        f_->window->swatchGrid()->setColor(1, rgb(255, 0, 0));
+        f_->window->swatchGrid()->setColor(2, rgb(0, 128, 0));
+        ColorGridWindow* grid = openGrid();
+        ColorGridView* view = grid->view();
+        moveOver(view, centre(view, 1));
+        QTest::mouseClick(view, Qt::RightButton, {}, centre(view, 1));
+        QVERIFY(grid->styleMenu()->isVisible());
+        QAction* body = grid->styleMenu()->actions().at(0);
+        QCOMPARE(body->text(), QStringLiteral("New Style - Body"));
+        body->trigger();
+        QVERIFY(grid->cssPanel()->isVisible());
+        const QString first = QStringLiteral(
+            "<style type=\"text/css\">\r\n<!--\r\nbody {background-color: #FF0000}\r\n-->\r\n"
+            "</style>");
+        QCOMPARE(grid->cssField()->styleText(), first);
+
+        moveOver(view, centre(view, 2));
+        grid->styleMenu()->actions().at(3)->trigger();
+        grid->styleMenu()->actions().at(3)->trigger();
+        const QString text = grid->cssField()->styleText();
+        QVERIFY(text.startsWith(first + QStringLiteral("\r\n<!-- ---")));
+        QVERIFY(text.contains(QStringLiteral(".Column2{")));
+        QVERIFY(text.endsWith(QStringLiteral("background-color: #008000}\r\n-->\r\n</style>")));
+        QCOMPARE(qsizetype(grid->cssField()->styleLength()), text.size());
+
+        // Closing the panel empties it but keeps counting; the next block has no separator.
+        QTest::mouseClick(grid->cssCloseButton(), Qt::LeftButton);
+        QVERIFY(!grid->cssPanel()->isVisible());
+        grid->appendStyle(StyleRule::Column);
+        QVERIFY(grid->cssField()->styleText().startsWith(QStringLiteral("<style")));
+        QVERIFY(grid->cssField()->styleText().contains(QStringLiteral(".Column3{")));
+
+        // Copying hands out the text as written.
+        grid->cssField()->selectAll();
+        grid->cssField()->copy();
+        QCOMPARE(QGuiApplication::clipboard()->text(), grid->cssField()->styleText());
+    }
+
+    void closingTheMainWindowTakesTheToolsWithIt() {
+        QPointer<GradientGeneratorWindow> gen = openGenerator();
+        QPointer<ColorGridWindow> grid = openGrid();
+        f_.reset();
+        QVERIFY(gen.isNull());
+        QVERIFY(grid.isNull());
+    }
+
+private:
+    GradientGeneratorWindow* openGenerator() {
+        QTest::mouseClick(f_->window->commands().gradientGenerator, Qt::LeftButton);
+        return f_->window->toolWindows()->gradientGenerator();
+    }
+    ColorGridWindow* openGrid() {
+        QTest::mouseClick(f_->window->commands().colorGrid, Qt::LeftButton);
+        ColorGridWindow* grid = f_->window->toolWindows()->colorGrid();
+        [&] { QVERIFY(QTest::qWaitForWindowExposed(grid)); }();
+        return grid;
+    }
+
+    std::unique_ptr<MainWindowFixture> f_;
+};
+
+QTEST_MAIN(GridToolsTest)
+#include "GridToolsTest.moc"
