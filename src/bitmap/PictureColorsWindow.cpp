@@ -1,20 +1,133 @@
 #include "bitmap/PictureColorsWindow.h"
 
+#include "AppInfo.h"
+#include "bitmap/ColorPage.h"
+#include "bitmap/ColorTable.h"
 #include "controls/ProgressBar.h"
+#include "palette/ProgramFolders.h"
+#include "palette/QtFileDialogs.h"
 #include "widgets/CaptionedLine.h"
 #include "widgets/ImageButton.h"
 
+#include <QClipboard>
+#include <QDateTime>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QImageReader>
+#include <QLabel>
+#include <QLinearGradient>
+#include <QMessageBox>
+#include <QPainter>
+#include <QSaveFile>
+#include <QTimer>
+
 namespace sv {
+
+namespace {
+
+constexpr int kAllocationLimitMb = 256;
+// Pixels examined, and rows written, between two turns of the event loop.
+constexpr std::size_t kScanStep = 16384;
+constexpr std::size_t kRowStep = 2048;
+
+const QString kOpenFilter = QStringLiteral(
+    "Windows Bitmap(*.bmp, *.dib) (*.bmp *.dib);;"
+    "Windows Metafile (*.wmf, *.emf) (*.wmf *.emf);;"
+    "Icons (*.ico, *.cur) (*.ico *.cur);;"
+    "JPEG Bitmap (*.jpg, *.jpeg) (*.jpg *.jpeg);;"
+    "CompuServe Bitmap (*.gif) (*.gif);;"
+    "TIFF Bitmap (*.tif, *.tiff) (*.tif *.tiff);;"
+    "All Files (*.*) (*.bmp *.dib *.wmf *.emf *.ico *.cur *.jpg *.jpeg *.gif *.tif *.tiff)");
+
+// What the window shows before any picture is opened.
+QImage startPicture() {
+    QImage image(192, 144, QImage::Format_RGB32);
+    QPainter p(&image);
+    QLinearGradient hues(0, 0, 192, 0);
+    const std::array<QColor, 7> stops{Qt::red,  Qt::yellow,  Qt::green, Qt::cyan,
+                                      Qt::blue, Qt::magenta, Qt::red};
+    for (std::size_t i = 0; i < stops.size(); ++i) {
+        hues.setColorAt(double(i) / double(stops.size() - 1), stops[i]);
+    }
+    p.fillRect(image.rect(), hues);
+    QLinearGradient shade(0, 0, 0, 144);
+    shade.setColorAt(0, QColor(255, 255, 255, 0));
+    shade.setColorAt(1, QColor(0, 0, 0, 200));
+    p.fillRect(image.rect(), shade);
+    return image;
+}
+
+// The first pixels of the picture that are examined, as red, green, blue bytes.
+std::vector<std::uint8_t> examinedBytes(const QImage& picture) {
+    const auto width = static_cast<std::size_t>(picture.width());
+    const std::size_t pixels = width * static_cast<std::size_t>(picture.height());
+    const std::size_t taken = std::min(pixels, kMaxExaminedPixels);
+    if (taken == 0) {
+        return {};
+    }
+    const int rows = static_cast<int>((taken + width - 1) / width);
+    // Not premultiplied, so a transparent pixel keeps its own colour.
+    const QImage part = picture.copy(0, 0, picture.width(), rows)
+                            .convertToFormat(QImage::Format_ARGB32);
+    std::vector<std::uint8_t> bytes;
+    bytes.reserve(3 * taken);
+    for (std::size_t i = 0; i < taken; ++i) {
+        const QRgb px = reinterpret_cast<const QRgb*>(part.constScanLine(int(i / width)))[i % width];
+        bytes.push_back(static_cast<std::uint8_t>(qRed(px)));
+        bytes.push_back(static_cast<std::uint8_t>(qGreen(px)));
+        bytes.push_back(static_cast<std::uint8_t>(qBlue(px)));
+    }
+    return bytes;
+}
+
+} // namespace
+
+QString loadFormatMessage(const QString& description) {
+    return description +
+           QStringLiteral("\n\nLoad format: .bmp .dib .wmf .emf .ico .cur .jpg .jpeg .gif .tif "
+                          ".tiff         \n\n");
+}
+
+LoadedPicture loadPicture(const QString& path) {
+    QImageReader reader(path);
+    reader.setAllocationLimit(kAllocationLimitMb);
+    if (!reader.canRead()) {
+        return {{}, loadFormatMessage(QStringLiteral("Invalid picture"))};
+    }
+    const QSize size = reader.size();
+    if (size.isValid() &&
+        qint64(size.width()) * size.height() * 4 > qint64(kAllocationLimitMb) * 1024 * 1024) {
+        return {{},
+                QStringLiteral("The picture is too large: %1 × %2 pixels. Pictures of up to "
+                               "%3 MB decoded can be read.")
+                    .arg(size.width())
+                    .arg(size.height())
+                    .arg(kAllocationLimitMb)};
+    }
+    QImage image = reader.read();
+    if (image.isNull()) {
+        return {{}, loadFormatMessage(reader.errorString())};
+    }
+    return {std::move(image), {}};
+}
 
 PictureColorsWindow::PictureColorsWindow(QWidget* mainWindow)
     : ToolWindow(mainWindow,
                  {QStringLiteral("[ Extract Bitmap Color ]"), QSize(3900, 3900), QPoint(120, 90)}) {
+    pictureView_ = new QLabel(this);
+    pictureView_->lower();
+    pictureView_->move(34, 30);
+    setPicture(startPicture());
+
     const QStringList texts{QStringLiteral("Open"), QStringLiteral("Paste"),
                             QStringLiteral("Table"), QStringLiteral("Page")};
     for (int i = 0; i < 4; ++i) {
         auto* b = new ImageButton(this);
         b->setText(texts[i]);
         b->setGeometry(10 + 60 * i, height() - 34, 56, 24);
+        const auto command = static_cast<PictureCommand>(i);
+        connect(b, &ImageButton::clicked, this, [this, command] { runCommand(command); });
         commandButtons_[std::size_t(i)] = b;
     }
     countsLine_ = new CaptionedLine(QString(), this);
@@ -26,6 +139,172 @@ PictureColorsWindow::PictureColorsWindow(QWidget* mainWindow)
     progressBar_->setColor(0x404040);
     progressBar_->setBrushStyle(0);
     progressBar_->hide();
+
+    ownDialogs_ = std::make_unique<QtFileDialogs>(this);
+    dialogs_ = ownDialogs_.get();
+    openUrl_ = [](const QUrl& url) { QDesktopServices::openUrl(url); };
+    showMessage_ = [this](const QString& text) {
+        QMessageBox::critical(this, QString::fromLatin1(kAppTitle), text);
+    };
+}
+
+PictureColorsWindow::~PictureColorsWindow() = default;
+
+void PictureColorsWindow::setPicture(const QImage& picture) {
+    picture_ = picture;
+    pictureView_->setPixmap(QPixmap::fromImage(picture));
+    pictureView_->resize(picture.size());
+}
+
+void PictureColorsWindow::runCommand(PictureCommand command) {
+    countsLine_->setCaption(QString());
+    switch (command) {
+    case PictureCommand::Open:
+        openPicture();
+        break;
+    case PictureCommand::Paste:
+        pastePicture();
+        break;
+    case PictureCommand::Generate:
+        generate();
+        break;
+    case PictureCommand::OpenPage:
+        openPage();
+        break;
+    }
+}
+
+void PictureColorsWindow::openPicture() {
+    FileDialogRequest request;
+    request.title = QStringLiteral("Open Bitmap File");
+    request.filter = kOpenFilter;
+    // The program's folder the first time, then the folder used last.
+    request.initialFolder = lastFolder_;
+    const FileDialogResult chosen = dialogs_->getOpenFile(request);
+    if (chosen.path().isEmpty()) {
+        return;
+    }
+    lastFolder_ = chosen.folder;
+    LoadedPicture loaded;
+    {
+        const WaitCursor wait;
+        loaded = loadPicture(chosen.path());
+    }
+    if (loaded.image.isNull()) {
+        showMessage_(loaded.error);
+        return;
+    }
+    setPicture(loaded.image);
+}
+
+void PictureColorsWindow::pastePicture() {
+    const QImage pasted = QGuiApplication::clipboard()->image();
+    if (!pasted.isNull()) {
+        setPicture(pasted);
+    }
+}
+
+void PictureColorsWindow::generate() {
+    if (table_ != nullptr) {
+        return;
+    }
+    commandButton(PictureCommand::OpenPage)->setEnabled(false);
+    wait_.emplace();
+    const std::size_t pixels =
+        static_cast<std::size_t>(picture_.width()) * static_cast<std::size_t>(picture_.height());
+    table_ = std::make_unique<ColorTable>(examinedBytes(picture_), pixels);
+    progressBar_->setMax(static_cast<int>(table_->codeCount()));
+    progressBar_->setValue(1);
+    progressBar_->show();
+    countsLine_->show();
+    QTimer::singleShot(0, this, &PictureColorsWindow::scanStep);
+}
+
+void PictureColorsWindow::scanStep() {
+    const bool done = table_->scan(kScanStep);
+    progressBar_->setValue(static_cast<int>(table_->examined()));
+    countsLine_->setCaption(QString::fromStdString(table_->caption()));
+    if (!done) {
+        QTimer::singleShot(0, this, &PictureColorsWindow::scanStep);
+        return;
+    }
+    if (!startPage()) {
+        return;
+    }
+    QTimer::singleShot(0, this, &PictureColorsWindow::writeStep);
+}
+
+bool PictureColorsWindow::startPage() {
+    const QString folder =
+        pageFolder_.isEmpty() ? ensureFolder(WorkFolder::ColorTables) : pageFolder_;
+    const QDateTime now = QDateTime::currentDateTime();
+    const std::string base =
+        colorPageBaseName(now.date().day(), now.time().minute(), now.time().second());
+    const QString name = QString::fromStdString(unusedPageName(base, [&](const std::string& n) {
+        return QFileInfo::exists(folder + QString::fromStdString(n));
+    }));
+    page_ = std::make_unique<QSaveFile>(folder + name);
+    if (!page_->open(QIODevice::WriteOnly)) {
+        fail();
+        return false;
+    }
+    const std::string head = colorPageHead({table_->codeCount(), table_->pixelCount()});
+    page_->write(head.data(), qint64(head.size()));
+    rowsWritten_ = 0;
+    return true;
+}
+
+void PictureColorsWindow::writeStep() {
+    const auto& colors = table_->colors();
+    const std::size_t end = std::min(colors.size(), rowsWritten_ + kRowStep);
+    std::string rows;
+    rows.reserve((end - rowsWritten_) * 600);
+    for (; rowsWritten_ < end; ++rowsWritten_) {
+        appendColorRow(rows, colors[rowsWritten_]);
+    }
+    if (rowsWritten_ == colors.size()) {
+        rows += colorPageTail();
+    }
+    page_->write(rows.data(), qint64(rows.size()));
+    if (rowsWritten_ < colors.size()) {
+        QTimer::singleShot(0, this, &PictureColorsWindow::writeStep);
+        return;
+    }
+    // A failed write, a full disk included, shows when the page is committed.
+    if (!page_->commit()) {
+        fail();
+        return;
+    }
+    lastPage_ = page_->fileName();
+    finish(true);
+}
+
+void PictureColorsWindow::fail() {
+    const QString message = QStringLiteral("The page %1 cannot be written: %2")
+                                .arg(page_->fileName(), page_->errorString());
+    // The hourglass goes before the message comes.
+    wait_.reset();
+    showMessage_(message);
+    finish(false);
+}
+
+void PictureColorsWindow::finish(bool written) {
+    if (!written) {
+        countsLine_->setCaption(QString());
+    }
+    page_.reset();
+    table_.reset();
+    progressBar_->hide();
+    commandButton(PictureCommand::OpenPage)->setEnabled(true);
+    wait_.reset();
+    emit generationFinished(written);
+}
+
+void PictureColorsWindow::openPage() {
+    if (!lastPage_.isEmpty()) {
+        openUrl_(QUrl::fromLocalFile(lastPage_));
+    }
+    close();
 }
 
 } // namespace sv

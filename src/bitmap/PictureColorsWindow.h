@@ -1,14 +1,27 @@
 #pragma once
-// The picture colour window: lists the distinct colours of a picture and writes them as an
-// HTML colour table.
+// The picture colour window: takes a picture from a file or the clipboard, finds its distinct
+// colours and writes them as an HTML colour table in the "tableColor" folder. The work runs
+// in small steps on the user-interface thread, so the window stays responsive and its
+// progress bar moves.
 
 #include "widgets/ToolWindow.h"
+#include "widgets/WindowUtil.h"
 
+#include <QImage>
+#include <QUrl>
 #include <array>
+#include <functional>
+#include <memory>
+#include <optional>
+
+class QLabel;
+class QSaveFile;
 
 namespace sv {
 
 class CaptionedLine;
+class ColorTable;
+class FileDialogs;
 class ImageButton;
 class ProgressBar;
 
@@ -18,6 +31,7 @@ class PictureColorsWindow : public ToolWindow {
     Q_OBJECT
 public:
     explicit PictureColorsWindow(QWidget* mainWindow);
+    ~PictureColorsWindow() override;
 
     ImageButton* commandButton(PictureCommand command) const {
         return commandButtons_[static_cast<std::size_t>(command)];
@@ -25,10 +39,71 @@ public:
     CaptionedLine* countsLine() const { return countsLine_; }
     ProgressBar* progressBar() const { return progressBar_; }
 
+    const QImage& picture() const { return picture_; }
+    void setPicture(const QImage& picture);
+    // The page made last; empty until one is.
+    QString lastPage() const { return lastPage_; }
+    bool isGenerating() const { return table_ != nullptr; }
+
+    void openPicture();
+    // The clipboard's picture, if it holds one; nothing happens otherwise.
+    void pastePicture();
+    // Starts making the page; a press while one is being made is ignored.
+    void generate();
+    // Opens the last page in the browser, if there is one, and closes the window.
+    void openPage();
+
+    // Test seams: the file dialog, the URL opener, the message box and the page folder.
+    void setFileDialogs(FileDialogs& dialogs) { dialogs_ = &dialogs; }
+    void setUrlOpener(std::function<void(const QUrl&)> opener) { openUrl_ = std::move(opener); }
+    void setMessageSink(std::function<void(const QString&)> sink) {
+        showMessage_ = std::move(sink);
+    }
+    void setPageFolder(const QString& folder) { pageFolder_ = folder; }
+
+signals:
+    // A generation ended: with a page written, or not.
+    void generationFinished(bool written);
+
 private:
+    void runCommand(PictureCommand command);
+    void scanStep();
+    void writeStep();
+    // Reports the page that could not be written and ends the generation without it.
+    void fail();
+    void finish(bool written);
+    bool startPage();
+
     std::array<ImageButton*, 4> commandButtons_{};
+    QLabel* pictureView_ = nullptr;
     CaptionedLine* countsLine_ = nullptr;
     ProgressBar* progressBar_ = nullptr;
+
+    QImage picture_;
+    QString lastFolder_;
+    QString lastPage_;
+    QString pageFolder_;
+    FileDialogs* dialogs_ = nullptr;
+    std::unique_ptr<FileDialogs> ownDialogs_;
+    std::function<void(const QUrl&)> openUrl_;
+    std::function<void(const QString&)> showMessage_;
+
+    // The generation under way.
+    std::unique_ptr<ColorTable> table_;
+    std::unique_ptr<QSaveFile> page_;
+    std::size_t rowsWritten_ = 0;
+    std::optional<WaitCursor> wait_;
 };
+
+// The picture in a file, or the message that says why it cannot be read. Pictures that would
+// take more than 256 MB decoded are refused before decoding.
+struct LoadedPicture {
+    QImage image;
+    QString error;
+};
+LoadedPicture loadPicture(const QString& path);
+
+// The text of the message for a file that holds no picture we can read.
+QString loadFormatMessage(const QString& description);
 
 } // namespace sv
