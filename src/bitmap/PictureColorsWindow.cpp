@@ -12,6 +12,7 @@
 #include <QClipboard>
 #include <QDateTime>
 #include <QDesktopServices>
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImageReader>
@@ -68,12 +69,13 @@ std::vector<std::uint8_t> examinedBytes(const QImage& picture) {
     }
     const int rows = static_cast<int>((taken + width - 1) / width);
     // Not premultiplied, so a transparent pixel keeps its own colour.
-    const QImage part = picture.copy(0, 0, picture.width(), rows)
-                            .convertToFormat(QImage::Format_ARGB32);
+    const QImage part =
+        picture.copy(0, 0, picture.width(), rows).convertToFormat(QImage::Format_ARGB32);
     std::vector<std::uint8_t> bytes;
     bytes.reserve(3 * taken);
     for (std::size_t i = 0; i < taken; ++i) {
-        const QRgb px = reinterpret_cast<const QRgb*>(part.constScanLine(int(i / width)))[i % width];
+        const QRgb px =
+            reinterpret_cast<const QRgb*>(part.constScanLine(int(i / width)))[i % width];
         bytes.push_back(static_cast<std::uint8_t>(qRed(px)));
         bytes.push_back(static_cast<std::uint8_t>(qGreen(px)));
         bytes.push_back(static_cast<std::uint8_t>(qBlue(px)));
@@ -89,21 +91,47 @@ QString loadFormatMessage(const QString& description) {
                           ".tiff         \n\n");
 }
 
+namespace {
+
+bool tooLarge(QSize size) {
+    return size.isValid() &&
+           qint64(size.width()) * size.height() * 4 > qint64(kAllocationLimitMb) * 1024 * 1024;
+}
+
+QString tooLargeMessage(QSize size) {
+    return QStringLiteral("The picture is too large: %1 × %2 pixels. Pictures of up to %3 MB "
+                          "decoded can be read.")
+        .arg(size.width())
+        .arg(size.height())
+        .arg(kAllocationLimitMb);
+}
+
+// A GIF is decoded onto its whole logical screen, whatever the size of its pictures.
+QSize gifScreenSize(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    const QByteArray head = file.read(10);
+    if (head.size() < 10 || !head.startsWith("GIF")) {
+        return {};
+    }
+    auto word = [&](int at) { return quint8(head[at]) | quint8(head[at + 1]) << 8; };
+    return {word(6), word(8)};
+}
+
+} // namespace
+
 LoadedPicture loadPicture(const QString& path) {
     QImageReader reader(path);
     reader.setAllocationLimit(kAllocationLimitMb);
     if (!reader.canRead()) {
         return {{}, loadFormatMessage(QStringLiteral("Invalid picture"))};
     }
-    const QSize size = reader.size();
-    if (size.isValid() &&
-        qint64(size.width()) * size.height() * 4 > qint64(kAllocationLimitMb) * 1024 * 1024) {
-        return {{},
-                QStringLiteral("The picture is too large: %1 × %2 pixels. Pictures of up to "
-                               "%3 MB decoded can be read.")
-                    .arg(size.width())
-                    .arg(size.height())
-                    .arg(kAllocationLimitMb)};
+    for (const QSize declared : {reader.size(), gifScreenSize(path)}) {
+        if (tooLarge(declared)) {
+            return {{}, tooLargeMessage(declared)};
+        }
     }
     QImage image = reader.read();
     if (image.isNull()) {

@@ -1,5 +1,5 @@
-#include "bitmap/ColorPage.h"
 #include "bitmap/ColorTable.h"
+#include "bitmap/ColorPage.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +12,8 @@ std::vector<std::uint8_t> bytesOf(const std::vector<ColorValue>& pixels) {
     std::vector<std::uint8_t> bytes;
     for (const ColorValue c : pixels) {
         const Components k = splitColor(c);
-        bytes.insert(bytes.end(), {std::uint8_t(k.red), std::uint8_t(k.green), std::uint8_t(k.blue)});
+        bytes.insert(bytes.end(),
+                     {std::uint8_t(k.red), std::uint8_t(k.green), std::uint8_t(k.blue)});
     }
     return bytes;
 }

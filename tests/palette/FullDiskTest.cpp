@@ -1,6 +1,8 @@
-// Saving a palette and the options on a real, full file system: a 64 KB tmpfs mounted for the test
-// in a mount namespace of its own (run as root, as CI does; elsewhere the test is skipped).
+// Saving a palette, the options and a colour page on a real, full file system: a 64 KB tmpfs
+// mounted for the test in a mount namespace of its own (run as root, as CI does; elsewhere the test
+// is skipped).
 
+#include "bitmap/PictureColorsWindow.h"
 #include "dialogs/Options.h"
 #include "palette/PaletteFiles.h"
 #include "palette/PaletteText.h"
@@ -79,6 +81,30 @@ private slots:
         options.setAndStore(OptionKey::StopCapture, 2);
         QCOMPARE(failed.count(), 1);
         QCOMPARE(test::readFile(settingsPath()), settingsBefore);
+    }
+
+    void aColourPageThatDoesNotFitIsReportedAndLeavesNothing() {
+        PictureColorsWindow window(nullptr);
+        QStringList messages;
+        window.setMessageSink([&](const QString& m) { messages.append(m); });
+        const QString folder = QDir(mountPoint_.path()).filePath(QStringLiteral("tableColor"));
+        QVERIFY(QDir().mkpath(folder));
+        window.setPageFolder(folder + QLatin1Char('/'));
+        // 90 001 colours make a page of about 50 MB.
+        QImage many(301, 300, QImage::Format_RGB32);
+        for (int i = 0; i < 301 * 300; ++i) {
+            many.setPixel(i % 301, i / 301, QRgb(0xFF000000u | std::uint32_t(i)));
+        }
+        window.setPicture(many);
+        QSignalSpy finished(&window, &PictureColorsWindow::generationFinished);
+        window.generate();
+        QVERIFY(finished.wait(20000));
+        QCOMPARE(finished.front().front().toBool(), false);
+        QCOMPARE(messages.size(), 1);
+        QVERIFY2(messages.front().contains(QStringLiteral("No space left on device")),
+                 qPrintable(messages.front()));
+        QVERIFY(window.lastPage().isEmpty());
+        QVERIFY(QDir(folder).entryList(QDir::Files | QDir::Hidden).isEmpty());
     }
 
 private:

@@ -1,0 +1,231 @@
+// The picture colour window through its buttons: pictures of every readable kind opened or
+// pasted, the page written beside the others, and what bad pictures and folders give.
+
+#include "bitmap/PictureColorsWindow.h"
+#include "controls/ProgressBar.h"
+#include "palette/FileDialogs.h"
+#include "support/TestFiles.h"
+#include "widgets/CaptionedLine.h"
+#include "widgets/ImageButton.h"
+
+#include <QClipboard>
+#include <QDir>
+#include <QPointer>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace sv;
+using test::readFile;
+using test::writeFile;
+
+namespace {
+
+// Answers the open dialog with one file.
+class OneFileDialog : public FileDialogs {
+public:
+    QString path;
+    QString initialFolder;
+    FileDialogResult getOpenFile(const FileDialogRequest& request) override {
+        initialFolder = request.initialFolder;
+        const QFileInfo info(path);
+        return {1, {info.fileName()}, info.absolutePath() + QLatin1Char('/'), false};
+    }
+    FileDialogResult getSaveFile(const FileDialogRequest&) override { return {}; }
+};
+
+// Red, red / white, red.
+QImage twoByTwo() {
+    QImage image(2, 2, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    image.setPixel(0, 1, qRgb(255, 255, 255));
+    return image;
+}
+
+QStringList pagesIn(const QString& folder) {
+    return QDir(folder).entryList({QStringLiteral("*.html")}, QDir::Files, QDir::Name);
+}
+
+} // namespace
+
+class PictureColorsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init() {
+        window_ = new PictureColorsWindow(nullptr);
+        window_->setFileDialogs(dialog_);
+        window_->setPageFolder(pages_.path() + QLatin1Char('/'));
+        window_->setMessageSink([this](const QString& m) { messages_.append(m); });
+        window_->setUrlOpener([this](const QUrl& url) { opened_.append(url); });
+        messages_.clear();
+        opened_.clear();
+        window_->show();
+    }
+    void cleanup() {
+        delete window_.data();
+        QDir(pages_.path()).removeRecursively();
+        QDir().mkpath(pages_.path());
+    }
+
+    void everyReadableKindOpensAndGivesItsTable() {
+        QCOMPARE(window_->picture().size(), QSize(192, 144));
+        for (const char* format : {"png", "bmp", "gif", "tiff", "jpg"}) {
+            dialog_.path = files_.filePath(QStringLiteral("pic.") + QLatin1String(format));
+            // Qt writes no GIF: this one is written by hand, each pixel code after a clear code.
+            QVERIFY(qstrcmp(format, "gif") == 0
+                        ? writeFile(dialog_.path,
+                                    QByteArray::fromHex("47494638396102000200800000ff0000ffffff2c"
+                                                        "000000000200020000020404c11005003b"))
+                        : twoByTwo().save(dialog_.path, format));
+            click(PictureCommand::Open);
+            QVERIFY2(messages_.isEmpty(), qPrintable(messages_.join(' ')));
+            QCOMPARE(window_->picture().size(), QSize(2, 2));
+            QVERIFY(generate());
+            const QByteArray page = readFile(window_->lastPage());
+            QVERIFY(page.endsWith("</table>\r\n</body>\r\n</html>\r\n"));
+            if (qstrcmp(format, "jpg") != 0) { // lossy
+                QCOMPARE(page.count("<td width='200' bgcolor="), 2);
+                QVERIFY(page.indexOf("#FF0000") < page.indexOf("#FFFFFF\">&nbsp;"));
+                QCOMPARE(window_->countsLine()->caption(),
+                         QStringLiteral("All codes = 2 - Effective codes = 2"));
+            }
+        }
+        // The dialog opens where the last picture came from.
+        click(PictureCommand::Open);
+        QCOMPARE(dialog_.initialFolder, files_.path() + QLatin1Char('/'));
+        // Pages of the same second never replace each other; the earlier ones stay as written.
+        QCOMPARE(pagesIn(pages_.path()).size(), 5);
+    }
+
+    void pastedPicturesCountTransparentPixelsByTheirColour() {
+        QImage clear(1, 2, QImage::Format_ARGB32);
+        clear.setPixel(0, 0, qRgba(10, 20, 30, 0));
+        clear.setPixel(0, 1, qRgba(10, 20, 30, 255));
+        QGuiApplication::clipboard()->setImage(clear);
+        click(PictureCommand::Paste);
+        QCOMPARE(window_->picture().size(), QSize(1, 2));
+        QVERIFY(generate());
+        QCOMPARE(window_->countsLine()->caption(),
+                 QStringLiteral("All codes = 0 - Effective codes = 1"));
+        QVERIFY(readFile(window_->lastPage()).contains("bgcolor=\"#0A141E\""));
+
+        // Text on the clipboard changes nothing and says nothing.
+        QGuiApplication::clipboard()->setText(QStringLiteral("no picture"));
+        click(PictureCommand::Paste);
+        QCOMPARE(window_->picture().size(), QSize(1, 2));
+        QVERIFY(messages_.isEmpty());
+    }
+
+    void unreadableAndOversizedPicturesAreRefusedWithAMessage() {
+        const QString notBmp = files_.filePath(QStringLiteral("text.bmp"));
+        QVERIFY(writeFile(notBmp, "just some text\n"));
+        // A placeable metafile header: a format nothing here decodes.
+        const QString wmf = files_.filePath(QStringLiteral("drawing.wmf"));
+        QVERIFY(writeFile(wmf, QByteArray::fromHex("d7cdc69a0000000000000010000c00000000")));
+        // A PNG that declares 100 000 × 100 000 pixels.
+        const QString png = files_.filePath(QStringLiteral("bomb.png"));
+        QVERIFY(writeFile(png, QByteArray::fromHex(
+                                   "89504e470d0a1a0a0000000d49484452000186a0000186a008020000002730"
+                                   "9c9f0000000b49444154789c63604005000010000139bd8f650000000049"
+                                   "454e44ae426082")));
+        // A GIF whose logical screen is 65535 × 65535.
+        const QString gif = files_.filePath(QStringLiteral("screen.gif"));
+        QVERIFY(writeFile(gif, QByteArray("GIF89a\xff\xff\xff\xff\x00\x00\x00", 13) +
+                                   QByteArray::fromHex("2c000000000100010000020144003b")));
+
+        const QString loadFormat = QStringLiteral("\n\nLoad format: .bmp .dib .wmf .emf .ico .cur "
+                                                  ".jpg .jpeg .gif .tif .tiff         \n\n");
+        const QString tooLarge = QStringLiteral("The picture is too large");
+        for (const auto& [path, expected] :
+             {std::pair{notBmp, loadFormat}, std::pair{wmf, loadFormat}, std::pair{png, tooLarge},
+              std::pair{gif, tooLarge}}) {
+            messages_.clear();
+            dialog_.path = path;
+            click(PictureCommand::Open);
+            QCOMPARE(messages_.size(), 1);
+            QVERIFY2(messages_.front().contains(expected), qPrintable(messages_.front()));
+            QCOMPARE(window_->picture().size(), QSize(192, 144));
+            QVERIFY(QGuiApplication::overrideCursor() == nullptr);
+        }
+    }
+
+    void aSecondGenerateWaitsAndTheOpenButtonRestsMeanwhile() {
+        window_->setPicture(twoByTwo());
+        QSignalSpy finished(window_.data(), &PictureColorsWindow::generationFinished);
+        click(PictureCommand::Generate);
+        QVERIFY(window_->isGenerating());
+        QVERIFY(!window_->commandButton(PictureCommand::OpenPage)->isEnabled());
+        QVERIFY(window_->progressBar()->isVisible());
+        click(PictureCommand::Generate);
+        QVERIFY(finished.wait());
+        QTest::qWait(20);
+        QCOMPARE(finished.size(), 1);
+        QVERIFY(window_->commandButton(PictureCommand::OpenPage)->isEnabled());
+        QVERIFY(!window_->progressBar()->isVisible());
+        QVERIFY(QGuiApplication::overrideCursor() == nullptr);
+        QCOMPARE(pagesIn(pages_.path()).size(), 1);
+    }
+
+    void openPageOpensTheLastPageOnlyAndCloses() {
+        QPointer<PictureColorsWindow> w = window_.data();
+        click(PictureCommand::OpenPage);
+        QVERIFY(opened_.isEmpty());
+        QTRY_VERIFY(w.isNull());
+
+        init();
+        window_->setPicture(twoByTwo());
+        QVERIFY(generate());
+        click(PictureCommand::OpenPage);
+        QCOMPARE(opened_, QList<QUrl>{QUrl::fromLocalFile(window_->lastPage())});
+    }
+
+    void aFolderThatCannotTakeThePageSaysSoAndLeavesNothing() {
+        window_->setPicture(twoByTwo());
+        // A folder below a plain file cannot exist, whoever runs the test.
+        const QString file = files_.filePath(QStringLiteral("plain"));
+        QVERIFY(writeFile(file, "x"));
+        window_->setPageFolder(file + QStringLiteral("/tableColor/"));
+        QVERIFY(!generate());
+        QCOMPARE(messages_.size(), 1);
+        QVERIFY(messages_.front().startsWith(QStringLiteral("The page ")));
+        QVERIFY(window_->countsLine()->caption().isEmpty());
+        QVERIFY(window_->lastPage().isEmpty());
+    }
+
+    void closingMidGenerationStopsAndLeavesNoPage() {
+        QImage many(400, 400, QImage::Format_RGB32);
+        for (int i = 0; i < 400 * 400; ++i) {
+            many.setPixel(i % 400, i / 400, QRgb(0xFF000000u | std::uint32_t(i * 97)));
+        }
+        window_->setPicture(many);
+        click(PictureCommand::Generate);
+        QTest::qWait(1);
+        window_->close();
+        QTRY_VERIFY(window_.isNull());
+        QTest::qWait(50);
+        QVERIFY(pagesIn(pages_.path()).isEmpty());
+        QVERIFY(QDir(pages_.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
+        QVERIFY(QGuiApplication::overrideCursor() == nullptr);
+    }
+
+private:
+    void click(PictureCommand command) {
+        QTest::mouseClick(window_->commandButton(command), Qt::LeftButton);
+    }
+    // Generates a page and waits for the end; true when a page was written.
+    bool generate() {
+        QSignalSpy finished(window_.data(), &PictureColorsWindow::generationFinished);
+        click(PictureCommand::Generate);
+        return finished.wait(10000) && finished.front().front().toBool();
+    }
+
+    QTemporaryDir files_;
+    QTemporaryDir pages_;
+    OneFileDialog dialog_;
+    QPointer<PictureColorsWindow> window_;
+    QStringList messages_;
+    QList<QUrl> opened_;
+};
+
+QTEST_MAIN(PictureColorsTest)
+#include "PictureColorsTest.moc"
