@@ -63,7 +63,7 @@ MainWindow::MainWindow(ScreenReader& screen, Options& options, QWidget* parent)
     buildPalette();
     namesPanel_ = new NamesPanel(this);
     sampler_ = new ScreenSampler(screen_, selection_, currentSwatch_);
-    toolWindows_ = new ToolWindows(*this, options_, selection_, *grid_);
+    toolWindows_ = new ToolWindows(*this, options_, selection_, *grid_, screen_);
     connectColorSources();
     connectCommands();
 
@@ -137,6 +137,8 @@ void MainWindow::connectColorSources() {
         }
     });
     connect(sampler_, &ScreenSampler::screenUnreadable, this, &MainWindow::showWaylandNoticeOnce);
+    connect(toolWindows_, &ToolWindows::screenUnreadable, this,
+            &MainWindow::showWaylandNoticeOnce);
 }
 
 void MainWindow::connectCommands() {

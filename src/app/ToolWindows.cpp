@@ -26,9 +26,9 @@ void showPlaced(ToolWindow* w, const QWidget& mainWindow, double insetTwips) {
 } // namespace
 
 ToolWindows::ToolWindows(QWidget& mainWindow, Options& options, ColorSelection& selection,
-                         SwatchGrid& palette)
+                         SwatchGrid& palette, ScreenReader& screen)
     : QObject(&mainWindow), main_(mainWindow), optionValues_(options), selection_(selection),
-      palette_(palette), colorDialog_(std::make_unique<ColorDialog>()) {}
+      palette_(palette), screen_(screen), colorDialog_(std::make_unique<ColorDialog>()) {}
 
 ToolWindows::~ToolWindows() = default;
 
@@ -87,7 +87,8 @@ void ToolWindows::showPictureColors() {
 
 void ToolWindows::showMagnifier() {
     delete magnifier_.data();
-    magnifier_ = new MagnifierWindow(&main_);
+    magnifier_ = new MagnifierWindow(&main_, screen_, optionValues_, selection_);
+    connect(magnifier_, &MagnifierWindow::screenUnreadable, this, &ToolWindows::screenUnreadable);
     magnifier_->closeButton()->setToolTip(kClose);
     magnifier_->startButton()->setToolTip(QStringLiteral("  Start Capture - { F10 }  "));
     showPlaced(magnifier_, main_, kMagnifierInset);

@@ -20,6 +20,7 @@ class MagnifierWindow;
 class Options;
 class OptionsWindow;
 class PictureColorsWindow;
+class ScreenReader;
 class SwatchGrid;
 
 class ToolWindows : public QObject {
@@ -27,7 +28,7 @@ class ToolWindows : public QObject {
 public:
     // palette is the main window's palette, which the generator fills and the grid shows.
     ToolWindows(QWidget& mainWindow, Options& options, ColorSelection& selection,
-                SwatchGrid& palette);
+                SwatchGrid& palette, ScreenReader& screen);
     ~ToolWindows() override;
 
     void showGradientGenerator();
@@ -57,12 +58,15 @@ public:
 signals:
     // The About window's message put the main window back on top.
     void mainWindowPutOnTop();
+    // The magnifier cannot read the screen on this platform.
+    void screenUnreadable();
 
 private:
     QWidget& main_;
     Options& optionValues_;
     ColorSelection& selection_;
     SwatchGrid& palette_;
+    ScreenReader& screen_;
     QPointer<GradientGeneratorWindow> gradientGenerator_;
     QPointer<OptionsWindow> options_;
     QPointer<PictureColorsWindow> pictureColors_;

@@ -21,6 +21,12 @@ public:
     virtual std::optional<ColorValue> pixelAt(QPoint globalPos) = 0;
     // Whether this platform can read the screen at all (Wayland cannot).
     virtual bool canReadScreen() const = 0;
+
+    // The pointer's hot spot in device pixels of the whole desktop.
+    virtual QPoint pointerDevicePos() const = 0;
+    // The device pixels of a rectangle of the desktop as an RGB32 image of the rectangle's
+    // size; whatever lies outside every screen is black. Null when the screen cannot be read.
+    virtual QImage grabDevicePixels(const QRect& deviceRect) = 0;
 };
 
 // The X11 implementation through Qt's screen grab.
@@ -29,6 +35,8 @@ public:
     QPoint cursorPos() const override;
     std::optional<ColorValue> pixelAt(QPoint globalPos) override;
     bool canReadScreen() const override;
+    QPoint pointerDevicePos() const override;
+    QImage grabDevicePixels(const QRect& deviceRect) override;
 };
 
 } // namespace sv

@@ -1,16 +1,242 @@
 #include "zoom/MagnifierWindow.h"
 
+#include "color/ColorSelection.h"
+#include "color/Numeric.h"
+#include "dialogs/Options.h"
+#include "widgets/Artwork.h"
+#include "widgets/ColorBox.h"
 #include "widgets/ImageButton.h"
+#include "widgets/QtColor.h"
+#include "widgets/ScreenReader.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
 
 namespace sv {
 
-MagnifierWindow::MagnifierWindow(QWidget* mainWindow)
+MagnifierView::MagnifierView(QWidget* parent) : QWidget(parent) {
+    setMouseTracking(true);
+}
+
+void MagnifierView::setSquare(QImage square) {
+    square_ = square.convertToFormat(QImage::Format_RGB32);
+    frame_ = QImage(size(), QImage::Format_RGB32);
+    // Both images are RGB32 with rows of exactly width × 4 bytes.
+    stretchSquare(reinterpret_cast<const std::uint32_t*>(square_.constBits()), square_.width(),
+                  reinterpret_cast<std::uint32_t*>(frame_.bits()), frame_.width(),
+                  frame_.height());
+    update();
+}
+
+void MagnifierView::clear() {
+    square_ = QImage();
+    frame_ = QImage();
+    update();
+}
+
+std::optional<ColorValue> MagnifierView::colorAt(QPoint pos) const {
+    if (square_.isNull() || !rect().contains(pos)) {
+        return std::nullopt;
+    }
+    const int side = square_.width();
+    return fromQRgb(square_.pixel(sourceIndex(pos.x(), side, width()),
+                                  sourceIndex(pos.y(), side, height())));
+}
+
+void MagnifierView::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    if (frame_.isNull()) {
+        p.fillRect(rect(), palette().color(QPalette::Window));
+        return;
+    }
+    p.drawImage(rect(), frame_);
+}
+
+void MagnifierView::mouseMoveEvent(QMouseEvent* event) {
+    emit moved(event->position().toPoint());
+}
+
+void MagnifierView::mousePressEvent(QMouseEvent* event) {
+    emit pressed(event->position().toPoint());
+}
+
+void MagnifierView::mouseReleaseEvent(QMouseEvent* event) {
+    if (rect().contains(event->position().toPoint())) {
+        emit clicked();
+    }
+}
+
+MagnifierWindow::MagnifierWindow(QWidget* mainWindow, ScreenReader& screen,
+                                 const Options& options, ColorSelection& selection)
     : ToolWindow(mainWindow,
-                 {QStringLiteral("[ Image Magnification ]"), QSize(5400, 5400), QPoint(120, 90)}) {
+                 {QStringLiteral("[ Image Magnification ]"), QSize(5400, 5400), QPoint(120, 90)}),
+      screen_(screen), options_(options), selection_(selection) {
+    view_ = new MagnifierView(this);
+    view_->setGeometry(toPixels(QRect(105, 450, 5160, 3960)));
+    connect(view_, &MagnifierView::moved, this, &MagnifierWindow::inspect);
+    connect(view_, &MagnifierView::pressed, this, &MagnifierWindow::pick);
+    connect(view_, &MagnifierView::clicked, this,
+            [this] { handle(MagnifierEvent::ViewClicked); });
+
+    auto box = [this](const QRect& twipRect, ColorValue color, const char* name) {
+        auto* b = new ColorBox(this);
+        b->setGeometry(toPixels(twipRect));
+        b->setBackColor(color);
+        b->setAccessibleName(QString::fromLatin1(name));
+        return b;
+    };
+    swatch_ = box(QRect(795, 4575, 795, 615), 0xC0C0C0, "Picked colour");
+    toBlack_ = box(QRect(1710, 4575, 2895, 285), kBlack, "Shades to black");
+    toWhite_ = box(QRect(1710, 4905, 2895, 285), kWhite, "Shades to white");
+    for (ColorBox* strip : {toBlack_, toWhite_}) {
+        connect(strip, &ColorBox::pressed, this,
+                [this, strip](Qt::MouseButton, QPoint pos) { send(strip, pos); });
+    }
+    // While capturing the swatch holds the mouse: presses and releases anywhere reach it.
+    connect(swatch_, &ColorBox::pressed, this, [this](Qt::MouseButton, QPoint pos) {
+        handle(MagnifierEvent::ButtonPressed);
+        send(swatch_, pos);
+    });
+    connect(swatch_, &ColorBox::released, this,
+            [this](Qt::MouseButton, QPoint) { handle(MagnifierEvent::ButtonReleased); });
+
     startButton_ = new ImageButton(this);
     startButton_->setText(QStringLiteral("Go"));
     startButton_->setGeometry(toPixels(QRect(180, 4605, 495, 540)));
+    connect(startButton_, &ImageButton::clicked, this,
+            [this] { handle(MagnifierEvent::StartPressed); });
     closeButton()->setGeometry(toPixels(QRect(4755, 4605, 495, 540)));
+
+    grabTimer_.setInterval(kGrabIntervalMs);
+    connect(&grabTimer_, &QTimer::timeout, this, &MagnifierWindow::grabTick);
+}
+
+MagnifierWindow::~MagnifierWindow() {
+    stopCapture();
+}
+
+void MagnifierWindow::handle(MagnifierEvent event) {
+    const MagnifierState next = nextState(state_, event, options_.stopCapture());
+    if (next == state_) {
+        return;
+    }
+    if (state_ == MagnifierState::Capturing) {
+        stopCapture();
+    }
+    state_ = next;
+    if (next == MagnifierState::Capturing) {
+        startCapture();
+    } else if (next == MagnifierState::Locked) {
+        view_->unsetCursor();
+    }
+}
+
+void MagnifierWindow::startCapture() {
+    view_->show();
+    view_->raise();
+    swatch_->grabMouse(QCursor(Qt::CrossCursor));
+    grabTimer_.start();
+}
+
+void MagnifierWindow::stopCapture() {
+    if (!grabTimer_.isActive()) {
+        return;
+    }
+    grabTimer_.stop();
+    swatch_->releaseMouse();
+}
+
+void MagnifierWindow::grabTick() {
+    if (state_ != MagnifierState::Capturing) {
+        return;
+    }
+    // Never enlarge the view into itself.
+    if (QApplication::widgetAt(screen_.cursorPos()) == view_) {
+        return;
+    }
+    const int side = sourceSide(view_->height(), options_.zoom());
+    const QPoint hotSpot = screen_.pointerDevicePos();
+    const PixelPoint corner = sourceCorner({hotSpot.x(), hotSpot.y()}, side);
+    QImage square = screen_.grabDevicePixels(QRect(corner.x, corner.y, side, side));
+    if (square.isNull()) {
+        square = QImage(side, side, QImage::Format_RGB32);
+        square.fill(Qt::black);
+        if (!screen_.canReadScreen() && !unreadableReported_) {
+            unreadableReported_ = true;
+            emit screenUnreadable();
+        }
+    }
+    view_->setSquare(std::move(square));
+}
+
+void MagnifierWindow::inspect(QPoint pos) {
+    if (state_ == MagnifierState::Locked) {
+        return;
+    }
+    if (const auto c = view_->colorAt(pos)) {
+        swatch_->setBackColor(*c);
+        view_->setCursor(appCursor(AppCursor::Gota));
+    }
+}
+
+void MagnifierWindow::pick(QPoint pos) {
+    if (state_ == MagnifierState::Locked) {
+        return;
+    }
+    if (const auto c = view_->colorAt(pos)) {
+        picked_ = *c;
+        drawShades(*c);
+        for (ColorBox* b : {swatch_, toBlack_, toWhite_}) {
+            b->setCursor(appCursor(AppCursor::Tinta));
+        }
+    }
+}
+
+void MagnifierWindow::drawShades(ColorValue picked) {
+    for (const auto& [strip, end] : {std::pair{toBlack_, kBlack}, std::pair{toWhite_, kWhite}}) {
+        const auto columns = shadeColumns(picked, end, strip->width() * kTwipsPerPixel);
+        QImage image(int(columns.size()), strip->height(), QImage::Format_RGB32);
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb c = toQColor(columns[std::size_t(x)]).rgb();
+            for (int y = 0; y < image.height(); ++y) {
+                image.setPixel(x, y, c);
+            }
+        }
+        strip->setPicture(image);
+    }
+}
+
+void MagnifierWindow::send(const ColorBox* box, QPoint pos) {
+    if (!picked_ || !box->rect().contains(pos)) {
+        return;
+    }
+    const QImage& shades = box->picture();
+    const ColorValue c = box != swatch_ && pos.x() < shades.width()
+                             ? fromQRgb(shades.pixel(pos.x(), 0))
+                             : box->backColor();
+    picked_ = c;
+    selection_.setCurrent(c);
+}
+
+void MagnifierWindow::escapePressed() {
+    view_->clear();
+    view_->hide();
+}
+
+void MagnifierWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_F10) {
+        handle(MagnifierEvent::F10);
+        event->accept();
+        return;
+    }
+    ToolWindow::keyPressEvent(event);
+}
+
+void MagnifierWindow::closeEvent(QCloseEvent* event) {
+    stopCapture();
+    ToolWindow::closeEvent(event);
 }
 
 } // namespace sv

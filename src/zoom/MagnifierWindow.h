@@ -1,25 +1,107 @@
 #pragma once
-// The magnifier window: the screen round the pointer, enlarged.
+// The magnifier window: ten times a second, while it captures, the screen square round the
+// pointer enlarged over its view. Once the capture stops the last image stays: pointing into
+// it shows the colour under the pointer, a press picks that colour and draws its shades to
+// black and to white, and a press on the picked colour or a shade makes it the current colour.
 
+#include "color/Color.h"
 #include "widgets/ToolWindow.h"
+#include "zoom/MagnifierMath.h"
+
+#include <QImage>
+#include <QTimer>
+#include <optional>
 
 namespace sv {
 
+class ColorBox;
+class ColorSelection;
 class ImageButton;
+class Options;
+class ScreenReader;
+
+// The enlarged screen square: a frame held in memory, painted as it is.
+class MagnifierView : public QWidget {
+    Q_OBJECT
+public:
+    explicit MagnifierView(QWidget* parent = nullptr);
+
+    // The square as read from the screen, and the frame it was stretched into.
+    void setSquare(QImage square);
+    void clear();
+    const QImage& square() const { return square_; }
+    const QImage& frame() const { return frame_; }
+    // The colour the view shows at a point, read from the square; empty outside the view or
+    // before any image.
+    std::optional<ColorValue> colorAt(QPoint pos) const;
+
+signals:
+    void moved(QPoint pos);
+    void pressed(QPoint pos);
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    QImage square_;
+    QImage frame_;
+};
 
 class MagnifierWindow : public ToolWindow {
     Q_OBJECT
 public:
-    explicit MagnifierWindow(QWidget* mainWindow);
+    static constexpr int kGrabIntervalMs = 100;
+
+    MagnifierWindow(QWidget* mainWindow, ScreenReader& screen, const Options& options,
+                    ColorSelection& selection);
+    ~MagnifierWindow() override;
 
     ImageButton* startButton() const { return startButton_; }
+    MagnifierView* view() const { return view_; }
+    ColorBox* pickedSwatch() const { return swatch_; }
+    ColorBox* shadeToBlack() const { return toBlack_; }
+    ColorBox* shadeToWhite() const { return toWhite_; }
+    MagnifierState state() const { return state_; }
+
+    // One grab: the square round the pointer into the view, unless the pointer is over the
+    // view itself.
+    void grabTick();
+
+signals:
+    // The screen cannot be read on this platform (reported once per window).
+    void screenUnreadable();
 
 protected:
-    // Escape clears and hides the view here; it does not close the window.
-    void escapePressed() override {}
+    // Escape clears and hides the view; a running capture goes on.
+    void escapePressed() override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
+    void handle(MagnifierEvent event);
+    void startCapture();
+    void stopCapture();
+    void inspect(QPoint pos);
+    void pick(QPoint pos);
+    void send(const ColorBox* box, QPoint pos);
+    void drawShades(ColorValue picked);
+
+    ScreenReader& screen_;
+    const Options& options_;
+    ColorSelection& selection_;
+    MagnifierView* view_ = nullptr;
+    ColorBox* swatch_ = nullptr;
+    ColorBox* toBlack_ = nullptr;
+    ColorBox* toWhite_ = nullptr;
     ImageButton* startButton_ = nullptr;
+    QTimer grabTimer_;
+    MagnifierState state_ = MagnifierState::Idle;
+    std::optional<ColorValue> picked_;
+    bool unreadableReported_ = false;
 };
 
 } // namespace sv

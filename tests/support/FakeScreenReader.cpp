@@ -14,6 +14,18 @@ std::optional<ColorValue> FakeScreenReader::pixelAt(QPoint globalPos) {
     return fromQRgb(screen.pixel(globalPos));
 }
 
+QImage FakeScreenReader::grabDevicePixels(const QRect& deviceRect) {
+    grabs.append(deviceRect);
+    if (!readable) {
+        return {};
+    }
+    QImage out(deviceRect.size(), QImage::Format_RGB32);
+    out.fill(Qt::black);
+    QPainter p(&out);
+    p.drawImage(QPoint(0, 0), screen, deviceRect);
+    return out;
+}
+
 void FakeScreenReader::fill(const QRect& r, ColorValue c) {
     if (screen.isNull()) {
         screen = QImage(1280, 1024, QImage::Format_RGB32);

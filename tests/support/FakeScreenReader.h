@@ -15,6 +15,10 @@ public:
     QPoint cursorPos() const override { return pos; }
     std::optional<ColorValue> pixelAt(QPoint globalPos) override;
     bool canReadScreen() const override { return readable; }
+    // Device pixels are the fake screen's pixels.
+    QPoint pointerDevicePos() const override { return pos; }
+    QImage grabDevicePixels(const QRect& deviceRect) override;
+    QList<QRect> grabs; // every rectangle asked for
 
     // Paints a rectangle of the fake screen in a colour (0x00BBGGRR).
     void fill(const QRect& r, ColorValue c);

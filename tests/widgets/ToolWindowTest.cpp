@@ -1,9 +1,5 @@
 #include "widgets/ToolWindow.h"
-#include "bitmap/PictureColorsWindow.h"
-#include "controls/ProgressBar.h"
 #include "widgets/ImageButton.h"
-#include "widgets/Panel.h"
-#include "zoom/MagnifierWindow.h"
 
 #include <QPointer>
 #include <QtTest>
@@ -47,16 +43,6 @@ private slots:
         QTest::mouseClick(w->closeButton(), Qt::LeftButton);
         flushDeletes();
         QVERIFY(!w);
-    }
-
-    void escapeLeavesTheMagnifierOpen() {
-        QWidget main;
-        QPointer<MagnifierWindow> zoom = new MagnifierWindow(&main);
-        zoom->show();
-        QTest::keyClick(zoom, Qt::Key_Escape);
-        flushDeletes();
-        QVERIFY(zoom);
-        QVERIFY(zoom->isVisible());
     }
 };
 
