@@ -137,8 +137,7 @@ void MainWindow::connectColorSources() {
         }
     });
     connect(sampler_, &ScreenSampler::screenUnreadable, this, &MainWindow::showWaylandNoticeOnce);
-    connect(toolWindows_, &ToolWindows::screenUnreadable, this,
-            &MainWindow::showWaylandNoticeOnce);
+    connect(toolWindows_, &ToolWindows::screenUnreadable, this, &MainWindow::showWaylandNoticeOnce);
 }
 
 void MainWindow::connectCommands() {

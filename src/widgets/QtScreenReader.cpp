@@ -49,10 +49,10 @@ QImage readRoot(xcb_connection_t* connection, const QRect& rect) {
     if (clipped.isEmpty()) {
         return {};
     }
-    const auto cookie = xcb_get_image(connection, XCB_IMAGE_FORMAT_Z_PIXMAP, screen->root,
-                                      std::int16_t(clipped.x()), std::int16_t(clipped.y()),
-                                      std::uint16_t(clipped.width()),
-                                      std::uint16_t(clipped.height()), ~0u);
+    const auto cookie =
+        xcb_get_image(connection, XCB_IMAGE_FORMAT_Z_PIXMAP, screen->root,
+                      std::int16_t(clipped.x()), std::int16_t(clipped.y()),
+                      std::uint16_t(clipped.width()), std::uint16_t(clipped.height()), ~0u);
     std::unique_ptr<xcb_get_image_reply_t, FreeDeleter> reply(
         xcb_get_image_reply(connection, cookie, nullptr));
     if (!reply || reply->depth != 24 ||
@@ -149,8 +149,7 @@ QImage QtScreenReader::grabDevicePixels(const QRect& deviceRect) {
             QImage shot = screen->grabWindow(0, whole.x(), whole.y(), whole.width(), whole.height())
                               .toImage();
             const QPoint within = part.topLeft() - origin - whole.topLeft() * dpr;
-            p.drawImage(part.topLeft() - deviceRect.topLeft(), shot,
-                        QRect(within, part.size()));
+            p.drawImage(part.topLeft() - deviceRect.topLeft(), shot, QRect(within, part.size()));
         }
         return out;
     }

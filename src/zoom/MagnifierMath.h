@@ -41,7 +41,8 @@ void stretchSquare(const std::uint32_t* square, int side, std::uint32_t* view, i
 // The colours of a shade strip widthTwips wide (15 twips to the pixel), one per pixel column:
 // lines are drawn at x = 1 .. widthTwips from the picked colour towards end, each component
 // round(start + x × (end - start) / widthTwips) in single precision, and each pixel keeps the
-// last line drawn into it, so the strip's last line carries end exactly.
+// last line drawn into it. The last pixel's line lies within a twip of the end, so it shows
+// the end colour exactly.
 std::vector<ColorValue> shadeColumns(ColorValue picked, ColorValue end, int widthTwips);
 
 enum class MagnifierState { Idle, Capturing, Inspecting, Locked };

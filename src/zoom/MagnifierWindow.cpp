@@ -25,8 +25,7 @@ void MagnifierView::setSquare(QImage square) {
     frame_ = QImage(size(), QImage::Format_RGB32);
     // Both images are RGB32 with rows of exactly width × 4 bytes.
     stretchSquare(reinterpret_cast<const std::uint32_t*>(square_.constBits()), square_.width(),
-                  reinterpret_cast<std::uint32_t*>(frame_.bits()), frame_.width(),
-                  frame_.height());
+                  reinterpret_cast<std::uint32_t*>(frame_.bits()), frame_.width(), frame_.height());
     update();
 }
 
@@ -41,8 +40,8 @@ std::optional<ColorValue> MagnifierView::colorAt(QPoint pos) const {
         return std::nullopt;
     }
     const int side = square_.width();
-    return fromQRgb(square_.pixel(sourceIndex(pos.x(), side, width()),
-                                  sourceIndex(pos.y(), side, height())));
+    return fromQRgb(
+        square_.pixel(sourceIndex(pos.x(), side, width()), sourceIndex(pos.y(), side, height())));
 }
 
 void MagnifierView::paintEvent(QPaintEvent*) {
@@ -68,8 +67,8 @@ void MagnifierView::mouseReleaseEvent(QMouseEvent* event) {
     }
 }
 
-MagnifierWindow::MagnifierWindow(QWidget* mainWindow, ScreenReader& screen,
-                                 const Options& options, ColorSelection& selection)
+MagnifierWindow::MagnifierWindow(QWidget* mainWindow, ScreenReader& screen, const Options& options,
+                                 ColorSelection& selection)
     : ToolWindow(mainWindow,
                  {QStringLiteral("[ Image Magnification ]"), QSize(5400, 5400), QPoint(120, 90)}),
       screen_(screen), options_(options), selection_(selection) {
@@ -77,8 +76,7 @@ MagnifierWindow::MagnifierWindow(QWidget* mainWindow, ScreenReader& screen,
     view_->setGeometry(toPixels(QRect(105, 450, 5160, 3960)));
     connect(view_, &MagnifierView::moved, this, &MagnifierWindow::inspect);
     connect(view_, &MagnifierView::pressed, this, &MagnifierWindow::pick);
-    connect(view_, &MagnifierView::clicked, this,
-            [this] { handle(MagnifierEvent::ViewClicked); });
+    connect(view_, &MagnifierView::clicked, this, [this] { handle(MagnifierEvent::ViewClicked); });
 
     auto box = [this](const QRect& twipRect, ColorValue color, const char* name) {
         auto* b = new ColorBox(this);

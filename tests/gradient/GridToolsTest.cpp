@@ -11,7 +11,7 @@
 #include "gradient/GradientGeneratorWindow.h"
 #include "palette/Swatch.h"
 #include "palette/SwatchGrid.h"
-#include "support/DropEvents.h"
+#include "support/PointerEvents.h"
 #include "widgets/ColorBox.h"
 #include "widgets/ImageButton.h"
 #include "widgets/Panel.h"
@@ -26,12 +26,6 @@ using namespace sv;
 using namespace sv::test;
 
 namespace {
-
-void moveOver(QWidget* w, QPoint pos) {
-    QMouseEvent move(QEvent::MouseMove, pos, w->mapToGlobal(pos), Qt::NoButton, Qt::NoButton,
-                     Qt::NoModifier);
-    QApplication::sendEvent(w, &move);
-}
 
 QPoint centre(const ColorGridView* view, int cell) {
     return view->cellRect(cell).center();

@@ -2,7 +2,7 @@
 #include "color/ColorSelection.h"
 #include "palette/MaskPictures.h"
 #include "palette/Swatch.h"
-#include "support/DropEvents.h"
+#include "support/PointerEvents.h"
 #include "widgets/DragColor.h"
 #include "widgets/QtColor.h"
 
@@ -42,9 +42,7 @@ bool probesEmpty(Swatch* s) {
 }
 
 QString hoverToolTip(Swatch* s) {
-    QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), s->mapToGlobal(QPointF(5, 5)), Qt::NoButton,
-                     Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(s, &move);
+    test::moveOver(s, QPoint(5, 5));
     return s->toolTip();
 }
 
