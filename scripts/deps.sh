@@ -7,7 +7,8 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-image-formats-plugins qt6-gtk-platformtheme libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     libxcb-xinput-dev pkg-config
-    xvfb xauth xdotool x11-utils fonts-dejavu-core
+    xvfb xauth xdotool x11-utils x11-xserver-utils fonts-dejavu-core
+    xserver-xorg-core xserver-xorg-video-dummy
 )
 
 missing=()

@@ -2,6 +2,7 @@
 // Pointer events as the platform would deliver them, where Qt Test cannot send them.
 
 #include <QApplication>
+#include <QWidget>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QMimeData>
