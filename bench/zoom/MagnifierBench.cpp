@@ -1,0 +1,44 @@
+// One magnifier grab tick on a real X server (run under Xvfb): read the square round the
+// pointer from the X server, stretch it over the view and repaint the view, for each zoom.
+
+#include "color/ColorSelection.h"
+#include "dialogs/Options.h"
+#include "widgets/ImageButton.h"
+#include "widgets/ScreenReader.h"
+#include "zoom/MagnifierWindow.h"
+
+#include <QCursor>
+#include <QGuiApplication>
+#include <QTest>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+void BM_GrabTickWithRepaint(benchmark::State& state) {
+    if (QGuiApplication::platformName() != QLatin1String("xcb")) {
+        state.SkipWithError("needs an X server (run under xvfb-run)");
+        return;
+    }
+    sv::QtScreenReader screen;
+    sv::Options options;
+    options.set(sv::OptionKey::Zoom, int(state.range(0)));
+    sv::ColorSelection selection;
+    sv::MagnifierWindow zoom(nullptr, screen, options, selection);
+    zoom.move(600, 400);
+    zoom.show();
+    if (!QTest::qWaitForWindowExposed(&zoom)) {
+        state.SkipWithError("the window did not show");
+        return;
+    }
+    QCursor::setPos(200, 200);
+    QTest::mouseClick(zoom.startButton(), Qt::LeftButton);
+    for (auto _ : state) {
+        zoom.grabTick();
+        zoom.view()->repaint();
+    }
+    state.SetLabel("side " + std::to_string(zoom.view()->square().width()));
+}
+BENCHMARK(BM_GrabTickWithRepaint)->Arg(1)->Arg(2)->Arg(3)->Unit(benchmark::kMillisecond);
+
+} // namespace
