@@ -23,6 +23,7 @@ constexpr int kWalkLength = 200;
 class MovingPointerReader : public sv::QtScreenReader {
 public:
     QPoint cursorPos() const override { return kWalkStart + QPoint(++ticks_ % kWalkLength, 0); }
+    QPoint pointerDevicePos() const override { return cursorPos(); }
 
 private:
     mutable int ticks_ = 0;

@@ -47,7 +47,8 @@ void ScreenSampler::tick() {
     if (!sampling_) {
         return;
     }
-    const QPoint pos = screen_.cursorPos();
+    // The device pixel under the hot spot: exact on scaled screens and next to a monitor's edge.
+    const QPoint pos = screen_.pointerDevicePos();
     if (pos == lastPointer_) {
         return; // nothing is read or redrawn while the pointer rests
     }

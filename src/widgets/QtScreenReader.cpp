@@ -2,6 +2,8 @@
 
 #include "widgets/QtColor.h"
 
+#include <algorithm>
+
 #include <QCursor>
 #include <QGuiApplication>
 #include <QPainter>
@@ -79,27 +81,22 @@ bool QtScreenReader::canReadScreen() const {
     return QGuiApplication::platformName() != QLatin1String("wayland");
 }
 
-std::optional<ColorValue> QtScreenReader::pixelAt(QPoint globalPos) {
+std::optional<ColorValue> QtScreenReader::pixelAt(QPoint devicePos) {
     if (!canReadScreen()) {
         return std::nullopt;
     }
-    QScreen* screen = QGuiApplication::screenAt(globalPos);
-    if (screen == nullptr) {
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    const bool onScreen = std::any_of(screens.begin(), screens.end(), [&](const QScreen* s) {
+        return deviceGeometry(s).contains(devicePos);
+    });
+    if (!onScreen) {
         return std::nullopt;
     }
-    // grabWindow takes coordinates relative to the screen, in logical pixels; on HiDPI the
-    // 1×1 logical square comes back as several device pixels, whose top-left one lies under
-    // the pointer's hot spot.
-    const QPoint local = globalPos - screen->geometry().topLeft();
-    const QPixmap shot = screen->grabWindow(0, local.x(), local.y(), 1, 1);
-    if (shot.isNull()) {
+    const QImage pixel = grabDevicePixels(QRect(devicePos, QSize(1, 1)));
+    if (pixel.isNull()) {
         return std::nullopt;
     }
-    const QImage image = shot.toImage();
-    if (image.isNull() || image.width() < 1 || image.height() < 1) {
-        return std::nullopt;
-    }
-    return fromQRgb(image.pixel(0, 0));
+    return fromQRgb(pixel.pixel(0, 0));
 }
 
 QPoint QtScreenReader::pointerDevicePos() const {

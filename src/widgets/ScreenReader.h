@@ -17,8 +17,9 @@ public:
 
     // The pointer position in screen (logical) pixels.
     virtual QPoint cursorPos() const = 0;
-    // The colour of the screen pixel at a position; empty when it cannot be read.
-    virtual std::optional<ColorValue> pixelAt(QPoint globalPos) = 0;
+    // The colour of the device pixel at a position of the desktop (see pointerDevicePos);
+    // empty when it lies on no screen or cannot be read.
+    virtual std::optional<ColorValue> pixelAt(QPoint devicePos) = 0;
     // Whether this platform can read the screen at all (Wayland cannot).
     virtual bool canReadScreen() const = 0;
 
@@ -33,7 +34,7 @@ public:
 class QtScreenReader : public ScreenReader {
 public:
     QPoint cursorPos() const override;
-    std::optional<ColorValue> pixelAt(QPoint globalPos) override;
+    std::optional<ColorValue> pixelAt(QPoint devicePos) override;
     bool canReadScreen() const override;
     QPoint pointerDevicePos() const override;
     QImage grabDevicePixels(const QRect& deviceRect) override;

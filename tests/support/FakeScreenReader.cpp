@@ -6,12 +6,12 @@
 
 namespace sv::test {
 
-std::optional<ColorValue> FakeScreenReader::pixelAt(QPoint globalPos) {
+std::optional<ColorValue> FakeScreenReader::pixelAt(QPoint devicePos) {
     ++pixelReads;
-    if (!readable || !screen.rect().contains(globalPos)) {
+    if (!readable || !screen.rect().contains(devicePos)) {
         return std::nullopt;
     }
-    return fromQRgb(screen.pixel(globalPos));
+    return fromQRgb(screen.pixel(devicePos));
 }
 
 QImage FakeScreenReader::grabDevicePixels(const QRect& deviceRect) {

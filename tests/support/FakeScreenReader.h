@@ -13,7 +13,7 @@ public:
     int pixelReads = 0;
 
     QPoint cursorPos() const override { return pos; }
-    std::optional<ColorValue> pixelAt(QPoint globalPos) override;
+    std::optional<ColorValue> pixelAt(QPoint devicePos) override;
     bool canReadScreen() const override { return readable; }
     // Device pixels are the fake screen's pixels.
     QPoint pointerDevicePos() const override { return pos; }

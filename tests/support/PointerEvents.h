@@ -2,11 +2,11 @@
 // Pointer events as the platform would deliver them, where Qt Test cannot send them.
 
 #include <QApplication>
-#include <QWidget>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QWidget>
 
 namespace sv::test {
 

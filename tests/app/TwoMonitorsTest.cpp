@@ -1,0 +1,130 @@
+// Two monitors side by side (800 × 600 each, the second at x = 800), each filled with its own
+// colour: the live pick and the magnifier read each monitor's device pixels on its own side of
+// the border, with the pointer on either border pixel, at any QT_SCALE_FACTOR.
+
+#include "app/MainWindow.h"
+#include "app/ScreenSampler.h"
+#include "color/ColorSelection.h"
+#include "dialogs/Options.h"
+#include "widgets/ImageButton.h"
+#include "widgets/QtColor.h"
+#include "widgets/ScreenReader.h"
+#include "zoom/MagnifierWindow.h"
+
+#include <QProcess>
+#include <QScreen>
+#include <QTest>
+
+using namespace sv;
+
+namespace {
+
+constexpr int kBorder = 800; // the first device pixel of the right monitor
+const QColor kLeft(200, 40, 40);
+const QColor kRight(40, 40, 200);
+
+QWidget* fillScreen(QScreen* screen, const QColor& color) {
+    auto* w = new QWidget(nullptr, Qt::FramelessWindowHint | Qt::X11BypassWindowManagerHint);
+    w->setAttribute(Qt::WA_DeleteOnClose);
+    w->setAutoFillBackground(true);
+    QPalette pal = w->palette();
+    pal.setColor(QPalette::Window, color);
+    w->setPalette(pal);
+    w->setScreen(screen);
+    w->setGeometry(screen->geometry());
+    w->show();
+    return w;
+}
+
+// Puts the pointer on a device pixel, which logical positions cannot always name.
+bool pointAt(int x, int y) {
+    return QProcess::execute(QStringLiteral("xdotool"), {QStringLiteral("mousemove"),
+                                                         QString::number(x), QString::number(y)}) ==
+           0;
+}
+
+} // namespace
+
+class TwoMonitorsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() {
+        screens_ = QGuiApplication::screens();
+        QCOMPARE(screens_.size(), 2);
+        QCOMPARE(screens_[0]->devicePixelRatio(),
+                 qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1")).toDouble());
+        left_.reset(fillScreen(screens_[0], kLeft));
+        right_.reset(fillScreen(screens_[1], kRight));
+        QVERIFY(QTest::qWaitForWindowExposed(left_.get()));
+        QVERIFY(QTest::qWaitForWindowExposed(right_.get()));
+    }
+    void cleanupTestCase() {
+        left_.reset();
+        right_.reset();
+    }
+
+    void theLivePickReadsTheMonitorUnderTheHotSpot() {
+        QtScreenReader screen;
+        Options options;
+        MainWindow window(screen, options);
+        // On the right monitor, away from the border and below the row the pointer walks.
+        window.setScreen(screens_[1]);
+        window.move(screens_[1]->geometry().topLeft() + QPoint(200, 200));
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        ScreenSampler* sampler = window.sampler();
+        sampler->start();
+        for (const int x : {kBorder - 2, kBorder - 1, kBorder, kBorder + 1}) {
+            QVERIFY(pointAt(x, 100));
+            QTRY_COMPARE(screen.pointerDevicePos(), QPoint(x, 100));
+            const QColor expected = x < kBorder ? kLeft : kRight;
+            QTRY_VERIFY2_WITH_TIMEOUT(window.selection().current() ==
+                                          rgb(expected.red(), expected.green(), expected.blue()),
+                                      qPrintable(QStringLiteral("pointer at device x %1").arg(x)),
+                                      3000);
+            // The next colour must come from a move: leave the other colour behind first.
+            window.selection().setCurrent(kWhite);
+        }
+        sampler->stop();
+    }
+
+    void theMagnifierShowsEachMonitorOnItsSide() {
+        const QList<QScreen*>& screens = screens_;
+        QtScreenReader screen;
+        Options options;
+        options.set(OptionKey::Zoom, 1);
+        ColorSelection selection;
+        MagnifierWindow zoom(nullptr, screen, options, selection);
+        zoom.setScreen(screens[0]);
+        zoom.move(screens[0]->geometry().topLeft());
+        zoom.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&zoom));
+
+        for (const int x : {kBorder - 2, kBorder - 1, kBorder, kBorder + 1}) {
+            QVERIFY(pointAt(x, 450));
+            QTRY_COMPARE(screen.pointerDevicePos(), QPoint(x, 450));
+            zoom.view()->clear();
+            QTest::mouseClick(zoom.startButton(), Qt::LeftButton);
+            QTRY_VERIFY_WITH_TIMEOUT(!zoom.view()->square().isNull(), 3000);
+            QTest::keyClick(&zoom, Qt::Key_F10);
+            QCOMPARE(zoom.state(), MagnifierState::Inspecting);
+
+            const QImage square = zoom.view()->square();
+            const int left0 = x - 19;
+            for (int i = 0; i < 40; ++i) {
+                const QColor expected = left0 + i < kBorder ? kLeft : kRight;
+                QVERIFY2(
+                    QColor(square.pixel(i, 20)) == expected,
+                    qPrintable(QStringLiteral("pointer %1, device x %2").arg(x).arg(left0 + i)));
+            }
+        }
+    }
+
+private:
+    QList<QScreen*> screens_;
+    std::unique_ptr<QWidget> left_;
+    std::unique_ptr<QWidget> right_;
+};
+
+QTEST_MAIN(TwoMonitorsTest)
+#include "TwoMonitorsTest.moc"
