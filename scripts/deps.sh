@@ -9,6 +9,7 @@ packages=(
     libxcb-xinput-dev pkg-config
     xvfb xauth xdotool x11-utils x11-xserver-utils fonts-dejavu-core
     xserver-xorg-core xserver-xorg-video-dummy
+    desktop-file-utils appstream dpkg-dev file
 )
 
 missing=()

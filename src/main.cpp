@@ -1,12 +1,27 @@
 #include "AppInfo.h"
+#include "app/CommandLine.h"
 #include "app/MainWindow.h"
 #include "app/StartupSplash.h"
 #include "dialogs/Options.h"
 #include "widgets/ScreenReader.h"
 
 #include <QApplication>
+#include <cstdio>
 
 int main(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    }
+    const sv::CommandLineOutcome command = sv::readCommandLine(arguments);
+    if (!command.proceed) {
+        std::fputs(command.output.toLocal8Bit().constData(), stdout);
+        if (!command.error.isEmpty()) {
+            std::fputs((command.error + QLatin1Char('\n')).toLocal8Bit().constData(), stderr);
+        }
+        return command.exitCode;
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromLatin1(sv::kAppTitle));
     QApplication::setOrganizationName(QString::fromLatin1(sv::kAppTitle));

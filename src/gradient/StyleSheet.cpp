@@ -64,7 +64,8 @@ std::string StyleSheetWriter::nextBlock(StyleRule rule, ColorValue c, std::size_
     const RuleTemplate& t = templateOf(rule);
     std::string body(t.text);
     replaceAll(body, "\xC2\xA7", kLineEnd);
-    replaceAll(body, t.placeholder, "#" + toRgbHex(c));
+    const std::string code = '#' + toRgbHex(c);
+    replaceAll(body, t.placeholder, code);
     if (!t.className.empty()) {
         const int number = rule == StyleRule::Column ? ++columns_ : ++classes_;
         replaceAll(body, t.className, std::string(t.className) + std::to_string(number));
