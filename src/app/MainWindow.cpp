@@ -4,6 +4,7 @@
 #include "app/ComponentEditor.h"
 #include "app/NotationPanel.h"
 #include "app/PointerReadout.h"
+#include "app/PortalPicker.h"
 #include "app/ScreenSampler.h"
 #include "app/TitleBar.h"
 #include "app/ToolWindows.h"
@@ -63,6 +64,11 @@ MainWindow::MainWindow(ScreenReader& screen, Options& options, QWidget* parent)
     buildPalette();
     namesPanel_ = new NamesPanel(this);
     sampler_ = new ScreenSampler(screen_, selection_, currentSwatch_);
+    // Where the screen cannot be read, picks go through the desktop portal.
+    if (QGuiApplication::platformName() == QLatin1String("wayland") ||
+        qEnvironmentVariableIsSet("SPECTRIVUE_DESKTOP_PORTAL")) {
+        portalPicker_ = new PortalPicker(selection_, this);
+    }
     toolWindows_ = new ToolWindows(*this, options_, selection_, *grid_, screen_);
     connectColorSources();
     connectCommands();
@@ -142,7 +148,8 @@ void MainWindow::connectColorSources() {
 
 void MainWindow::connectCommands() {
     const CommandButtons& c = commands_;
-    connect(c.pickFromScreen, &ImageButton::clicked, sampler_, &ScreenSampler::start);
+    connect(c.pickFromScreen, &ImageButton::clicked, this,
+            [this] { portalPicker_ != nullptr ? portalPicker_->start() : sampler_->start(); });
     ToolWindows* tools = toolWindows_;
     connect(c.gradientGenerator, &ImageButton::clicked, tools, &ToolWindows::showGradientGenerator);
     connect(c.colorGrid, &ImageButton::clicked, tools, &ToolWindows::showColorGrid);
@@ -204,7 +211,11 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     }
     const int key = static_cast<QKeyEvent*>(event)->key();
     if (key == Qt::Key_F9) {
-        sampler_->isSampling() ? sampler_->stop() : sampler_->start();
+        if (portalPicker_ != nullptr) {
+            portalPicker_->start();
+        } else {
+            sampler_->isSampling() ? sampler_->stop() : sampler_->start();
+        }
         return true;
     }
     if (key == Qt::Key_F11) {

@@ -24,6 +24,7 @@ class PaletteCommands;
 class PointerMotionWatcher;
 class PointerReadout;
 class ScreenReader;
+class PortalPicker;
 class ScreenSampler;
 class SwatchGrid;
 class TitleBar;
@@ -51,6 +52,8 @@ public:
     PaletteCommands* paletteCommands() const { return paletteCommands_; }
     NamesPanel* namesPanel() const { return namesPanel_; }
     ScreenSampler* sampler() const { return sampler_; }
+    // The desktop-portal pick, where the screen cannot be read (null elsewhere).
+    PortalPicker* portalPicker() const { return portalPicker_; }
     ToolWindows* toolWindows() const { return toolWindows_; }
     const CommandButtons& commands() const { return commands_; }
 
@@ -99,6 +102,7 @@ private:
     PaletteCommands* paletteCommands_ = nullptr;
     NamesPanel* namesPanel_ = nullptr;
     ScreenSampler* sampler_ = nullptr;
+    PortalPicker* portalPicker_ = nullptr;
     ToolWindows* toolWindows_ = nullptr;
     CommandButtons commands_;
     bool waylandNoticeShown_ = false;

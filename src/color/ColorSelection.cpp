@@ -11,6 +11,13 @@ void ColorSelection::reset(ColorValue c) {
     emit changed(current_, previous_);
 }
 
+void ColorSelection::restore(ColorValue current, ColorValue previous) {
+    current_ = current;
+    previous_ = previous;
+    shown_ = current;
+    emit changed(current_, previous_);
+}
+
 void ColorSelection::setCurrent(ColorValue c) {
     // Before any colour was shown, the previous colour is what the current one held.
     if (!shown_) {

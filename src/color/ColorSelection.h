@@ -27,6 +27,8 @@ public:
 
     // Starts over on one colour: current and previous are both c, as at start-up.
     void reset(ColorValue c);
+    // Puts back a current and previous colour read earlier (a pick that was cancelled).
+    void restore(ColorValue current, ColorValue previous);
     // Shows c: emits changed() once, whatever changed.
     void setCurrent(ColorValue c);
     // The current colour alone; emits currentEdited() when it differs.

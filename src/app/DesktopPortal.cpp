@@ -1,0 +1,205 @@
+#include "app/DesktopPortal.h"
+
+#include <QDBusArgument>
+#include <QDBusConnection>
+#include <QDBusError>
+#include <QDBusMessage>
+#include <QDBusObjectPath>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
+#include <QFile>
+#include <QImageReader>
+#include <QUrl>
+
+#include <cmath>
+
+namespace sv {
+
+namespace {
+
+const QString kService = QStringLiteral("org.freedesktop.portal.Desktop");
+const QString kObject = QStringLiteral("/org/freedesktop/portal/desktop");
+const QString kScreenshot = QStringLiteral("org.freedesktop.portal.Screenshot");
+const QString kRequest = QStringLiteral("org.freedesktop.portal.Request");
+
+// Errors that mean there is no portal, or none with a screenshot interface.
+bool portalMissing(const QDBusError& error) {
+    switch (error.type()) {
+    case QDBusError::ServiceUnknown:
+    case QDBusError::UnknownObject:
+    case QDBusError::UnknownInterface:
+    case QDBusError::UnknownMethod:
+    case QDBusError::Disconnected:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+DesktopPortal::DesktopPortal(QObject* parent, int timeoutMs)
+    : QObject(parent), timeoutMs_(timeoutMs) {
+    timeout_.setSingleShot(true);
+    connect(&timeout_, &QTimer::timeout, this, [this] {
+        fail(QStringLiteral("The desktop portal did not answer within %1 s.")
+                 .arg(timeoutMs_ / 1000.0),
+             PortalFailure::TimedOut);
+    });
+}
+
+void DesktopPortal::pickColor() {
+    send(Request::PickColor, {});
+}
+
+void DesktopPortal::takeScreenshot() {
+    send(Request::Screenshot, {{QStringLiteral("interactive"), false}});
+}
+
+void DesktopPortal::send(Request request, QVariantMap options) {
+    if (busy()) {
+        return;
+    }
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected()) {
+        fail(QStringLiteral("There is no D-Bus session bus to reach the desktop portal."),
+             PortalFailure::Missing);
+        return;
+    }
+    request_ = request;
+    // The request object's path follows from our bus name and the token, so the answer can be
+    // listened for before the call is made.
+    // Unique in the process: a request object may outlive the portal object that asked.
+    static int tokens = 0;
+    const QString token = QStringLiteral("spectrivue%1").arg(++tokens);
+    options.insert(QStringLiteral("handle_token"), token);
+    QString sender = bus.baseService().mid(1);
+    sender.replace(QLatin1Char('.'), QLatin1Char('_'));
+    listen(QStringLiteral("/org/freedesktop/portal/desktop/request/%1/%2").arg(sender, token));
+    timeout_.start(timeoutMs_);
+
+    QDBusMessage call = QDBusMessage::createMethodCall(
+        kService, kObject, kScreenshot,
+        request == Request::PickColor ? QStringLiteral("PickColor") : QStringLiteral("Screenshot"));
+    call << QString() << options;
+    auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(call, timeoutMs_), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* w) {
+        w->deleteLater();
+        const QDBusPendingReply<QDBusObjectPath> reply = *w;
+        if (!busy()) {
+            return; // answered, or given up, already
+        }
+        if (reply.isError()) {
+            if (portalMissing(reply.error())) {
+                fail(QStringLiteral("No desktop portal with a screenshot service answers "
+                                    "on this desktop, so colours cannot be picked from "
+                                    "the screen."),
+                     PortalFailure::Missing);
+            } else {
+                fail(QStringLiteral("The desktop portal refused: %1").arg(reply.error().message()),
+                     PortalFailure::Refused);
+            }
+            return;
+        }
+        // Older portals choose the path themselves.
+        const QString path = reply.value().path();
+        if (path != requestPath_) {
+            listen(path);
+        }
+    });
+}
+
+void DesktopPortal::listen(const QString& path) {
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!requestPath_.isEmpty()) {
+        bus.disconnect(kService, requestPath_, kRequest, QStringLiteral("Response"), this,
+                       SLOT(onResponse(uint, QVariantMap)));
+    }
+    requestPath_ = path;
+    bus.connect(kService, requestPath_, kRequest, QStringLiteral("Response"), this,
+                SLOT(onResponse(uint, QVariantMap)));
+}
+
+void DesktopPortal::finish() {
+    timeout_.stop();
+    if (!requestPath_.isEmpty()) {
+        QDBusConnection::sessionBus().disconnect(kService, requestPath_, kRequest,
+                                                 QStringLiteral("Response"), this,
+                                                 SLOT(onResponse(uint, QVariantMap)));
+        requestPath_.clear();
+    }
+}
+
+void DesktopPortal::fail(const QString& message, PortalFailure failure) {
+    finish();
+    emit failed(message, failure);
+}
+
+void DesktopPortal::onResponse(uint response, const QVariantMap& results) {
+    if (!busy()) {
+        return;
+    }
+    finish();
+    if (response == 1) {
+        emit cancelled();
+        return;
+    }
+    if (response != 0) {
+        emit failed(request_ == Request::PickColor
+                        ? QStringLiteral("The desktop portal could not pick a colour.")
+                        : QStringLiteral("The desktop portal could not take a screenshot."),
+                    PortalFailure::Refused);
+        return;
+    }
+    request_ == Request::PickColor ? readColor(results) : readScreenshot(results);
+}
+
+void DesktopPortal::readColor(const QVariantMap& results) {
+    const QVariant value = results.value(QStringLiteral("color"));
+    double r = -1;
+    double g = -1;
+    double b = -1;
+    if (value.canConvert<QDBusArgument>()) {
+        const auto arg = value.value<QDBusArgument>();
+        if (arg.currentSignature() == QLatin1String("(ddd)")) {
+            arg.beginStructure();
+            arg >> r >> g >> b;
+            arg.endStructure();
+        }
+    }
+    auto valid = [](double c) { return std::isfinite(c) && c >= 0.0 && c <= 1.0; };
+    if (!valid(r) || !valid(g) || !valid(b)) {
+        emit failed(
+            QStringLiteral("The desktop portal answered with a colour that cannot be read."),
+            PortalFailure::BadAnswer);
+        return;
+    }
+    auto byte = [](double c) { return static_cast<int>(std::nearbyint(c * 255.0)); };
+    emit colorPicked(rgb(byte(r), byte(g), byte(b)));
+}
+
+void DesktopPortal::readScreenshot(const QVariantMap& results) {
+    const QUrl uri(results.value(QStringLiteral("uri")).toString());
+    if (!uri.isLocalFile()) {
+        emit failed(QStringLiteral("The desktop portal answered with a screenshot that cannot be "
+                                   "read: %1")
+                        .arg(uri.toString()),
+                    PortalFailure::BadAnswer);
+        return;
+    }
+    const QString path = uri.toLocalFile();
+    QImageReader reader(path);
+    reader.setAllocationLimit(512);
+    const QImage image = reader.read();
+    // The screenshot is ours to dispose of, read or not.
+    QFile::remove(path);
+    if (image.isNull()) {
+        emit failed(
+            QStringLiteral("The screenshot %1 cannot be read: %2").arg(path, reader.errorString()),
+            PortalFailure::BadAnswer);
+        return;
+    }
+    emit screenshotTaken(image);
+}
+
+} // namespace sv

@@ -1,0 +1,168 @@
+#include "app/FrozenFramePick.h"
+
+#include "app/ScreenSampler.h"
+#include "color/ColorSelection.h"
+#include "widgets/QtColor.h"
+
+#include <QCursor>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+
+namespace sv {
+
+namespace {
+
+// One screen's part of the frame, full screen, under a crosshair.
+class FrameView : public QWidget {
+public:
+    FrameView(FrozenFramePick& pick, QScreen* screen)
+        : QWidget(nullptr, Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::Tool),
+          pick_(pick) {
+        setAttribute(Qt::WA_DeleteOnClose, false);
+        setMouseTracking(true);
+        setCursor(Qt::CrossCursor);
+        setScreen(screen);
+        setGeometry(screen->geometry());
+        setAccessibleName(QStringLiteral("Frozen screen"));
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        const QImage& frame = pick_.screen().frame();
+        p.drawImage(rect(), frame, pick_.screen().frameRect(geometry()));
+    }
+    void mouseReleaseEvent(QMouseEvent*) override { pick_.keep(); }
+    void keyPressEvent(QKeyEvent* event) override {
+        if (event->key() == Qt::Key_Escape) {
+            pick_.cancel();
+        } else if (event->key() == Qt::Key_F9 || event->key() == Qt::Key_Return ||
+                   event->key() == Qt::Key_Enter) {
+            pick_.keep();
+        }
+    }
+
+private:
+    FrozenFramePick& pick_;
+};
+
+} // namespace
+
+void FrozenScreen::setFrame(const QImage& frame, const QRect& desktop) {
+    frame_ = frame.convertToFormat(QImage::Format_RGB32);
+    desktop_ = desktop;
+}
+
+QPoint FrozenScreen::toFrame(QPoint logical) const {
+    if (desktop_.isEmpty()) {
+        return {};
+    }
+    const QPointF scale(double(frame_.width()) / desktop_.width(),
+                        double(frame_.height()) / desktop_.height());
+    const QPoint in = logical - desktop_.topLeft();
+    return {int(std::floor(in.x() * scale.x())), int(std::floor(in.y() * scale.y()))};
+}
+
+QRect FrozenScreen::frameRect(const QRect& logical) const {
+    const QPoint bottomRight =
+        toFrame(logical.topLeft() + QPoint(logical.width(), logical.height()));
+    return QRect(toFrame(logical.topLeft()), bottomRight - QPoint(1, 1));
+}
+
+QPoint FrozenScreen::cursorPos() const {
+    return QCursor::pos();
+}
+
+std::optional<ColorValue> FrozenScreen::pixelAt(QPoint framePos) {
+    if (!frame_.rect().contains(framePos)) {
+        return std::nullopt;
+    }
+    return fromQRgb(frame_.pixel(framePos));
+}
+
+QImage FrozenScreen::grabDevicePixels(const QRect& rect) {
+    if (frame_.isNull()) {
+        return {};
+    }
+    QImage out(rect.size(), QImage::Format_RGB32);
+    out.fill(Qt::black);
+    QPainter p(&out);
+    p.drawImage(QPoint(0, 0), frame_, rect);
+    return out;
+}
+
+FrozenFramePick::FrozenFramePick(ColorSelection& selection, QObject* parent)
+    : QObject(parent), selection_(selection) {}
+
+FrozenFramePick::~FrozenFramePick() {
+    for (const QPointer<QWidget>& v : views_) {
+        delete v.data();
+    }
+}
+
+std::vector<QWidget*> FrozenFramePick::views() const {
+    std::vector<QWidget*> out;
+    for (const QPointer<QWidget>& v : views_) {
+        if (v != nullptr) {
+            out.push_back(v.data());
+        }
+    }
+    return out;
+}
+
+void FrozenFramePick::start(const QImage& screenshot) {
+    if (isRunning() || screenshot.isNull()) {
+        return;
+    }
+    QRect desktop;
+    for (const QScreen* s : QGuiApplication::screens()) {
+        desktop |= s->geometry();
+    }
+    screen_.setFrame(screenshot, desktop);
+    currentBefore_ = selection_.current();
+    previousBefore_ = selection_.previous();
+    for (QScreen* s : QGuiApplication::screens()) {
+        views_.push_back(new FrameView(*this, s));
+        views_.back()->show();
+    }
+    views_.front()->activateWindow();
+    views_.front()->setFocus();
+    sampler_ = std::make_unique<ScreenSampler>(screen_, selection_, views_.front().data());
+    // The sampler is owned here, not by the view it grabs the mouse for.
+    sampler_->setParent(nullptr);
+    sampler_->start();
+}
+
+void FrozenFramePick::keep() {
+    if (!isRunning()) {
+        return;
+    }
+    sampler_->tick(); // the colour under the pointer at the click
+    end();
+}
+
+void FrozenFramePick::cancel() {
+    if (!isRunning()) {
+        return;
+    }
+    end();
+    selection_.restore(currentBefore_, previousBefore_);
+}
+
+void FrozenFramePick::end() {
+    sampler_->stop();
+    sampler_.reset();
+    for (const QPointer<QWidget>& v : views_) {
+        if (v != nullptr) {
+            v->hide();
+            v->deleteLater();
+        }
+    }
+    views_.clear();
+    emit finished();
+}
+
+} // namespace sv

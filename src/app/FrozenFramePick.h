@@ -1,0 +1,79 @@
+#pragma once
+// The live pick over a frozen frame, where the screen itself cannot be read (Wayland): one
+// screenshot is shown full screen on every monitor and the usual live pick runs over it, the
+// notations following the pointer. A click keeps the colour, Escape puts back the colours
+// shown before the pick.
+
+#include "widgets/ScreenReader.h"
+
+#include <QImage>
+#include <QObject>
+#include <QPointer>
+#include <QRect>
+#include <QWidget>
+#include <memory>
+#include <vector>
+
+namespace sv {
+
+class ColorSelection;
+class ScreenSampler;
+
+// A screen made of a screenshot of the whole desktop: the pointer's place on the desktop,
+// scaled onto the picture.
+class FrozenScreen : public ScreenReader {
+public:
+    // desktop: the bounding box of every screen, in logical pixels, that the picture covers.
+    void setFrame(const QImage& frame, const QRect& desktop);
+    const QImage& frame() const { return frame_; }
+    // A logical desktop position as a pixel of the picture.
+    QPoint toFrame(QPoint logical) const;
+    // The part of the picture that a logical rectangle of the desktop covers.
+    QRect frameRect(const QRect& logical) const;
+
+    QPoint cursorPos() const override;
+    std::optional<ColorValue> pixelAt(QPoint framePos) override;
+    bool canReadScreen() const override { return !frame_.isNull(); }
+    QPoint pointerDevicePos() const override { return toFrame(cursorPos()); }
+    QImage grabDevicePixels(const QRect& frameRect) override;
+
+private:
+    QImage frame_;
+    QRect desktop_;
+};
+
+class FrozenFramePick : public QObject {
+    Q_OBJECT
+public:
+    explicit FrozenFramePick(ColorSelection& selection, QObject* parent = nullptr);
+    ~FrozenFramePick() override;
+
+    // Shows the screenshot on every screen and starts the live pick over it.
+    void start(const QImage& screenshot);
+    // Ends the pick with the colour under the pointer.
+    void keep();
+    // Ends the pick and puts back the colours of before.
+    void cancel();
+    bool isRunning() const { return sampler_ != nullptr; }
+
+    FrozenScreen& screen() { return screen_; }
+    ScreenSampler* sampler() const { return sampler_.get(); }
+    // The full-screen views of the frame, one per screen, while the pick runs.
+    std::vector<QWidget*> views() const;
+
+signals:
+    void finished();
+
+private:
+    void end();
+
+    ColorSelection& selection_;
+    FrozenScreen screen_;
+    // Deleted later: a view may be handling the very event that ends the pick.
+    std::vector<QPointer<QWidget>> views_;
+    std::unique_ptr<ScreenSampler> sampler_;
+    ColorValue currentBefore_ = kWhite;
+    ColorValue previousBefore_ = kWhite;
+};
+
+} // namespace sv

@@ -1,0 +1,65 @@
+#include "app/PortalPicker.h"
+
+#include "AppInfo.h"
+#include "app/DesktopPortal.h"
+#include "app/FrozenFramePick.h"
+#include "color/ColorSelection.h"
+
+#include <QMessageBox>
+
+namespace sv {
+
+PortalPicker::PortalPicker(ColorSelection& selection, QObject* parent, int timeoutMs)
+    : QObject(parent), selection_(selection), portal_(new DesktopPortal(this, timeoutMs)),
+      frozen_(new FrozenFramePick(selection, this)) {
+    showMessage_ = [](const QString& text) {
+        auto* box = new QMessageBox(QMessageBox::Information, QString::fromLatin1(kAppTitle), text,
+                                    QMessageBox::Ok);
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->show();
+    };
+    connect(portal_, &DesktopPortal::screenshotTaken, frozen_, &FrozenFramePick::start);
+    connect(portal_, &DesktopPortal::colorPicked, this, [this](ColorValue c) {
+        pickingColor_ = false;
+        selection_.setCurrent(c);
+    });
+    connect(portal_, &DesktopPortal::cancelled, this, [this] { pickingColor_ = false; });
+    connect(portal_, &DesktopPortal::failed, this, &PortalPicker::onFailed);
+}
+
+bool PortalPicker::isBusy() const {
+    return portal_->busy() || frozen_->isRunning();
+}
+
+void PortalPicker::start() {
+    if (frozen_->isRunning()) {
+        frozen_->keep();
+        return;
+    }
+    if (portal_->busy()) {
+        return;
+    }
+    pickingColor_ = false;
+    portal_->takeScreenshot();
+}
+
+void PortalPicker::onFailed(const QString& message, PortalFailure failure) {
+    if (failure == PortalFailure::Missing) {
+        pickingColor_ = false;
+        if (!missingShown_) {
+            missingShown_ = true;
+            showMessage_(message);
+        }
+        return;
+    }
+    if (!pickingColor_ && failure == PortalFailure::Refused) {
+        // No screenshot without asking on this desktop: the portal's own pick instead.
+        pickingColor_ = true;
+        portal_->pickColor();
+        return;
+    }
+    pickingColor_ = false;
+    showMessage_(message);
+}
+
+} // namespace sv

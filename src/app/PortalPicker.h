@@ -1,0 +1,44 @@
+#pragma once
+// Picking from the screen through the desktop portal, where the program cannot read the screen
+// (Wayland): a screenshot held still under a live pick where the desktop grants one, else the
+// portal's own one-shot pick. A missing portal is explained once per run.
+
+#include "app/DesktopPortal.h"
+
+#include <QObject>
+#include <functional>
+
+namespace sv {
+
+class ColorSelection;
+class FrozenFramePick;
+
+class PortalPicker : public QObject {
+    Q_OBJECT
+public:
+    PortalPicker(ColorSelection& selection, QObject* parent = nullptr, int timeoutMs = 30000);
+
+    // Starts a pick; while a frozen-frame pick runs, keeps its colour instead.
+    void start();
+    bool isBusy() const;
+
+    DesktopPortal& portal() { return *portal_; }
+    FrozenFramePick& frozenPick() { return *frozen_; }
+
+    // Replaces the message box (title "Spectrivue", OK only).
+    void setMessageSink(std::function<void(const QString&)> sink) {
+        showMessage_ = std::move(sink);
+    }
+
+private:
+    void onFailed(const QString& message, PortalFailure failure);
+
+    ColorSelection& selection_;
+    DesktopPortal* portal_ = nullptr;
+    FrozenFramePick* frozen_ = nullptr;
+    bool pickingColor_ = false; // the one-shot pick, after the screenshot was refused
+    bool missingShown_ = false;
+    std::function<void(const QString&)> showMessage_;
+};
+
+} // namespace sv

@@ -1,0 +1,156 @@
+// Picking through the desktop portal, as on Wayland: a fake portal on a private session bus
+// answers as each case sets, and the main window shows what came back.
+
+#include "MainWindowFixture.h"
+
+#include "app/DesktopPortal.h"
+#include "app/FrozenFramePick.h"
+#include "app/PortalPicker.h"
+#include "support/TestFiles.h"
+
+#include <QCursor>
+#include <QFile>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace sv;
+using namespace sv::test;
+
+class PortalPickTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() {
+        QVERIFY2(qEnvironmentVariableIsSet("DBUS_SESSION_BUS_ADDRESS"),
+                 "run under dbus-run-session");
+        behaviour_ = dir_.filePath(QStringLiteral("behaviour"));
+        QVERIFY(writeFile(behaviour_, ""));
+        portal_.start(QStringLiteral("/usr/bin/python3"),
+                      {qEnvironmentVariable("SV_FAKE_PORTAL"), behaviour_});
+        QVERIFY(portal_.waitForReadyRead(10000));
+        QCOMPARE(portal_.readLine().trimmed(), QByteArray("ready"));
+    }
+    void cleanupTestCase() {
+        portal_.kill();
+        portal_.waitForFinished();
+    }
+    void init() {
+        f_ = std::make_unique<MainWindowFixture>();
+        QVERIFY(f_->show());
+        picker_ = f_->window->portalPicker();
+        QVERIFY(picker_ != nullptr);
+        messages_.clear();
+        picker_->setMessageSink([this](const QString& m) { messages_.append(m); });
+        f_->selection().setCurrent(rgb(1, 2, 3));
+    }
+    void cleanup() { f_.reset(); }
+
+    void aRefusedScreenshotFallsBackToThePortalsPick() {
+        answer("Screenshot refuse\nPickColor color 0.2 0.4 0.6\n");
+        pressF9();
+        QTRY_COMPARE(f_->notation(Notation::Html), QStringLiteral("#336699"));
+        QVERIFY(messages_.isEmpty());
+    }
+
+    void cancelledOrMalformedAnswersChangeNothing() {
+        answer("Screenshot refuse\nPickColor cancel\n");
+        pressF9();
+        QTRY_VERIFY(!picker_->isBusy());
+        QVERIFY2(messages_.isEmpty(), qPrintable(messages_.join('|')));
+
+        answer("Screenshot refuse\nPickColor color-text\n");
+        pressF9();
+        QTRY_COMPARE(messages_.size(), 1);
+        QVERIFY(messages_.front().contains(QStringLiteral("colour that cannot be read")));
+
+        messages_.clear();
+        const QString gone = dir_.filePath(QStringLiteral("gone.png"));
+        for (const QString& a : {QStringLiteral("Screenshot uri http://example.org/s.png\n"),
+                                 QStringLiteral("Screenshot screenshot ") + gone + '\n'}) {
+            answer(a.toUtf8());
+            pressF9();
+            QTRY_VERIFY(!picker_->isBusy());
+        }
+        QCOMPARE(messages_.size(), 2);
+        QVERIFY(messages_.back().contains(QStringLiteral("cannot be read")));
+        QCOMPARE(f_->selection().current(), rgb(1, 2, 3));
+    }
+
+    void theFrozenFrameFollowsThePointerAndAClickKeepsTheColour() {
+        // Left half red, right half blue, over the whole 800 × 600 offscreen screen.
+        QImage shot(800, 600, QImage::Format_RGB32);
+        shot.fill(Qt::red);
+        for (int y = 0; y < 600; ++y) {
+            for (int x = 400; x < 800; ++x) {
+                shot.setPixel(x, y, qRgb(0, 0, 255));
+            }
+        }
+        const QString file = dir_.filePath(QStringLiteral("shot.png"));
+        QVERIFY(shot.save(file));
+        answer(("Screenshot screenshot " + file + '\n').toUtf8());
+        FrozenFramePick& frozen = picker_->frozenPick();
+
+        QCursor::setPos(100, 100);
+        pressF9();
+        QTRY_VERIFY(frozen.isRunning());
+        QVERIFY(!QFile::exists(file)); // the screenshot is removed once read
+        QCOMPARE(frozen.views().size(), std::size_t(QGuiApplication::screens().size()));
+        QTRY_COMPARE(f_->selection().current(), rgb(255, 0, 0));
+        QCursor::setPos(600, 100);
+        QTRY_COMPARE(f_->notation(Notation::Html), QStringLiteral("#0000FF"));
+        QTest::mouseClick(frozen.views().front(), Qt::LeftButton, {}, QPoint(600, 100));
+        QVERIFY(!frozen.isRunning());
+        QCOMPARE(f_->selection().current(), rgb(0, 0, 255));
+
+        // Escape puts back the colours of before the pick.
+        QVERIFY(shot.save(file));
+        const ColorValue previous = f_->selection().previous();
+        pressF9();
+        QTRY_VERIFY(frozen.isRunning());
+        QCursor::setPos(100, 100);
+        QTRY_COMPARE(f_->selection().current(), rgb(255, 0, 0));
+        QTest::keyClick(frozen.views().front(), Qt::Key_Escape);
+        QVERIFY(!frozen.isRunning());
+        QCOMPARE(f_->selection().current(), rgb(0, 0, 255));
+        QCOMPARE(f_->selection().previous(), previous);
+    }
+
+    void aPortalThatNeverAnswersTimesOut() {
+        answer("Screenshot silent\n");
+        DesktopPortal portal(nullptr, 300);
+        QSignalSpy failed(&portal, &DesktopPortal::failed);
+        portal.takeScreenshot();
+        QVERIFY(failed.wait(3000));
+        QVERIFY2(failed.front().at(1).value<PortalFailure>() == PortalFailure::TimedOut,
+                 qPrintable(failed.front().at(0).toString()));
+        QVERIFY(!portal.busy());
+    }
+
+    void noPortalIsExplainedOnce() {
+        portal_.kill();
+        portal_.waitForFinished();
+        pressF9();
+        QTRY_COMPARE(messages_.size(), 1);
+        QVERIFY(messages_.front().contains(QStringLiteral("No desktop portal")));
+        pressF9();
+        QTRY_VERIFY(!picker_->isBusy());
+        QTest::qWait(100);
+        QCOMPARE(messages_.size(), 1);
+        QCOMPARE(f_->selection().current(), rgb(1, 2, 3));
+    }
+
+private:
+    void answer(const QByteArray& lines) { QVERIFY(writeFile(behaviour_, lines)); }
+    void pressF9() { QTest::keyClick(f_->window.get(), Qt::Key_F9); }
+
+    QTemporaryDir dir_;
+    QString behaviour_;
+    QProcess portal_;
+    std::unique_ptr<MainWindowFixture> f_;
+    PortalPicker* picker_ = nullptr;
+    QStringList messages_;
+};
+
+QTEST_MAIN(PortalPickTest)
+#include "PortalPickTest.moc"

@@ -1,0 +1,102 @@
+#!/usr/bin/python3
+"""A stand-in for the desktop portal's screenshot service, on the session bus the test runs on.
+
+What it answers is read, at every call, from the file named on the command line: one line per
+method, "PickColor <answer>" or "Screenshot <answer>", where the answer is one of
+    color R G B          success with the colour (R, G, B), doubles from 0 to 1
+    color-text           success with a colour that is a string, not three doubles
+    screenshot PATH      success with the uri file://PATH
+    uri URI              success with that uri
+    cancel               the user cancelled (response 1)
+    refuse               the portal could not do it (response 2)
+    silent               no answer at all
+"""
+import sys
+
+import dbus
+import dbus.mainloop.glib
+import dbus.service
+from gi.repository import GLib
+
+PORTAL = "org.freedesktop.portal.Desktop"
+SCREENSHOT = "org.freedesktop.portal.Screenshot"
+REQUEST = "org.freedesktop.portal.Request"
+
+
+class Request(dbus.service.Object):
+    @dbus.service.signal(REQUEST, signature="ua{sv}")
+    def Response(self, response, results):
+        pass
+
+
+class Portal(dbus.service.Object):
+    def __init__(self, bus, behaviour):
+        super().__init__(bus, "/org/freedesktop/portal/desktop")
+        self.bus = bus
+        self.behaviour = behaviour
+        self.requests = []
+
+    def answer(self, method):
+        with open(self.behaviour) as f:
+            for line in f:
+                words = line.split()
+                if words and words[0] == method:
+                    return words[1:]
+        return ["silent"]
+
+    def respond(self, method, sender, options):
+        token = str(options.get("handle_token", "t"))
+        path = "/org/freedesktop/portal/desktop/request/%s/%s" % (
+            sender[1:].replace(".", "_"), token)
+        request = Request(self.bus, path)
+        self.requests.append(request)
+        words = self.answer(method)
+        kind = words[0]
+        if kind == "silent":
+            return dbus.ObjectPath(path)
+        if kind == "cancel":
+            reply = (1, {})
+        elif kind == "refuse":
+            reply = (2, {})
+        elif kind == "color":
+            rgb = dbus.Struct([dbus.Double(float(v)) for v in words[1:4]], signature="ddd")
+            reply = (0, {"color": rgb})
+        elif kind == "color-text":
+            reply = (0, {"color": dbus.String("red")})
+        elif kind == "screenshot":
+            reply = (0, {"uri": dbus.String("file://" + words[1])})
+        else:  # uri
+            reply = (0, {"uri": dbus.String(words[1])})
+
+        def send():
+            request.Response(dbus.UInt32(reply[0]), dbus.Dictionary(reply[1], signature="sv"))
+            # As the real portal does, the request object goes once it has answered.
+            request.remove_from_connection()
+            self.requests.remove(request)
+            return False
+
+        GLib.timeout_add(20, send)
+        return dbus.ObjectPath(path)
+
+    @dbus.service.method(SCREENSHOT, in_signature="sa{sv}", out_signature="o",
+                         sender_keyword="sender")
+    def PickColor(self, parent, options, sender=None):
+        return self.respond("PickColor", sender, options)
+
+    @dbus.service.method(SCREENSHOT, in_signature="sa{sv}", out_signature="o",
+                         sender_keyword="sender")
+    def Screenshot(self, parent, options, sender=None):
+        return self.respond("Screenshot", sender, options)
+
+
+def main():
+    dbus.mainloop.glib.DBusGMainLoop(set_as_default=True)
+    bus = dbus.SessionBus()
+    name = dbus.service.BusName(PORTAL, bus)
+    portal = Portal(bus, sys.argv[1])
+    print("ready", flush=True)
+    GLib.MainLoop().run()
+
+
+if __name__ == "__main__":
+    main()
