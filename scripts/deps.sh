@@ -10,7 +10,7 @@ packages=(
     xvfb xauth xdotool x11-utils x11-xserver-utils fonts-dejavu-core
     xserver-xorg-core xserver-xorg-video-dummy
     desktop-file-utils appstream dpkg-dev file
-    dbus-daemon python3-dbus python3-gi
+    dbus-daemon python3-dbus python3-gi at-spi2-core gir1.2-atspi-2.0
 )
 
 missing=()

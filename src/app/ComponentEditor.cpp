@@ -57,6 +57,7 @@ ComponentEditor::ComponentEditor(QWidget* parent) : QWidget(parent) {
         field->setAlignment(Qt::AlignCenter);
         field->setStyleSheet(QString::fromLatin1(kRows[k].fieldStyle));
         field->setToolTip(QStringLiteral("  Up/Down  "));
+        field->setAccessibleName(QString::fromLatin1(kRows[k].label));
         field->installEventFilter(this);
         connect(field, &QLineEdit::textChanged, this, [this, field] { fieldChanged(field); });
         // Text pasted by the mouse or the context menu keeps only its digits.
@@ -67,6 +68,7 @@ ComponentEditor::ComponentEditor(QWidget* parent) : QWidget(parent) {
         slider->setGeometry(84, y + 2, 135, 16);
         slider->setSegmented(false);
         setChannelColors(*slider, kRows[k].fill);
+        slider->setAccessibleName(QString::fromLatin1(kRows[k].label));
         slider->setValue(255);
         // A press and a release write the slider's value into its field, which edits the colour.
         slider->setHostField(field);

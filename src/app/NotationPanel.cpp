@@ -47,10 +47,12 @@ NotationPanel::NotationPanel(QWidget* parent) : QWidget(parent) {
         field->setReadOnly(true);
         field->setAlignment(Qt::AlignCenter);
         field->setGeometry(0, y + 15, kFieldWidth, 20);
+        field->setAccessibleName(QString::fromLatin1(labelText(n)));
         auto* copy = new ImageButton(this);
         copy->setText(QStringLiteral("Copy"));
         copy->setToolTip(QStringLiteral("  Copy to Clipboard  "));
         copy->setGeometry(kFieldWidth + 4, y + 15, 36, 20);
+        copy->setAccessibleDescription(QString::fromLatin1(labelText(n)));
         connect(copy, &ImageButton::clicked, this, [this, n] { copyToClipboard(n); });
         fields_[index(n)] = field;
         copyButtons_[index(n)] = copy;

@@ -2,6 +2,7 @@
 
 #include "widgets/QtColor.h"
 
+#include <QAccessibleWidget>
 #include <QBuffer>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -48,7 +49,42 @@ QImage decodeIcon(const std::string& text) {
 
 } // namespace
 
+namespace {
+
+// Screen readers see a slider with its value and its range.
+class SliderAccessible : public QAccessibleWidget, public QAccessibleValueInterface {
+public:
+    explicit SliderAccessible(Slider* s) : QAccessibleWidget(s, QAccessible::Slider) {}
+
+    void* interface_cast(QAccessible::InterfaceType t) override {
+        return t == QAccessible::ValueInterface ? static_cast<QAccessibleValueInterface*>(this)
+                                                : QAccessibleWidget::interface_cast(t);
+    }
+    QVariant currentValue() const override { return slider()->value(); }
+    void setCurrentValue(const QVariant& value) override { slider()->setValue(value.toInt()); }
+    QVariant maximumValue() const override { return 255; }
+    QVariant minimumValue() const override { return 0; }
+    QVariant minimumStepSize() const override { return 1; }
+
+private:
+    Slider* slider() const { return static_cast<Slider*>(widget()); }
+};
+
+QAccessibleInterface* sliderAccessible(const QString& className, QObject* object) {
+    if (className == QLatin1String("sv::Slider") && object != nullptr && object->isWidgetType()) {
+        return new SliderAccessible(static_cast<Slider*>(object));
+    }
+    return nullptr;
+}
+
+} // namespace
+
 Slider::Slider(QWidget* parent) : QWidget(parent), icon_(builtInIcon()) {
+    static const bool registered = [] {
+        QAccessible::installFactory(sliderAccessible);
+        return true;
+    }();
+    Q_UNUSED(registered);
     setAttribute(Qt::WA_OpaquePaintEvent);
     model_.setThumbSize(icon_.width(), icon_.height());
 }

@@ -87,6 +87,7 @@ void GradientGeneratorWindow::buildEnd(GradientEnd end, int left, const QString&
         auto* slider = new Slider(this);
         slider->setOrientation(1);
         setChannelColors(*slider, kChannels[i].fill);
+        slider->setAccessibleName(field->accessibleName());
         slider->setValue(initialValues[i]);
         const int sliderWidth = slider->sizeHint().width();
         slider->setGeometry(x + (kColumnWidth - 6 - sliderWidth) / 2, 52, sliderWidth, 100);

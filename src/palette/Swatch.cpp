@@ -20,6 +20,7 @@ bool acceptableDrag(const QMimeData* data) {
 
 Swatch::Swatch(int index, QWidget* parent) : ColorBox(parent), index_(index) {
     setAcceptDrops(true);
+    setAccessibleName(QStringLiteral("Swatch %1").arg(index));
 }
 
 void Swatch::fill(ColorValue c) {
@@ -37,8 +38,9 @@ void Swatch::makeEmpty(const QImage& mask) {
 }
 
 void Swatch::updateToolTip() {
-    setToolTip(empty_ ? QString()
-                      : QLatin1Char('#') + QString::fromStdString(toRgbHex(backColor())));
+    const QString code = QLatin1Char('#') + QString::fromStdString(toRgbHex(backColor()));
+    setToolTip(empty_ ? QString() : code);
+    setAccessibleDescription(empty_ ? QStringLiteral("empty") : code);
 }
 
 void Swatch::mouseMoveEvent(QMouseEvent* event) {

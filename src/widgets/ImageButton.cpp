@@ -21,6 +21,13 @@ void ImageButton::keyPressEvent(QKeyEvent* event) {
     QAbstractButton::keyPressEvent(event);
 }
 
+bool ImageButton::event(QEvent* event) {
+    if (event->type() == QEvent::ToolTipChange) {
+        setAccessibleName(toolTip().trimmed());
+    }
+    return QAbstractButton::event(event);
+}
+
 QSize ImageButton::sizeHint() const {
     return {48, 24};
 }

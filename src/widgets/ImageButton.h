@@ -14,6 +14,8 @@ public:
     QSize sizeHint() const override;
 
 protected:
+    // Screen readers name the button by its tool tip.
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void enterEvent(QEnterEvent* event) override;

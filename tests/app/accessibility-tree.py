@@ -1,0 +1,93 @@
+#!/usr/bin/python3
+"""Starts the real program with Qt's accessibility bridge on, walks its accessibility tree over
+AT-SPI and fails on any showing control that a user can focus or act on but that has no name.
+It also checks the roles and values that screen readers rely on: the colour sliders are sliders
+from 0 to 255, and the palette swatches are named "Swatch N" with their colour described.
+Usage: accessibility-tree.py <path to Spectrivue>   (on an X display and a D-Bus session bus)
+"""
+import os
+import subprocess
+import sys
+import time
+
+import gi
+
+gi.require_version("Atspi", "2.0")
+from gi.repository import Atspi  # noqa: E402
+
+NAMED_ROLES = {"push button", "toggle button", "text", "slider", "combo box", "check box",
+               "radio button", "menu item", "spin button", "entry", "list item"}
+
+
+def find_app(name, timeout):
+    end = time.time() + timeout
+    while time.time() < end:
+        desktop = Atspi.get_desktop(0)
+        for i in range(desktop.get_child_count()):
+            app = desktop.get_child_at_index(i)
+            if app is not None and app.get_name() == name:
+                return app
+        time.sleep(0.2)
+    return None
+
+
+def walk(node, depth=0):
+    yield node
+    if depth > 40:
+        return
+    for i in range(node.get_child_count()):
+        child = node.get_child_at_index(i)
+        if child is not None:
+            yield from walk(child, depth + 1)
+
+
+def actions(node):
+    action = node.get_action_iface()
+    return action.get_n_actions() if action is not None else 0
+
+
+def main():
+    env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
+    program = subprocess.Popen([sys.argv[1]], env=env)
+    try:
+        app = find_app("Spectrivue", 20)
+        if app is None:
+            print("the program never showed on the accessibility bus")
+            return 1
+        time.sleep(3)  # the splash closes after 1.5 s and the main window shows
+        unnamed, sliders, swatches, controls = [], [], [], 0
+        for node in walk(app):
+            states = node.get_state_set()
+            if not states.contains(Atspi.StateType.SHOWING):
+                continue
+            role = node.get_role_name()
+            name = (node.get_name() or "").strip()
+            actionable = states.contains(Atspi.StateType.FOCUSABLE) or actions(node) > 0
+            if role in NAMED_ROLES or actionable:
+                controls += 1
+                if not name:
+                    unnamed.append("%s (%d actions)" % (role, actions(node)))
+            if role == "slider":
+                value = node.get_value_iface()
+                sliders.append((name, value.get_minimum_value(), value.get_maximum_value()))
+            if name.startswith("Swatch "):
+                swatches.append((name, node.get_description()))
+        failures = []
+        if unnamed:
+            failures.append("controls without a name: " + ", ".join(unnamed))
+        colour_sliders = [s for s in sliders if s[0] in ("Red", "Green", "Blue")]
+        if len(colour_sliders) != 3 or any(s[1:] != (0.0, 255.0) for s in colour_sliders):
+            failures.append("the colour sliders: %s" % sliders)
+        if len(swatches) != 256 or not all(d for _, d in swatches):
+            failures.append("%d named swatches, first %s" % (len(swatches), swatches[:2]))
+        for f in failures:
+            print(f)
+        print("%d controls, %d sliders, %d swatches" % (controls, len(sliders), len(swatches)))
+        return 1 if failures else 0
+    finally:
+        program.terminate()
+        program.wait(10)
+
+
+if __name__ == "__main__":
+    sys.exit(main())
