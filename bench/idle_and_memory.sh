@@ -7,20 +7,8 @@
 set -euo pipefail
 bin=${1:-build/release/Spectrivue}
 seconds=${2:-60}
-display=:77
-Xvfb $display -screen 0 1280x1024x24 >/dev/null 2>&1 &
-xvfb=$!
-app=
-trap 'kill $app $xvfb 2>/dev/null || true' EXIT
-sleep 1
-export DISPLAY=$display
-xdotool mousemove 600 500
-"$bin" >/dev/null 2>&1 &
-app=$!
-sleep 4 # start-up, splash included
-
-cpu_ns() { cat /proc/$app/task/*/schedstat | awk '{s += $1} END {printf "%d", s}'; }
-rss_kb() { awk '/VmRSS/ {print $2}' /proc/$app/status; }
+source "$(dirname "$0")/running-program.sh"
+start_program "$bin" :77 600 500
 
 c0=$(cpu_ns); sleep 10; c1=$(cpu_ns)
 echo "idle, pointer still: $(( (c1 - c0) / 1000000 )) ms of CPU over 10 s"

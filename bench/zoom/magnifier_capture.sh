@@ -6,19 +6,8 @@
 set -euo pipefail
 bin=${1:-build/release/Spectrivue}
 seconds=${2:-60}
-display=:79
-Xvfb $display -screen 0 1280x1024x24 >/dev/null 2>&1 &
-xvfb=$!
-app=
-trap 'kill $app $xvfb 2>/dev/null || true' EXIT
-sleep 1
-export DISPLAY=$display
-"$bin" >/dev/null 2>&1 &
-app=$!
-sleep 4 # start-up, splash included
-
-cpu_ns() { cat /proc/$app/task/*/schedstat | awk '{s += $1} END {printf "%d", s}'; }
-rss_kb() { awk '/VmRSS/ {print $2}' /proc/$app/status; }
+source "$(dirname "$0")/../running-program.sh"
+start_program "$bin" :79
 # Clicks at (x, y) inside a window found by its title.
 click_in() {
     local win x y

@@ -188,12 +188,6 @@ private slots:
         QCOMPARE(f_->window->findChild<QMessageBox*>(), nullptr);
     }
 
-    void theWindowHasOneSize() {
-        QCOMPARE(f_->window->size(), QSize(756, 466));
-        f_->window->resize(900, 300);
-        QCOMPARE(f_->window->size(), QSize(756, 466));
-    }
-
     void theReadoutShowsThePointerAndRestsWithIt() {
         PointerReadout* readout = f_->window->pointerReadout();
         f_->screen.pos = QPoint(1023, 7);
@@ -215,9 +209,8 @@ private slots:
         TitleBar* bar = f_->window->titleBar();
         QCOMPARE(bar->title(),
                  QStringLiteral("Spectrivue [ Version: 2.0.6 ] - https://spectrivue.org"));
-        QCOMPARE(bar->closeButton()->toolTip(), QStringLiteral("  Close Spectrivue  "));
-        QCOMPARE(bar->minimizeButton()->toolTip(), QStringLiteral("  Minimize Spectrivue  "));
-        QCOMPARE(f_->window->commands().options->toolTip(), QStringLiteral("  Options...      "));
+        // Screen readers name a button by its tool tip.
+        QCOMPARE(bar->closeButton()->accessibleName(), QStringLiteral("Close Spectrivue"));
 
         // The window starts on top; the pin toggles it.
         QVERIFY(f_->window->isOnTop() && bar->showsOnTop());

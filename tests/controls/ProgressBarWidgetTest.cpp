@@ -1,5 +1,4 @@
 #include "controls/ProgressBar.h"
-#include "controls/PropertyBag.h"
 
 #include <QImage>
 #include <QtTest>
@@ -73,24 +72,6 @@ private slots:
                 }
             }
         }
-    }
-
-    void saveAndLoadKeepFontAndImage() {
-        ProgressBar bar;
-        QFont f = bar.font();
-        f.setPointSize(17);
-        bar.setFont(f);
-        QImage pattern(4, 4, QImage::Format_RGB32);
-        pattern.fill(qRgb(1, 2, 3));
-        bar.setImage(pattern);
-        bar.setScrolling(8);
-        sv::PropertyBag bag;
-        bar.save(bag);
-        ProgressBar copy;
-        copy.load(bag);
-        QCOMPARE(copy.font().pointSize(), 17);
-        QCOMPARE(copy.image().pixel(0, 0), qRgb(1, 2, 3));
-        QCOMPARE(copy.scrolling(), 8);
     }
 };
 
