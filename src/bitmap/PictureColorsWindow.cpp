@@ -144,6 +144,7 @@ PictureColorsWindow::PictureColorsWindow(QWidget* mainWindow)
     : ToolWindow(mainWindow,
                  {QStringLiteral("[ Extract Bitmap Color ]"), QSize(3900, 3900), QPoint(120, 90)}) {
     pictureView_ = new QLabel(this);
+    pictureView_->setAccessibleName(QStringLiteral("Picture"));
     pictureView_->lower();
     pictureView_->move(34, 30);
     setPicture(startPicture());

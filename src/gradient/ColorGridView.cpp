@@ -32,6 +32,7 @@ std::optional<int> draggedCell(const QMimeData* data) {
 ColorGridView::ColorGridView(QWidget* parent) : QWidget(parent) {
     setMouseTracking(true);
     setAcceptDrops(true);
+    setAccessibleName(QStringLiteral("Color grid"));
     colors_.fill(kButtonFace);
 }
 

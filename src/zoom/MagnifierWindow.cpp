@@ -18,6 +18,7 @@ namespace sv {
 
 MagnifierView::MagnifierView(QWidget* parent) : QWidget(parent) {
     setMouseTracking(true);
+    setAccessibleName(QStringLiteral("Magnified screen"));
 }
 
 void MagnifierView::setSquare(QImage square) {
