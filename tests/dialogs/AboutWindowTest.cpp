@@ -21,13 +21,6 @@ public slots:
 class AboutWindowTest : public QObject {
     Q_OBJECT
 private slots:
-    void textsAndSize() {
-        QWidget main;
-        AboutWindow about(&main);
-        QCOMPARE(about.versionLabel()->text(), QStringLiteral("Spectrivue\nVersion: 2.0.6"));
-        QCOMPARE(about.size(), QSize(373, 266)); // 5600 × 3990 twips
-    }
-
     void opensNearTheMainWindowsBottomRightCorner() {
         QWidget main(nullptr, Qt::FramelessWindowHint); // as the main window is
         main.setGeometry(100, 100, 756, 466);           // twips 1500, 1500, 11340, 6990
