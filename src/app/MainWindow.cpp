@@ -89,11 +89,9 @@ void MainWindow::buildColorViews() {
     currentSwatch_ = new ColorBox(this);
     currentSwatch_->setGeometry(tw(5760, 645, 1560, 960));
     currentSwatch_->setToolTip(QStringLiteral("  Actual color  "));
-    currentSwatch_->setAccessibleName(QStringLiteral("Actual color"));
     previousSwatch_ = new ColorBox(this);
     previousSwatch_->setGeometry(tw(5760, 1845, 1560, 510));
     previousSwatch_->setToolTip(QStringLiteral("  Last color  "));
-    previousSwatch_->setAccessibleName(QStringLiteral("Last color"));
     previousSwatch_->setCursor(appCursor(AppCursor::Hand101));
     strips_ = new GradientStrips(tw(780, 6255, 4065, 450), tw(4830, 6255, 5490, 450), this);
 

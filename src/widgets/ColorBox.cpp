@@ -28,6 +28,15 @@ QColor ColorBox::paintColor() const {
     return paintedColor(backColor_, palette());
 }
 
+bool ColorBox::event(QEvent* event) {
+    if (event->type() == QEvent::ToolTipChange &&
+        (nameFromToolTip_ || accessibleName().isEmpty())) {
+        nameFromToolTip_ = true;
+        setAccessibleName(toolTip().trimmed());
+    }
+    return QWidget::event(event);
+}
+
 void ColorBox::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), paintColor());

@@ -30,6 +30,10 @@ protected:
     // The background as Qt paints it; an empty swatch's button face follows the palette.
     QColor paintColor() const;
 
+    // A box clicked like a button is named for screen readers by its tool tip, unless it was
+    // given a name of its own.
+    bool event(QEvent* event) override;
+
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -38,6 +42,7 @@ protected:
 private:
     ColorValue backColor_ = kWhite;
     QImage picture_;
+    bool nameFromToolTip_ = false;
 };
 
 } // namespace sv
