@@ -21,7 +21,6 @@ public:
     FrameView(FrozenFramePick& pick, QScreen* screen)
         : QWidget(nullptr, Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::Tool),
           pick_(pick) {
-        setAttribute(Qt::WA_DeleteOnClose, false);
         setMouseTracking(true);
         setCursor(Qt::CrossCursor);
         setScreen(screen);
