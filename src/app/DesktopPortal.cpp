@@ -1,5 +1,7 @@
 #include "app/DesktopPortal.h"
 
+#include "palette/SafeFileText.h"
+
 #include <QDBusArgument>
 #include <QDBusConnection>
 #include <QDBusError>
@@ -67,6 +69,7 @@ void DesktopPortal::send(Request request, QVariantMap options) {
         return;
     }
     request_ = request;
+    requestStart_ = fileClockNow();
     // The request object's path follows from our bus name and the token, so the answer can be
     // listened for before the call is made.
     // Unique in the process: a request object may outlive the portal object that asked.
@@ -188,18 +191,39 @@ void DesktopPortal::readScreenshot(const QVariantMap& results) {
         return;
     }
     const QString path = uri.toLocalFile();
-    QImageReader reader(path);
-    reader.setAllocationLimit(512);
-    const QImage image = reader.read();
-    // The screenshot is ours to dispose of, read or not.
-    QFile::remove(path);
-    if (image.isNull()) {
-        emit failed(
-            QStringLiteral("The screenshot %1 cannot be read: %2").arg(path, reader.errorString()),
-            PortalFailure::BadAnswer);
+    ScreenshotFile read = readScreenshotFile(path, requestStart_);
+    if (read.image.isNull()) {
+        emit failed(QStringLiteral("The screenshot %1 cannot be read: %2").arg(path, read.error),
+                    PortalFailure::BadAnswer);
         return;
     }
-    emit screenshotTaken(image);
+    emit screenshotTaken(read.image);
+}
+
+ScreenshotFile readScreenshotFile(const QString& path, timespec requestStart) {
+    // Never through a link: the portal writes the picture itself, and a link could lead to any
+    // file of the user's.
+    const std::string native = QFile::encodeName(path).toStdString();
+    OpenedFile opened = openRegularFile(native, kMaxScreenshotBytes, Links::Refuse);
+    if (!opened.ok()) {
+        return {{}, openFailureText(opened)};
+    }
+    QFile file;
+    if (!file.open(opened.file.fd(), QIODevice::ReadOnly, QFileDevice::DontCloseHandle)) {
+        return {{}, file.errorString()};
+    }
+    QImageReader reader(&file);
+    reader.setAllocationLimit(512);
+    QImage image = reader.read();
+    if (image.isNull()) {
+        return {{}, reader.errorString()};
+    }
+    // The portal hands the file over to us: deleted once read, but only if it is the file this
+    // request made (the very file read, a regular file of this user with one name, made after
+    // the request was sent). A file named by a portal that answers wrongly, or by another
+    // process answering in its place, is left where it is.
+    removeIfMadeSince(native, opened, requestStart);
+    return {std::move(image), {}};
 }
 
 } // namespace sv

@@ -5,6 +5,7 @@
 // from a token of ours; a request that gets no answer in time fails.
 
 #include "color/Color.h"
+#include "palette/SafeFile.h"
 
 #include <QImage>
 #include <QObject>
@@ -35,7 +36,8 @@ public:
 
 signals:
     void colorPicked(sv::ColorValue color);
-    // The screenshot as read from the portal's file, which is deleted afterwards.
+    // The screenshot as read from the portal's file, which is deleted afterwards when this
+    // request made it.
     void screenshotTaken(const QImage& image);
     void cancelled();
     void failed(const QString& message, sv::PortalFailure failure);
@@ -56,6 +58,18 @@ private:
     QTimer timeout_;
     Request request_ = Request::PickColor;
     QString requestPath_;
+    timespec requestStart_{};
 };
+
+// A screenshot file named by the portal, read into memory: the picture, or why not. Only a
+// regular file is read (never a link, a pipe or a device, which could leave the program
+// waiting); it is deleted afterwards only when it is the file made for the request that
+// started at requestStart.
+struct ScreenshotFile {
+    QImage image;
+    QString error;
+};
+inline constexpr std::size_t kMaxScreenshotBytes = std::size_t(512) * 1024 * 1024;
+ScreenshotFile readScreenshotFile(const QString& path, timespec requestStart);
 
 } // namespace sv

@@ -124,13 +124,8 @@ std::string colorPageBaseName(int day, int minute, int second) {
     return std::to_string(day) + std::to_string(minute) + std::to_string(second);
 }
 
-std::string unusedPageName(const std::string& baseName,
-                           const std::function<bool(const std::string&)>& exists) {
-    std::string name = baseName + ".html";
-    for (int n = 2; exists(name); ++n) {
-        name = baseName + "-" + std::to_string(n) + ".html";
-    }
-    return name;
+std::string colorPageName(const std::string& baseName, int attempt) {
+    return attempt <= 1 ? baseName + ".html" : baseName + "-" + std::to_string(attempt) + ".html";
 }
 
 } // namespace sv

@@ -5,7 +5,6 @@
 #include "color/Color.h"
 
 #include <cstddef>
-#include <functional>
 #include <string>
 
 namespace sv {
@@ -27,9 +26,8 @@ std::string colorPageTail();
 // The page's base name: day of the month, minute and second without leading zeros
 // (the 5th at 14:07:09 gives "579").
 std::string colorPageBaseName(int day, int minute, int second);
-// baseName + ".html", or, when exists says that one is taken, baseName + "-2.html",
-// "-3.html" and so on: an earlier page is never replaced.
-std::string unusedPageName(const std::string& baseName,
-                           const std::function<bool(const std::string&)>& exists);
+// The page's name at the given attempt: baseName + ".html" first, then baseName + "-2.html",
+// "-3.html" and so on while those are taken: an earlier page is never replaced.
+std::string colorPageName(const std::string& baseName, int attempt);
 
 } // namespace sv

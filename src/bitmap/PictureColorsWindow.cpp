@@ -3,9 +3,12 @@
 #include "AppInfo.h"
 #include "bitmap/ColorPage.h"
 #include "bitmap/ColorTable.h"
+#include "bitmap/PictureFile.h"
 #include "controls/ProgressBar.h"
 #include "palette/ProgramFolders.h"
 #include "palette/QtFileDialogs.h"
+#include "palette/SafeFile.h"
+#include "palette/SafeFileText.h"
 #include "widgets/CaptionedLine.h"
 #include "widgets/ImageButton.h"
 
@@ -15,19 +18,16 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QImageReader>
 #include <QLabel>
 #include <QLinearGradient>
 #include <QMessageBox>
 #include <QPainter>
-#include <QSaveFile>
 #include <QTimer>
 
 namespace sv {
 
 namespace {
 
-constexpr int kAllocationLimitMb = 256;
 // Pixels examined, and rows written, between two turns of the event loop.
 constexpr std::size_t kScanStep = 16384;
 constexpr std::size_t kRowStep = 2048;
@@ -84,61 +84,6 @@ std::vector<std::uint8_t> examinedBytes(const QImage& picture) {
 }
 
 } // namespace
-
-QString loadFormatMessage(const QString& description) {
-    return description +
-           QStringLiteral("\n\nLoad format: .bmp .dib .wmf .emf .ico .cur .jpg .jpeg .gif .tif "
-                          ".tiff         \n\n");
-}
-
-namespace {
-
-bool tooLarge(QSize size) {
-    return size.isValid() &&
-           qint64(size.width()) * size.height() * 4 > qint64(kAllocationLimitMb) * 1024 * 1024;
-}
-
-QString tooLargeMessage(QSize size) {
-    return QStringLiteral("The picture is too large: %1 × %2 pixels. Pictures of up to %3 MB "
-                          "decoded can be read.")
-        .arg(size.width())
-        .arg(size.height())
-        .arg(kAllocationLimitMb);
-}
-
-// A GIF is decoded onto its whole logical screen, whatever the size of its pictures.
-QSize gifScreenSize(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return {};
-    }
-    const QByteArray head = file.read(10);
-    if (head.size() < 10 || !head.startsWith("GIF")) {
-        return {};
-    }
-    auto word = [&](int at) { return quint8(head[at]) | quint8(head[at + 1]) << 8; };
-    return {word(6), word(8)};
-}
-
-} // namespace
-
-LoadedPicture loadPicture(const QString& path) {
-    QImageReader reader(path);
-    reader.setAllocationLimit(kAllocationLimitMb);
-    if (!reader.canRead()) {
-        return {{}, loadFormatMessage(QStringLiteral("Invalid picture"))};
-    }
-    for (const QSize declared : {reader.size(), gifScreenSize(path)}) {
-        if (tooLarge(declared)) {
-            return {{}, tooLargeMessage(declared)};
-        }
-    }
-    QImage image = reader.read();
-    if (image.isNull()) {
-        return {{}, loadFormatMessage(reader.errorString())};
-    }
-    return {std::move(image), {}};
-}
 
 PictureColorsWindow::PictureColorsWindow(QWidget* mainWindow)
     : ToolWindow(mainWindow,
@@ -264,21 +209,13 @@ void PictureColorsWindow::scanStep() {
 }
 
 bool PictureColorsWindow::startPage() {
-    const QString folder =
-        pageFolder_.isEmpty() ? ensureFolder(WorkFolder::ColorTables) : pageFolder_;
-    const QDateTime now = QDateTime::currentDateTime();
-    const std::string base =
-        colorPageBaseName(now.date().day(), now.time().minute(), now.time().second());
-    const QString name = QString::fromStdString(unusedPageName(base, [&](const std::string& n) {
-        return QFileInfo::exists(folder + QString::fromStdString(n));
-    }));
-    page_ = std::make_unique<QSaveFile>(folder + name);
-    if (!page_->open(QIODevice::WriteOnly)) {
+    pagePath_ = pageFolder_.isEmpty() ? ensureFolder(WorkFolder::ColorTables) : pageFolder_;
+    page_ = std::make_unique<NewFile>();
+    if (!page_->open(QFile::encodeName(pagePath_).toStdString(), "page")) {
         fail();
         return false;
     }
-    const std::string head = colorPageHead({table_->codeCount(), table_->pixelCount()});
-    page_->write(head.data(), qint64(head.size()));
+    page_->write(colorPageHead({table_->codeCount(), table_->pixelCount()}));
     rowsWritten_ = 0;
     return true;
 }
@@ -294,23 +231,30 @@ void PictureColorsWindow::writeStep() {
     if (rowsWritten_ == colors.size()) {
         rows += colorPageTail();
     }
-    page_->write(rows.data(), qint64(rows.size()));
+    // A failed write, a full disk included, is reported when the page is committed.
+    page_->write(rows);
     if (rowsWritten_ < colors.size()) {
         QTimer::singleShot(0, this, &PictureColorsWindow::writeStep);
         return;
     }
-    // A failed write, a full disk included, shows when the page is committed.
-    if (!page_->commit()) {
+    // The name comes from the clock at the end, and is claimed without replacing: a page
+    // another copy of the program made in the same second moves this one on to "-2".
+    const QDateTime now = QDateTime::currentDateTime();
+    const std::string base =
+        colorPageBaseName(now.date().day(), now.time().minute(), now.time().second());
+    const std::string path = page_->commit(QFile::encodeName(pagePath_).toStdString(),
+                                           [&](int n) { return colorPageName(base, n); });
+    if (path.empty()) {
         fail();
         return;
     }
-    lastPage_ = page_->fileName();
+    lastPage_ = QFile::decodeName(path.c_str());
     finish(true);
 }
 
 void PictureColorsWindow::fail() {
-    const QString message = QStringLiteral("The page %1 cannot be written: %2")
-                                .arg(page_->fileName(), page_->errorString());
+    const QString message = QStringLiteral("The page cannot be written in %1: %2")
+                                .arg(pagePath_, systemErrorQText(page_->error()));
     // The hourglass goes before the message comes.
     wait_.reset();
     showMessage_(message);

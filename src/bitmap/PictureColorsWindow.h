@@ -15,7 +15,6 @@
 #include <optional>
 
 class QLabel;
-class QSaveFile;
 
 namespace sv {
 
@@ -23,6 +22,7 @@ class CaptionedLine;
 class ColorTable;
 class FileDialogs;
 class ImageButton;
+class NewFile;
 class ProgressBar;
 
 enum class PictureCommand { Open, Paste, Generate, OpenPage };
@@ -90,20 +90,10 @@ private:
 
     // The generation under way.
     std::unique_ptr<ColorTable> table_;
-    std::unique_ptr<QSaveFile> page_;
+    std::unique_ptr<NewFile> page_;
+    QString pagePath_; // the folder the page goes to
     std::size_t rowsWritten_ = 0;
     std::optional<WaitCursor> wait_;
 };
-
-// The picture in a file, or the message that says why it cannot be read. Pictures that would
-// take more than 256 MB decoded are refused before decoding.
-struct LoadedPicture {
-    QImage image;
-    QString error;
-};
-LoadedPicture loadPicture(const QString& path);
-
-// The text of the message for a file that holds no picture we can read.
-QString loadFormatMessage(const QString& description);
 
 } // namespace sv

@@ -3,12 +3,13 @@
 // any window is made; the Options window changes it (and the store) at once.
 
 #include "dialogs/OptionValues.h"
+#include "dialogs/SettingsText.h"
 #include "palette/MaskPictures.h"
 
 #include <QObject>
 #include <array>
-
-class QSettings;
+#include <functional>
+#include <optional>
 
 namespace sv {
 
@@ -47,9 +48,31 @@ private:
 
 // The program's settings file, ~/.config/Spectrivue/Spectrivue.conf.
 QString settingsPath();
-// The settings store of the program, its values kept as the text they are; null when the
-// settings file is not one to read (a named pipe, a device, over 1 MB), which the standard
-// error stream is told once.
-QSettings* settingsStore();
+
+// The settings file, read and written whole at each use. Not QSettings: Qt's reader opens the
+// file with a blocking open(), so a settings file replaced by a named pipe while the program
+// runs would freeze it at the next option change, and it writes back values it cannot decode
+// as "@Invalid()". Here every read opens the file without blocking and takes regular files of
+// at most 1 MB only, and every write goes to a new file that takes the settings file's place
+// only while that place still holds the file just read, or nothing.
+class SettingsFile {
+public:
+    explicit SettingsFile(QString path) : path_(std::move(path)) {}
+    const QString& fileName() const { return path_; }
+
+    // Everything stored (empty when there is no file yet); none when the file is not one to
+    // read (a named pipe, a device, a folder, over 1 MB, unreadable).
+    std::optional<SettingsMap> read() const;
+    // One value's text, empty when it is not stored; none when the file is not one to read.
+    std::optional<std::string> value(const std::string& key) const;
+    // Reads the file, edits it and writes it back; false when nothing was written.
+    bool change(const std::function<void(SettingsMap&)>& edit);
+
+private:
+    QString path_;
+};
+
+// The program's settings file.
+SettingsFile& settingsFile();
 
 } // namespace sv

@@ -1,6 +1,7 @@
 #include "palette/PaletteFiles.h"
 
 #include "palette/PaletteText.h"
+#include "palette/SafeFileText.h"
 #include "palette/SwatchGrid.h"
 
 #include <QCoreApplication>
@@ -10,10 +11,6 @@
 #include <QSaveFile>
 
 #include <cerrno>
-#include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace sv {
 
@@ -41,41 +38,35 @@ QString defaultPaletteIn(const QString& folder) {
     return dir.filePath(name);
 }
 
-// The first bytes of a regular file (after following links). A named pipe, a device or a
-// socket is refused before anything waits on it: opening without blocking, then asking the
-// open file what it is, leaves no moment in which the path could be swapped for a pipe.
+// The first bytes of a regular file (after following links); a named pipe, a device or a
+// socket is refused before anything waits on it.
 struct FileBytes {
     QByteArray bytes;
     QString error; // empty when read
 };
 
-FileBytes readRegularFile(const QString& path, qint64 maxBytes) {
-    const QByteArray native = QFile::encodeName(path);
-    const int fd = ::open(native.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
-        const int error = errno;
-        return {{},
-                error == ENOENT ? tr("The palette file %1 does not exist.").arg(path)
-                                : tr("The palette file %1 could not be read:\n%2")
-                                      .arg(path, QString::fromLocal8Bit(std::strerror(error)))};
+FileBytes readRegularFile(const QString& path, std::size_t maxBytes) {
+    const OpenedFile opened = openRegularFile(QFile::encodeName(path).toStdString());
+    auto unreadable = [&](int error) {
+        return tr("The palette file %1 could not be read:\n%2").arg(path, systemErrorQText(error));
+    };
+    switch (opened.failure) {
+    case OpenFailure::None:
+        break;
+    case OpenFailure::Missing:
+        return {{}, tr("The palette file %1 does not exist.").arg(path)};
+    case OpenFailure::Folder:
+        return {{}, tr("%1 is a folder, not a palette file.").arg(path)};
+    case OpenFailure::System:
+        return {{}, unreadable(opened.errorNumber)};
+    default:
+        return {{}, notAPalette(path)};
     }
-    struct stat info {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        const bool folder = S_ISDIR(info.st_mode);
-        ::close(fd);
-        return {{},
-                folder ? tr("%1 is a folder, not a palette file.").arg(path) : notAPalette(path)};
+    std::string bytes;
+    if (!readAll(opened.file.fd(), bytes, maxBytes)) {
+        return {{}, unreadable(errno)};
     }
-    QFile file;
-    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(fd);
-        return {{}, tr("The palette file %1 could not be read:\n%2").arg(path, file.errorString())};
-    }
-    FileBytes read{file.read(maxBytes), {}};
-    if (file.error() != QFileDevice::NoError) {
-        read = {{}, tr("The palette file %1 could not be read:\n%2").arg(path, file.errorString())};
-    }
-    return read;
+    return {QByteArray(bytes.data(), qsizetype(bytes.size())), {}};
 }
 
 // Applies palette bytes to the grid; an error text when they hold no palette.
@@ -112,7 +103,7 @@ QString savePalette(const QString& path, const Palette& palette) {
 
 QString loadPalette(const QString& path, SwatchGrid& grid) {
     // However large the file, no more than a palette can hold is read.
-    const FileBytes file = readRegularFile(path, static_cast<qint64>(kMaxPaletteBytes));
+    const FileBytes file = readRegularFile(path, kMaxPaletteBytes);
     return file.error.isEmpty() ? applyPaletteBytes(file.bytes, path, grid) : file.error;
 }
 

@@ -3,9 +3,9 @@
 #include "dialogs/Options.h"
 #include "widgets/CaptionedLine.h"
 
+#include <QFile>
 #include <QPointer>
 #include <QRadioButton>
-#include <QSettings>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -26,7 +26,7 @@ int borderedMasks(const OptionsWindow& w) {
 }
 
 QString stored(const char* key) {
-    return settingsStore()->value(QStringLiteral("OPTIONS/") + QLatin1String(key)).toString();
+    return QString::fromStdString(settingsFile().value(std::string("OPTIONS/") + key).value());
 }
 
 } // namespace
@@ -34,10 +34,7 @@ QString stored(const char* key) {
 class OptionsWindowTest : public QObject {
     Q_OBJECT
 private slots:
-    void init() {
-        settingsStore()->clear();
-        settingsStore()->sync();
-    }
+    void init() { QFile::remove(settingsPath()); }
 
     void anEmptyStoreShowsTheDefaultsAndWritesNothing() {
         QWidget main;
@@ -47,7 +44,7 @@ private slots:
         QVERIFY(w.zoomButton(2)->isChecked());
         QVERIFY(w.maskChoice(1)->bordered());
         QCOMPARE(borderedMasks(w), 1);
-        QVERIFY(settingsStore()->allKeys().isEmpty());
+        QVERIFY(!QFile::exists(settingsPath()));
     }
 
     void clicksAreStoredAtOnce() {
@@ -75,10 +72,12 @@ private slots:
     }
 
     void storedValuesAreShownAndUnusableOnesCountAsDefaults() {
-        settingsStore()->setValue("OPTIONS/StopCapture", "2");
-        settingsStore()->setValue("OPTIONS/CreateGradient", "-1");
-        settingsStore()->setValue("OPTIONS/Zoom", "abc");
-        settingsStore()->setValue("OPTIONS/IndexPicMask", "99");
+        QVERIFY(settingsFile().change([](SettingsMap& s) {
+            s = {{"OPTIONS/StopCapture", "2"},
+                 {"OPTIONS/CreateGradient", "-1"},
+                 {"OPTIONS/Zoom", "abc"},
+                 {"OPTIONS/IndexPicMask", "99"}};
+        }));
         QWidget main;
         Options options;
         options.set(OptionKey::Zoom, 1); // the window takes what is stored

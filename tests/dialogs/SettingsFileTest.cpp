@@ -11,7 +11,6 @@
 #include <QFile>
 #include <QMessageBox>
 #include <QRadioButton>
-#include <QSettings>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -28,7 +27,6 @@ private slots:
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write("[OPTIONS]\nZoom=@Variant(\\0\\0\\0\\x7f\\0\\0)\nStopCapture=2\n");
         f.close();
-        QCOMPARE(settingsStore()->fileName(), settingsPath());
         Options options;
         options.load();
         QCOMPARE(options.zoom(), ZoomLevel::Times10); // unreadable: the default
@@ -63,7 +61,7 @@ private slots:
         QDir().mkpath(QFileInfo(settingsPath()).path());
         QCOMPARE(::mkfifo(QFile::encodeName(settingsPath()).constData(), 0600), 0);
         // Reading a pipe would wait for a writer for good.
-        QVERIFY(settingsStore() == nullptr);
+        QVERIFY(!settingsFile().read());
         Options options;
         options.load();
         QCOMPARE(options.zoom(), ZoomLevel::Times10);
@@ -71,6 +69,57 @@ private slots:
         options.setAndStore(OptionKey::Zoom, 3);
         QCOMPARE(failed.count(), 1);
         QCOMPARE(options.zoom(), ZoomLevel::Times20);
+        QVERIFY2(isFifo(settingsPath()), "what is not ours is not replaced");
+    }
+
+    // The file is fine at start-up and swapped for something else while the program runs: a
+    // pipe (which would block the next save for good) or a huge file. Neither is read nor
+    // replaced, and the change is still in effect.
+    void aFileSwappedWhileRunningIsNeitherReadNorReplaced() {
+        QDir().mkpath(QFileInfo(settingsPath()).path());
+        QVERIFY(test::writeFile(settingsPath(), "[OPTIONS]\nZoom=1\n"));
+        Options options;
+        options.load();
+        QCOMPARE(options.zoom(), ZoomLevel::Times5);
+        QSignalSpy failed(&options, &Options::cannotStore);
+
+        QVERIFY(QFile::remove(settingsPath()));
+        QCOMPARE(::mkfifo(QFile::encodeName(settingsPath()).constData(), 0600), 0);
+        options.setAndStore(OptionKey::Zoom, 3);
+        QCOMPARE(options.zoom(), ZoomLevel::Times20);
+        QCOMPARE(failed.count(), 1);
+        QVERIFY(isFifo(settingsPath()));
+
+        QVERIFY(QFile::remove(settingsPath()));
+        const QByteArray huge(2 * 1024 * 1024, 'x');
+        QVERIFY(test::writeFile(settingsPath(), huge));
+        options.setAndStore(OptionKey::StopCapture, 2);
+        QCOMPARE(options.stopCapture(), StopCapture::OnRelease);
+        QCOMPARE(test::readFile(settingsPath()), huge);
+    }
+
+    // Another copy of the program saved an option since this one started: both are kept.
+    void aChangeSavedByAnotherCopyIsKept() {
+        Options first;
+        first.load();
+        first.setAndStore(OptionKey::Zoom, 3);
+        QVERIFY(settingsFile().change([](SettingsMap& s) { s["OPTIONS/StopCapture"] = "2"; }));
+        first.setAndStore(OptionKey::IndexPicMask, 4);
+        Options again;
+        again.load();
+        QCOMPARE(again.zoom(), ZoomLevel::Times20);
+        QCOMPARE(again.stopCapture(), StopCapture::OnRelease);
+        QCOMPARE(again.swatchMask(), SwatchMask::Mask4);
+        // Only the settings file is in its folder: no temporary file is left behind.
+        QCOMPARE(QDir(QFileInfo(settingsPath()).path())
+                     .entryList(QDir::Files | QDir::Hidden | QDir::System),
+                 QStringList{QStringLiteral("Spectrivue.conf")});
+    }
+
+private:
+    static bool isFifo(const QString& path) {
+        struct stat info {};
+        return ::lstat(QFile::encodeName(path).constData(), &info) == 0 && S_ISFIFO(info.st_mode);
     }
 };
 

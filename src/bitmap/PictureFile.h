@@ -1,0 +1,31 @@
+#pragma once
+// Pictures read from files for the picture colour window: regular files only (a named pipe
+// or a device is refused before anything waits on it), and nothing whose decoded pixels would
+// take more than the allocation limit.
+
+#include <QImage>
+#include <QString>
+
+class QIODevice;
+
+namespace sv {
+
+inline constexpr int kPictureLimitMb = 256;
+
+struct LoadedPicture {
+    QImage image;
+    QString error;
+};
+
+// The picture in a file, or the message that says why it cannot be read.
+LoadedPicture loadPicture(const QString& path);
+// The same from an open device (the file's bytes).
+LoadedPicture loadPicture(QIODevice& device);
+
+// The text of the message for a file that holds no picture we can read.
+QString loadFormatMessage(const QString& description);
+
+// Whether a picture of this size and pixel format would take more than the limit decoded.
+bool pictureTooLarge(QSize size, QImage::Format format);
+
+} // namespace sv

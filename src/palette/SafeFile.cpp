@@ -1,0 +1,284 @@
+#include "palette/SafeFile.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
+
+namespace sv {
+
+FileHandle& FileHandle::operator=(FileHandle&& other) noexcept {
+    if (this != &other) {
+        if (fd_ >= 0) {
+            ::close(fd_);
+        }
+        fd_ = std::exchange(other.fd_, -1);
+    }
+    return *this;
+}
+
+FileHandle::~FileHandle() {
+    if (fd_ >= 0) {
+        ::close(fd_);
+    }
+}
+
+OpenedFile openRegularFile(const std::string& path, std::size_t maxBytes, Links links) {
+    OpenedFile opened;
+    int flags = O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY;
+    if (links == Links::Refuse) {
+        flags |= O_NOFOLLOW;
+    }
+    const int fd = ::open(path.c_str(), flags);
+    if (fd < 0) {
+        const int error = errno;
+        opened.failure = error == ENOENT ? OpenFailure::Missing
+                         : error == ELOOP
+                             ? (links == Links::Refuse ? OpenFailure::Link : OpenFailure::System)
+                         : error == EISDIR ? OpenFailure::Folder
+                                           : OpenFailure::System;
+        opened.errorNumber = error;
+        return opened;
+    }
+    opened.file = FileHandle(fd);
+    struct stat info {};
+    if (::fstat(fd, &info) != 0) {
+        opened.failure = OpenFailure::System;
+        opened.errorNumber = errno;
+    } else if (S_ISDIR(info.st_mode)) {
+        opened.failure = OpenFailure::Folder;
+    } else if (!S_ISREG(info.st_mode)) {
+        opened.failure = OpenFailure::NotRegular;
+    } else if (maxBytes != 0 && static_cast<unsigned long long>(info.st_size) > maxBytes) {
+        opened.failure = OpenFailure::TooLarge;
+    }
+    if (!opened.ok()) {
+        opened.file = FileHandle();
+        return opened;
+    }
+    // Reads of a regular file never wait anyway; later readers expect blocking semantics.
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    opened.size = static_cast<long long>(info.st_size);
+    opened.device = info.st_dev;
+    opened.inode = info.st_ino;
+    return opened;
+}
+
+bool readAll(int fd, std::string& out, std::size_t maxBytes) {
+    std::vector<char> buffer(65536);
+    while (out.size() < maxBytes) {
+        const std::size_t want = std::min(buffer.size(), maxBytes - out.size());
+        const ssize_t got = ::read(fd, buffer.data(), want);
+        if (got < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return false;
+        }
+        if (got == 0) {
+            break;
+        }
+        out.append(buffer.data(), static_cast<std::size_t>(got));
+    }
+    return true;
+}
+
+bool writeAll(int fd, const char* data, std::size_t size) {
+    while (size > 0) {
+        const ssize_t put = ::write(fd, data, size);
+        if (put < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return false;
+        }
+        if (put == 0) {
+            errno = EIO;
+            return false;
+        }
+        data += put;
+        size -= static_cast<std::size_t>(put);
+    }
+    return true;
+}
+
+FileHandle createTemporaryFile(const std::string& folder, const std::string& prefix,
+                               std::string& path) {
+    std::string pattern = folder;
+    if (!pattern.empty() && pattern.back() != '/') {
+        pattern += '/';
+    }
+    pattern += '.' + prefix + ".XXXXXX";
+    std::vector<char> name(pattern.begin(), pattern.end());
+    name.push_back('\0');
+    const int fd = ::mkostemp(name.data(), O_CLOEXEC);
+    if (fd < 0) {
+        path.clear();
+        return FileHandle();
+    }
+    // mkostemp makes 0600; a page is a document like any other the user saves.
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    ::fchmod(fd, 0666 & ~mask);
+    path = name.data();
+    return FileHandle(fd);
+}
+
+CommitResult commitWithoutReplacing(const std::string& temporaryPath,
+                                    const std::string& finalPath) {
+    if (::renameat2(AT_FDCWD, temporaryPath.c_str(), AT_FDCWD, finalPath.c_str(),
+                    RENAME_NOREPLACE) == 0) {
+        return CommitResult::Committed;
+    }
+    if (errno == EEXIST) {
+        return CommitResult::NameTaken;
+    }
+    if (errno != EINVAL && errno != ENOSYS) {
+        return CommitResult::Failed;
+    }
+    // A file system without the no-replace rename: a hard link never replaces either.
+    if (::link(temporaryPath.c_str(), finalPath.c_str()) != 0) {
+        return errno == EEXIST ? CommitResult::NameTaken : CommitResult::Failed;
+    }
+    ::unlink(temporaryPath.c_str());
+    return CommitResult::Committed;
+}
+
+NewFile::~NewFile() {
+    removeOwnFile(temporaryPath_);
+}
+
+bool NewFile::open(const std::string& folder, const std::string& prefix) {
+    file_ = createTemporaryFile(folder, prefix, temporaryPath_);
+    if (!file_.isOpen()) {
+        error_ = errno;
+        return false;
+    }
+    return true;
+}
+
+bool NewFile::write(const std::string& data) {
+    if (error_ != 0) {
+        return false;
+    }
+    if (!writeAll(file_.fd(), data.data(), data.size())) {
+        error_ = errno;
+        return false;
+    }
+    return true;
+}
+
+bool NewFile::finishWriting() {
+    if (error_ != 0 || !file_.isOpen()) {
+        return false;
+    }
+    // A full disk may show only when the data reaches it.
+    if (::fsync(file_.fd()) != 0 && errno != EINVAL) {
+        error_ = errno;
+        return false;
+    }
+    if (::close(file_.release()) != 0) {
+        error_ = errno;
+        return false;
+    }
+    return true;
+}
+
+bool NewFile::replace(const std::string& path, const OpenedFile* previous) {
+    if (!finishWriting()) {
+        return false;
+    }
+    struct stat now {};
+    const bool exists = ::lstat(path.c_str(), &now) == 0;
+    const bool same = previous != nullptr && exists && S_ISREG(now.st_mode) &&
+                      now.st_dev == previous->device && now.st_ino == previous->inode;
+    if (exists != (previous != nullptr) || (exists && !same)) {
+        error_ = exists ? EEXIST : ENOENT;
+        return false;
+    }
+    // Where nothing was, the name is taken only if it is still free.
+    const bool moved =
+        exists ? ::rename(temporaryPath_.c_str(), path.c_str()) == 0
+               : commitWithoutReplacing(temporaryPath_, path) == CommitResult::Committed;
+    if (!moved) {
+        error_ = errno;
+        return false;
+    }
+    temporaryPath_.clear();
+    return true;
+}
+
+std::string NewFile::commit(const std::string& folder,
+                            const std::function<std::string(int)>& nameFor, int maxTries) {
+    if (!finishWriting()) {
+        return {};
+    }
+    std::string base = folder;
+    if (!base.empty() && base.back() != '/') {
+        base += '/';
+    }
+    for (int n = 1; n <= maxTries; ++n) {
+        const std::string path = base + nameFor(n);
+        switch (commitWithoutReplacing(temporaryPath_, path)) {
+        case CommitResult::Committed:
+            temporaryPath_.clear();
+            return path;
+        case CommitResult::NameTaken:
+            continue;
+        case CommitResult::Failed:
+            error_ = errno;
+            return {};
+        }
+    }
+    error_ = EEXIST;
+    return {};
+}
+
+void removeOwnFile(const std::string& path) {
+    if (!path.empty()) {
+        ::unlink(path.c_str());
+    }
+}
+
+timespec fileClockNow() {
+    timespec now{};
+    ::clock_gettime(CLOCK_REALTIME_COARSE, &now);
+    return now;
+}
+
+namespace {
+
+bool notBefore(const timespec& t, const timespec& since) {
+    return t.tv_sec > since.tv_sec || (t.tv_sec == since.tv_sec && t.tv_nsec >= since.tv_nsec);
+}
+
+} // namespace
+
+bool removeIfMadeSince(const std::string& path, const OpenedFile& opened, timespec since) {
+    if (!opened.ok() || !opened.file.isOpen()) {
+        return false;
+    }
+    struct stat held {};
+    struct stat named {};
+    if (::fstat(opened.file.fd(), &held) != 0 || ::lstat(path.c_str(), &named) != 0) {
+        return false;
+    }
+    const bool sameFile = named.st_dev == held.st_dev && named.st_ino == held.st_ino;
+    const bool ours = S_ISREG(held.st_mode) && held.st_uid == ::getuid() && held.st_nlink == 1;
+    // Both times: a file's modification time can be set back, its change time cannot.
+    const bool fresh = notBefore(held.st_mtim, since) && notBefore(held.st_ctim, since);
+    if (!sameFile || !ours || !fresh) {
+        return false;
+    }
+    return ::unlink(path.c_str()) == 0;
+}
+
+std::string systemErrorText(int errorNumber) {
+    return std::strerror(errorNumber);
+}
+
+} // namespace sv

@@ -1,0 +1,215 @@
+// Files opened, committed and deleted by name, on a real file system: pipes, links, folders,
+// files that appear meanwhile, and two writers racing for one name.
+
+#include "palette/SafeFile.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <fcntl.h>
+#include <filesystem>
+#include <fstream>
+#include <set>
+#include <sstream>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
+
+namespace sv {
+namespace {
+
+namespace fs = std::filesystem;
+
+class SafeFileTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::string pattern = (fs::temp_directory_path() / "svsafeXXXXXX").string();
+        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+        dir_ = pattern;
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+
+    std::string path(const std::string& name) const { return (dir_ / name).string(); }
+    static void write(const std::string& p, const std::string& text) {
+        std::ofstream(p, std::ios::binary) << text;
+    }
+    static std::string read(const std::string& p) {
+        std::ifstream in(p, std::ios::binary);
+        std::stringstream s;
+        s << in.rdbuf();
+        return s.str();
+    }
+    // Sets a file's modification time an hour back, as for a file the user already had.
+    static void makeOld(const std::string& p) {
+        timespec times[2];
+        ::clock_gettime(CLOCK_REALTIME, &times[0]);
+        times[0].tv_sec -= 3600;
+        times[1] = times[0];
+        ASSERT_EQ(::utimensat(AT_FDCWD, p.c_str(), times, 0), 0);
+    }
+
+    fs::path dir_;
+};
+
+TEST_F(SafeFileTest, OnlyRegularFilesOpenAndNothingWaits) {
+    const std::string fifo = path("pipe");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    // A blocking open of a pipe with no writer would never return.
+    EXPECT_EQ(openRegularFile(fifo).failure, OpenFailure::NotRegular);
+    fs::create_symlink(fifo, path("link-to-pipe"));
+    EXPECT_EQ(openRegularFile(path("link-to-pipe")).failure, OpenFailure::NotRegular);
+    EXPECT_EQ(openRegularFile(dir_.string()).failure, OpenFailure::Folder);
+    EXPECT_EQ(openRegularFile(path("none")).failure, OpenFailure::Missing);
+    EXPECT_EQ(openRegularFile("/dev/null").failure, OpenFailure::NotRegular);
+
+    write(path("a.txt"), "hello");
+    fs::create_symlink(path("a.txt"), path("link"));
+    EXPECT_TRUE(openRegularFile(path("link")).ok());
+    EXPECT_EQ(openRegularFile(path("link"), 0, Links::Refuse).failure, OpenFailure::Link);
+    EXPECT_EQ(openRegularFile(path("a.txt"), 4).failure, OpenFailure::TooLarge);
+    OpenedFile opened = openRegularFile(path("a.txt"), 5);
+    ASSERT_TRUE(opened.ok());
+    std::string text;
+    EXPECT_TRUE(readAll(opened.file.fd(), text, 3));
+    EXPECT_EQ(text, "hel");
+    if (::geteuid() != 0) { // root reads anything
+        ::chmod(path("a.txt").c_str(), 0);
+        const OpenedFile denied = openRegularFile(path("a.txt"));
+        EXPECT_EQ(denied.failure, OpenFailure::System);
+        EXPECT_EQ(denied.errorNumber, EACCES);
+    }
+}
+
+TEST_F(SafeFileTest, OnlyAFreshFileOfOursWithOneNameIsDeleted) {
+    const timespec start = fileClockNow();
+    // Made after the start: deleted.
+    write(path("fresh.png"), "picture");
+    {
+        const OpenedFile opened = openRegularFile(path("fresh.png"));
+        EXPECT_TRUE(removeIfMadeSince(path("fresh.png"), opened, start));
+    }
+    EXPECT_FALSE(fs::exists(path("fresh.png")));
+
+    // A file the user already had: kept, byte for byte.
+    write(path("old.odt"), "a document");
+    makeOld(path("old.odt"));
+    {
+        const OpenedFile opened = openRegularFile(path("old.odt"));
+        EXPECT_FALSE(removeIfMadeSince(path("old.odt"), opened, start));
+    }
+    EXPECT_EQ(read(path("old.odt")), "a document");
+
+    // A second name for a file of the user's: kept.
+    write(path("photo.jpg"), "a photo");
+    fs::create_hard_link(path("photo.jpg"), path("linked.jpg"));
+    {
+        const OpenedFile opened = openRegularFile(path("linked.jpg"));
+        EXPECT_FALSE(removeIfMadeSince(path("linked.jpg"), opened, start));
+    }
+    EXPECT_TRUE(fs::exists(path("linked.jpg")));
+
+    // Swapped for another file after it was read: the other file is kept.
+    write(path("swap.png"), "first");
+    {
+        const OpenedFile opened = openRegularFile(path("swap.png"));
+        fs::rename(path("photo.jpg"), path("swap.png"));
+        EXPECT_FALSE(removeIfMadeSince(path("swap.png"), opened, start));
+    }
+    EXPECT_EQ(read(path("swap.png")), "a photo");
+
+    // Made before the request started.
+    write(path("before.png"), "x");
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    const timespec later = fileClockNow();
+    {
+        const OpenedFile opened = openRegularFile(path("before.png"));
+        EXPECT_FALSE(removeIfMadeSince(path("before.png"), opened, later));
+    }
+    EXPECT_TRUE(fs::exists(path("before.png")));
+}
+
+TEST_F(SafeFileTest, ACommitNeverReplacesAndMovesOnToTheNextName) {
+    auto nameFor = [](int n) {
+        return n == 1 ? std::string("579.html") : "579-" + std::to_string(n) + ".html";
+    };
+    write(path("579.html"), "one");
+    write(path("579-2.html"), "two");
+    NewFile file;
+    ASSERT_TRUE(file.open(dir_.string(), "page"));
+    ASSERT_TRUE(file.write("three"));
+    EXPECT_EQ(file.commit(dir_.string(), nameFor), path("579-3.html"));
+    EXPECT_EQ(read(path("579.html")), "one");
+    EXPECT_EQ(read(path("579-2.html")), "two");
+    EXPECT_EQ(read(path("579-3.html")), "three");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 3);
+
+    // A file never committed leaves nothing behind.
+    {
+        NewFile dropped;
+        ASSERT_TRUE(dropped.open(dir_.string(), "page"));
+        dropped.write("half");
+    }
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 3);
+
+    NewFile nowhere;
+    EXPECT_FALSE(nowhere.open(path("no-such-folder"), "page"));
+    EXPECT_EQ(nowhere.error(), ENOENT);
+}
+
+// Two writers, as two copies of the program making a page in the same second: every page is
+// kept, each under a name of its own.
+TEST_F(SafeFileTest, TwoWritersRacingForOneNameBothKeepTheirPages) {
+    constexpr int kPagesEach = 200;
+    std::atomic<bool> go{false};
+    auto writer = [&](char who) {
+        while (!go) {
+        }
+        for (int i = 0; i < kPagesEach; ++i) {
+            NewFile file;
+            ASSERT_TRUE(file.open(dir_.string(), "page"));
+            ASSERT_TRUE(file.write(std::string(1, who) + std::to_string(i)));
+            const std::string got = file.commit(
+                dir_.string(), [](int n) { return "p-" + std::to_string(n) + ".html"; });
+            ASSERT_FALSE(got.empty()) << file.error();
+        }
+    };
+    std::thread a(writer, 'a');
+    std::thread b(writer, 'b');
+    go = true;
+    a.join();
+    b.join();
+    std::set<std::string> contents;
+    for (const auto& entry : fs::directory_iterator(dir_)) {
+        contents.insert(read(entry.path().string()));
+    }
+    EXPECT_EQ(contents.size(), 2u * kPagesEach);
+}
+
+TEST_F(SafeFileTest, AReplaceTakesOnlyThePlaceOfTheFileReadBefore) {
+    const std::string settings = path("s.conf");
+    write(settings, "old");
+    {
+        const OpenedFile before = openRegularFile(settings);
+        NewFile file;
+        ASSERT_TRUE(file.open(dir_.string(), "s"));
+        file.write("new");
+        EXPECT_TRUE(file.replace(settings, &before));
+    }
+    EXPECT_EQ(read(settings), "new");
+    {
+        // Read, then swapped for a pipe: the pipe stays.
+        const OpenedFile before = openRegularFile(settings);
+        fs::remove(settings);
+        ASSERT_EQ(::mkfifo(settings.c_str(), 0600), 0);
+        NewFile file;
+        ASSERT_TRUE(file.open(dir_.string(), "s"));
+        file.write("newer");
+        EXPECT_FALSE(file.replace(settings, &before));
+    }
+    EXPECT_TRUE(fs::is_fifo(settings));
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1);
+}
+
+} // namespace
+} // namespace sv
