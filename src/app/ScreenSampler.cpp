@@ -28,6 +28,8 @@ void ScreenSampler::start() {
     // The grab's cursor is the screen-wide crosshair.
     grabber_->grabMouse(QCursor(Qt::CrossCursor));
     sampling_ = true;
+    // The first tick shows the pixel under the pointer, wherever the last pick left it.
+    lastPointer_.reset();
     timer_.start();
 }
 
@@ -49,11 +51,17 @@ void ScreenSampler::tick() {
     }
     // The device pixel under the hot spot: exact on scaled screens and next to a monitor's edge.
     const QPoint pos = screen_.pointerDevicePos();
+    const std::optional<ColorValue> pixel = screen_.pixelAt(pos);
     if (pos == lastPointer_) {
-        return; // nothing is read or redrawn while the pointer rests
+        // What lies under a resting pointer can change (a video, a page that scrolls): a
+        // changed pixel is shown, an unchanged one redraws nothing.
+        if (pixel && *pixel != selection_.current()) {
+            selection_.setCurrent(*pixel);
+        }
+        return;
     }
     lastPointer_ = pos;
-    selection_.setCurrent(screen_.pixelAt(pos).value_or(selection_.current()));
+    selection_.setCurrent(pixel.value_or(selection_.current()));
 }
 
 } // namespace sv

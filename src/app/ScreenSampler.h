@@ -1,6 +1,7 @@
 #pragma once
 // The live pick: while it runs, twenty times a second, the colour of the screen pixel under
-// the pointer becomes the current colour, but only when the pointer has moved. The pointer is a
+// the pointer becomes the current colour; while the pointer rests, only a change of that pixel
+// is shown. The pointer is a
 // crosshair over the whole screen and the mouse is grabbed by one widget, so the release of a
 // button anywhere reaches that widget, whose owner then stops the pick.
 
@@ -8,6 +9,7 @@
 #include <QPoint>
 #include <QPointer>
 #include <QTimer>
+#include <optional>
 
 class QWidget;
 
@@ -31,8 +33,9 @@ public:
     void start();
     // Ends a running pick; does nothing otherwise.
     void stop();
-    // One tick: reads the pixel under the pointer if the pointer moved. A pixel that cannot be
-    // read keeps the current colour, which is shown again all the same.
+    // One tick: reads the pixel under the pointer. After a move, or at the first tick of a pick,
+    // it is shown (a pixel that cannot be read keeps the current colour, shown again all the
+    // same); under a resting pointer, only when it differs from the current colour.
     void tick();
 
 signals:
@@ -45,7 +48,7 @@ private:
     QPointer<QWidget> grabber_;
     QTimer timer_;
     bool sampling_ = false;
-    QPoint lastPointer_{0, 0};
+    std::optional<QPoint> lastPointer_; // none before the first tick of a pick
 };
 
 } // namespace sv

@@ -14,6 +14,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <utility>
+
 namespace sv {
 
 MagnifierView::MagnifierView(QWidget* parent) : QWidget(parent) {
@@ -98,8 +100,13 @@ MagnifierWindow::MagnifierWindow(QWidget* mainWindow, ScreenReader& screen, cons
         handle(MagnifierEvent::ButtonPressed);
         send(swatch_, pos);
     });
-    connect(swatch_, &ColorBox::released, this,
-            [this](Qt::MouseButton, QPoint) { handle(MagnifierEvent::ButtonReleased); });
+    connect(swatch_, &ColorBox::released, this, [this](Qt::MouseButton, QPoint) {
+        handle(MagnifierEvent::ButtonReleased);
+        if (grabHeldForRelease_) {
+            grabHeldForRelease_ = false;
+            swatch_->releaseMouse();
+        }
+    });
 
     startButton_ = new ImageButton(this);
     startButton_->setText(QStringLiteral("Go"));
@@ -114,6 +121,9 @@ MagnifierWindow::MagnifierWindow(QWidget* mainWindow, ScreenReader& screen, cons
 
 MagnifierWindow::~MagnifierWindow() {
     stopCapture();
+    if (grabHeldForRelease_) {
+        swatch_->releaseMouse();
+    }
 }
 
 void MagnifierWindow::handle(MagnifierEvent event) {
@@ -122,7 +132,10 @@ void MagnifierWindow::handle(MagnifierEvent event) {
         return;
     }
     if (state_ == MagnifierState::Capturing) {
-        stopCapture();
+        // A capture ended by a press keeps the mouse until that button's release: let go of
+        // it now and the release goes to whatever window lies under the pointer, while this
+        // program still thinks the button down and ignores the pointer over its own windows.
+        stopCapture(event == MagnifierEvent::ButtonPressed);
     }
     state_ = next;
     if (next == MagnifierState::Capturing) {
@@ -139,12 +152,15 @@ void MagnifierWindow::startCapture() {
     grabTimer_.start();
 }
 
-void MagnifierWindow::stopCapture() {
+void MagnifierWindow::stopCapture(bool untilRelease) {
     if (!grabTimer_.isActive()) {
         return;
     }
     grabTimer_.stop();
-    swatch_->releaseMouse();
+    grabHeldForRelease_ = untilRelease;
+    if (!untilRelease) {
+        swatch_->releaseMouse();
+    }
 }
 
 void MagnifierWindow::grabTick() {
@@ -235,6 +251,9 @@ void MagnifierWindow::keyPressEvent(QKeyEvent* event) {
 
 void MagnifierWindow::closeEvent(QCloseEvent* event) {
     stopCapture();
+    if (std::exchange(grabHeldForRelease_, false)) {
+        swatch_->releaseMouse();
+    }
     ToolWindow::closeEvent(event);
 }
 

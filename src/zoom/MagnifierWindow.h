@@ -84,7 +84,7 @@ protected:
 private:
     void handle(MagnifierEvent event);
     void startCapture();
-    void stopCapture();
+    void stopCapture(bool untilRelease = false);
     void inspect(QPoint pos);
     void pick(QPoint pos);
     void send(const ColorBox* box, QPoint pos);
@@ -102,6 +102,7 @@ private:
     MagnifierState state_ = MagnifierState::Idle;
     std::optional<ColorValue> picked_;
     bool unreadableReported_ = false;
+    bool grabHeldForRelease_ = false; // the press that ended a capture is still down
 };
 
 } // namespace sv

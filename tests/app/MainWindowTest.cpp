@@ -157,6 +157,30 @@ private slots:
         expect("a pick", 1, 0, rgb(0, 0, 255));
     }
 
+    void aPickShowsThePixelFromItsFirstTickAndWhileThePointerRests() {
+        ScreenSampler* sampler = f_->window->sampler();
+        f_->screen.fill(QRect(0, 0, 10, 10), rgb(255, 0, 0));
+        f_->screen.pos = QPoint(3, 3);
+        sampler->start();
+        sampler->tick();
+        sampler->stop();
+        QCOMPARE(f_->selection().current(), rgb(255, 0, 0));
+        // Another colour is chosen; the next pick starts where the last one ended.
+        f_->selection().setCurrent(kBlack);
+        sampler->start();
+        sampler->tick();
+        QCOMPARE(f_->selection().current(), rgb(255, 0, 0));
+        // Under the resting pointer an unchanged pixel redraws nothing, a changed one shows.
+        QSignalSpy shown(&f_->selection(), &ColorSelection::changed);
+        sampler->tick();
+        QCOMPARE(shown.count(), 0);
+        f_->screen.fill(QRect(0, 0, 10, 10), rgb(0, 0, 255));
+        sampler->tick();
+        QCOMPARE(shown.count(), 1);
+        QCOMPARE(f_->notation(Notation::Html), QStringLiteral("#0000FF"));
+        sampler->stop();
+    }
+
     void f9AndAReleaseEndAPick() {
         ScreenSampler* sampler = f_->window->sampler();
         QTest::keyClick(f_->window.get(), Qt::Key_F9);

@@ -9,11 +9,15 @@
 #include "support/TestFiles.h"
 
 #include <QCursor>
+#include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
 
 using namespace sv;
 using namespace sv::test;
@@ -86,15 +90,20 @@ private slots:
                 shot.setPixel(x, y, qRgb(0, 0, 255));
             }
         }
-        const QString file = dir_.filePath(QStringLiteral("shot.png"));
+        QTemporaryDir shots;
+        const QString file = shots.filePath(QStringLiteral("shot.png"));
         QVERIFY(shot.save(file));
-        answer(("Screenshot screenshot " + file + '\n').toUtf8());
+        answer(("Screenshot fresh " + file + '\n').toUtf8());
         FrozenFramePick& frozen = picker_->frozenPick();
 
-        QCursor::setPos(100, 100);
+        // The pick starts with the pointer where nothing has moved it yet.
+        QCursor::setPos(0, 0);
         pressF9();
         QTRY_VERIFY(frozen.isRunning());
-        QVERIFY(!QFile::exists(file)); // the screenshot is removed once read
+        // The screenshot the portal wrote for this request is removed once read, and only it.
+        QCOMPARE(QDir(shots.path()).entryList(QDir::Files), QStringList{"shot.png"});
+        QTRY_COMPARE(f_->selection().current(), rgb(255, 0, 0));
+        QCursor::setPos(100, 100);
         QCOMPARE(frozen.views().size(), std::size_t(QGuiApplication::screens().size()));
         QTRY_COMPARE(f_->selection().current(), rgb(255, 0, 0));
         QCursor::setPos(600, 100);
@@ -104,7 +113,6 @@ private slots:
         QCOMPARE(f_->selection().current(), rgb(0, 0, 255));
 
         // Escape puts back the colours of before the pick.
-        QVERIFY(shot.save(file));
         const ColorValue previous = f_->selection().previous();
         pressF9();
         QTRY_VERIFY(frozen.isRunning());
@@ -114,6 +122,46 @@ private slots:
         QVERIFY(!frozen.isRunning());
         QCOMPARE(f_->selection().current(), rgb(0, 0, 255));
         QCOMPARE(f_->selection().previous(), previous);
+    }
+
+    // What a portal's answer names is not ours to delete, nor to wait on: a file the user
+    // already had, a named pipe, a folder, a link to a user's file.
+    void answersNamingWhatTheRequestDidNotMakeLeaveItAlone() {
+        QImage shot(8, 8, QImage::Format_RGB32);
+        shot.fill(Qt::green);
+        const QString document = dir_.filePath(QStringLiteral("report.png"));
+        QVERIFY(shot.save(document));
+        QFile old(document);
+        QVERIFY(old.open(QIODevice::ReadWrite));
+        QVERIFY(old.setFileTime(QDateTime::currentDateTime().addDays(-3),
+                                QFileDevice::FileModificationTime));
+        old.close();
+        const QByteArray documentBytes = readFile(document);
+        answer(("Screenshot screenshot " + document + '\n').toUtf8());
+        pressF9();
+        QTRY_VERIFY(picker_->frozenPick().isRunning());
+        QTest::keyClick(picker_->frozenPick().views().front(), Qt::Key_Escape);
+        QCOMPARE(readFile(document), documentBytes);
+
+        const QString fifo = dir_.filePath(QStringLiteral("pipe.png"));
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        const QString folder = dir_.filePath(QStringLiteral("folder.png"));
+        QVERIFY(QDir().mkpath(folder));
+        const QString link = dir_.filePath(QStringLiteral("link.png"));
+        QVERIFY(QFile::link(document, link));
+        for (const QString& named : {fifo, folder, link}) {
+            messages_.clear();
+            answer(("Screenshot screenshot " + named + "\nPickColor cancel\n").toUtf8());
+            pressF9();
+            QTRY_VERIFY2(!picker_->isBusy(), qPrintable(named));
+            QVERIFY2(messages_.size() == 1 && messages_.front().contains(named),
+                     qPrintable(messages_.join('|')));
+            QCOMPARE(f_->selection().current(), rgb(1, 2, 3));
+        }
+        QVERIFY(QFileInfo(fifo).exists() && !QFileInfo(fifo).isFile());
+        QVERIFY(QFileInfo(folder).isDir());
+        QVERIFY(QFileInfo(link).isSymLink());
+        QCOMPARE(readFile(document), documentBytes);
     }
 
     void aPortalThatNeverAnswersTimesOut() {

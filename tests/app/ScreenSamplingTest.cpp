@@ -65,6 +65,22 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!sampler->isSampling(), 3000);
         QCOMPARE(QWidget::mouseGrabber(), nullptr);
         QCOMPARE(window.selection().current(), rgb(18, 52, 86));
+
+        // The next pick starts where this one ended, with another colour current and the
+        // window under the pointer repainted: the pixel is shown, not the colour of before.
+        window.selection().setCurrent(kBlack);
+        auto repaint = [&](QColor c) {
+            pal.setColor(QPalette::Window, c);
+            solid.setPalette(pal);
+            solid.repaint();
+        };
+        repaint(QColor(200, 30, 40));
+        sampler->start();
+        QTRY_COMPARE_WITH_TIMEOUT(window.selection().current(), rgb(200, 30, 40), 3000);
+        // The pointer rests while what is under it changes.
+        repaint(QColor(10, 200, 30));
+        QTRY_COMPARE_WITH_TIMEOUT(window.selection().current(), rgb(10, 200, 30), 3000);
+        sampler->stop();
     }
 
     void aSizeForcedFromOutsideIsUndone() {

@@ -6,12 +6,16 @@ method, "PickColor <answer>" or "Screenshot <answer>", where the answer is one o
     color R G B          success with the colour (R, G, B), doubles from 0 to 1
     color-text           success with a colour that is a string, not three doubles
     screenshot PATH      success with the uri file://PATH
+    fresh PATH           copies PATH to a new file, as a real portal writes its screenshot,
+                         and answers with that file's uri
     uri URI              success with that uri
     cancel               the user cancelled (response 1)
     refuse               the portal could not do it (response 2)
     silent               no answer at all
 """
+import os
 import sys
+import tempfile
 
 import dbus
 import dbus.mainloop.glib
@@ -63,6 +67,11 @@ class Portal(dbus.service.Object):
             reply = (0, {"color": rgb})
         elif kind == "color-text":
             reply = (0, {"color": dbus.String("red")})
+        elif kind == "fresh":
+            fd, fresh = tempfile.mkstemp(suffix=".png", dir=os.path.dirname(words[1]))
+            with os.fdopen(fd, "wb") as out, open(words[1], "rb") as source:
+                out.write(source.read())
+            reply = (0, {"uri": dbus.String("file://" + fresh)})
         elif kind == "screenshot":
             reply = (0, {"uri": dbus.String("file://" + words[1])})
         else:  # uri

@@ -2,6 +2,7 @@
 // colours on the screen, a capture over it ended by a real click, and the frozen view holding
 // the screen's own device pixels.
 
+#include "color/Color.h"
 #include "color/ColorSelection.h"
 #include "dialogs/Options.h"
 #include "support/PointerEvents.h"
@@ -116,6 +117,75 @@ private slots:
         QCOMPARE(toQColor(zoom.pickedSwatch()->backColor()), picked);
         QTest::mousePress(zoom.pickedSwatch(), Qt::LeftButton, {}, QPoint(3, 3));
         QCOMPARE(toQColor(selection.current()), picked);
+    }
+
+    // The capture ended as people end it: an ordinary click, the button held a moment, over
+    // another program's window. The frozen view then works with the real pointer: hovering
+    // shows the pixel in the picked-colour box, a click picks it, a click on the box makes it
+    // current.
+    void anOrdinaryClickOverAnotherProgramLeavesTheViewWorking() {
+        Board board;
+        board.setGeometry(40, 300, kCell * kCells, kCell * kCells);
+        board.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&board));
+        QProcess other;
+        other.start(QStringLiteral("xmessage"),
+                    {QStringLiteral("-geometry"), QStringLiteral("300x200+700+600"),
+                     QStringLiteral("another program")});
+        QVERIFY(other.waitForStarted());
+        QCOMPARE(xdotool({QStringLiteral("search"), QStringLiteral("--sync"),
+                          QStringLiteral("--onlyvisible"), QStringLiteral("--class"),
+                          QStringLiteral("xmessage")}),
+                 0);
+
+        QtScreenReader screen;
+        Options options; // StopCapture: on the press
+        ColorSelection selection;
+        selection.setCurrent(rgb(1, 2, 3));
+        MagnifierWindow zoom(nullptr, screen, options, selection);
+        zoom.move(250, 0);
+        zoom.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&zoom));
+        QCursor::setPos(83, 337);
+        QTest::mouseClick(zoom.startButton(), Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(!zoom.view()->square().isNull(), 3000);
+
+        // Run beside the event loop, so the press is handled while the button is still down.
+        QProcess click;
+        click.start(QStringLiteral("xdotool"),
+                    {QStringLiteral("mousemove"), QStringLiteral("800"), QStringLiteral("700"),
+                     QStringLiteral("sleep"), QStringLiteral("0.1"), QStringLiteral("mousedown"),
+                     QStringLiteral("1"), QStringLiteral("sleep"), QStringLiteral("0.15"),
+                     QStringLiteral("mouseup"), QStringLiteral("1")});
+        QTRY_COMPARE_WITH_TIMEOUT(click.state(), QProcess::NotRunning, 5000);
+        QTest::qWait(100);
+        QCOMPARE(zoom.state(), MagnifierState::Inspecting);
+        QTRY_COMPARE_WITH_TIMEOUT(QWidget::mouseGrabber(), nullptr, 3000);
+
+        auto realClickAt = [](const QWidget* w, QPoint at) {
+            const QPoint global = w->mapToGlobal(at) * w->devicePixelRatio();
+            QProcess p;
+            p.start(QStringLiteral("xdotool"),
+                    {QStringLiteral("mousemove"), QString::number(global.x()),
+                     QString::number(global.y()), QStringLiteral("sleep"), QStringLiteral("0.1"),
+                     QStringLiteral("mousedown"), QStringLiteral("1"), QStringLiteral("sleep"),
+                     QStringLiteral("0.15"), QStringLiteral("mouseup"), QStringLiteral("1")});
+            QTRY_COMPARE_WITH_TIMEOUT(p.state(), QProcess::NotRunning, 5000);
+            QTest::qWait(50);
+        };
+        const QPoint at(250, 60);
+        const ColorValue under = zoom.view()->colorAt(at).value();
+        const QPoint global = zoom.view()->mapToGlobal(at) * zoom.devicePixelRatio();
+        QCOMPARE(xdotool({QStringLiteral("mousemove"), QString::number(global.x()),
+                          QString::number(global.y())}),
+                 0);
+        QTRY_COMPARE_WITH_TIMEOUT(zoom.pickedSwatch()->backColor(), under, 3000);
+        realClickAt(zoom.view(), at);
+        QTRY_COMPARE_WITH_TIMEOUT(zoom.state(), MagnifierState::Locked, 3000);
+        realClickAt(zoom.pickedSwatch(), QPoint(5, 5));
+        QTRY_COMPARE_WITH_TIMEOUT(selection.current(), under, 3000);
+        other.kill();
+        other.waitForFinished();
     }
 };
 

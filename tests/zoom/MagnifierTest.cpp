@@ -89,6 +89,9 @@ private slots:
         QCOMPARE(QWidget::mouseGrabber(), zoom_->pickedSwatch());
         press(zoom_->pickedSwatch(), QPoint(-300, -200)); // somewhere else on the screen
         QCOMPARE(zoom_->state(), MagnifierState::Inspecting);
+        // The mouse is let go with the button that ended the capture.
+        QCOMPARE(QWidget::mouseGrabber(), zoom_->pickedSwatch());
+        release(zoom_->pickedSwatch(), QPoint(-300, -200));
         QCOMPARE(QWidget::mouseGrabber(), nullptr);
 
         f_->options.set(OptionKey::StopCapture, 2);
