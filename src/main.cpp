@@ -13,16 +13,25 @@ int main(int argc, char* argv[]) {
     for (int i = 0; i < argc; ++i) {
         arguments.append(QString::fromLocal8Bit(argv[i]));
     }
-    const sv::CommandLineOutcome command = sv::readCommandLine(arguments);
-    if (!command.proceed) {
+    auto endWith = [](const sv::CommandLineOutcome& command) {
         std::fputs(command.output.toLocal8Bit().constData(), stdout);
         if (!command.error.isEmpty()) {
             std::fputs((command.error + QLatin1Char('\n')).toLocal8Bit().constData(), stderr);
         }
         return command.exitCode;
+    };
+    const sv::CommandLineOutcome information =
+        sv::readCommandLine(arguments, sv::CommandLineStage::BeforeQt);
+    if (!information.proceed) {
+        return endWith(information);
     }
 
     QApplication app(argc, argv);
+    const sv::CommandLineOutcome rest =
+        sv::readCommandLine(QCoreApplication::arguments(), sv::CommandLineStage::AfterQt);
+    if (!rest.proceed) {
+        return endWith(rest);
+    }
     QApplication::setApplicationName(QString::fromLatin1(sv::kAppTitle));
     QApplication::setOrganizationName(QString::fromLatin1(sv::kAppTitle));
     QApplication::setApplicationVersion(QString::fromLatin1(sv::kVersionText));

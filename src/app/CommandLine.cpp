@@ -6,7 +6,7 @@
 
 namespace sv {
 
-CommandLineOutcome readCommandLine(const QStringList& arguments) {
+CommandLineOutcome readCommandLine(const QStringList& arguments, CommandLineStage stage) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("A colour picker and colour analyst for people who build web pages and "
@@ -17,26 +17,14 @@ CommandLineOutcome readCommandLine(const QStringList& arguments) {
                                      QStringLiteral("Show the version and exit."));
     parser.addOption(help);
     parser.addOption(version);
-    // Qt's own options (-platform, -display, ...) are left to the application object.
     parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
 
     const QString name = QString::fromLatin1(kAppTitle);
-    const QStringList qtOptions{QStringLiteral("platform"),        QStringLiteral("display"),
-                                QStringLiteral("geometry"),        QStringLiteral("style"),
-                                QStringLiteral("stylesheet"),      QStringLiteral("reverse"),
-                                QStringLiteral("qwindowgeometry"), QStringLiteral("qwindowtitle"),
-                                QStringLiteral("qwindowicon"),     QStringLiteral("plugin")};
-    for (const QString& o : qtOptions) {
-        QCommandLineOption option(o);
-        if (o != QLatin1String("reverse")) {
-            option.setValueName(QStringLiteral("value"));
-        }
-        option.setFlags(QCommandLineOption::HiddenFromHelp);
-        parser.addOption(option);
-    }
-
-    if (!parser.parse(arguments)) {
+    // Before the application object has taken its own options (-platform, -session, ...),
+    // only --help and --version count; after, whatever is left must be ours.
+    const bool parsed = parser.parse(arguments);
+    if (!parsed && stage == CommandLineStage::AfterQt) {
         return {false, 2, {}, name + QStringLiteral(": ") + parser.errorText()};
     }
     if (parser.isSet(help)) {

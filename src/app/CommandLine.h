@@ -1,7 +1,8 @@
 #pragma once
-// The command line: --help and --version print and end the program before any window opens;
-// an option it does not know is an error (exit status 2); other arguments are ignored. Read before the application object exists, so
-// it works without a display.
+// The command line, read twice. Before the application object exists (so without a display):
+// --help and --version print and end the program. After the application object has taken
+// Qt's own options out of it (-platform, -session, -style ... whatever the Qt version knows):
+// an option left over is an error (exit status 2); other arguments are ignored.
 
 #include <QStringList>
 
@@ -14,6 +15,8 @@ struct CommandLineOutcome {
     QString error;       // one line for standard error
 };
 
-CommandLineOutcome readCommandLine(const QStringList& arguments);
+enum class CommandLineStage { BeforeQt, AfterQt };
+
+CommandLineOutcome readCommandLine(const QStringList& arguments, CommandLineStage stage);
 
 } // namespace sv
