@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Times the real program under Xvfb: CPU used while idle (only the 150 ms pointer readout
-# runs, the pointer still) over 10 s, then CPU per pointer move and resident memory over 60 s
+# runs, the pointer still) over 10 s, then CPU while a pick runs with the pointer still, then
+# CPU per pointer move and resident memory over 60 s
 # of sampling with the pointer moving. CPU is read from the scheduler's nanosecond counters of
 # every thread of the process.
 # Usage: bench/idle_and_memory.sh [path/to/Spectrivue] [sampling seconds]
@@ -17,6 +18,10 @@ win=$(xdotool search --onlyvisible --name '^Spectrivue$' | head -1)
 xdotool windowactivate --sync "$win" 2>/dev/null || xdotool windowfocus "$win"
 xdotool key F9
 sleep 1
+# The pick runs with the pointer still: the pixel under it is read at every tick.
+c0=$(cpu_ns); sleep "$seconds"; c1=$(cpu_ns)
+echo "picking, pointer still: $(( (c1 - c0) / 1000000 )) ms of CPU over ${seconds} s" \
+    "($(( (c1 - c0) / seconds / 100000 )) per mille of a core)"
 r0=$(rss_kb); c0=$(cpu_ns)
 end=$((SECONDS + seconds)); i=0
 while [ $SECONDS -lt $end ]; do

@@ -1,4 +1,4 @@
-// One sampling tick in which the pointer moved: a real one-pixel screen read through the
+// One sampling tick in which the pointer moved, and one in which it rests: a real one-pixel screen read through the
 // X server, and every view of the main window following the new colour. Run under Xvfb.
 // Arguments: the CreateGradient option (1 strips after the pick, 2 strips at every colour),
 // and whether the pointer walks over one colour (0) or a new colour at every pixel (1).
@@ -64,5 +64,25 @@ BENCHMARK(BM_SamplingTick)
     ->ArgsProduct({{1, 2}, {0, 1}})
     ->ArgNames({"gradient", "colours"})
     ->Unit(benchmark::kMicrosecond);
+
+// A tick of a pick whose pointer rests on one pixel: the pixel is still read (what lies under a
+// resting pointer can change), but nothing is redrawn while it stays the same.
+void BM_RestingPickTick(benchmark::State& state) {
+    sv::QtScreenReader screen;
+    sv::Options options;
+    sv::MainWindow window(screen, options);
+    window.move(400, 300);
+    window.show();
+    QApplication::processEvents();
+    sv::ScreenSampler* sampler = window.sampler();
+    sampler->start();
+    sampler->tick();
+    for (auto _ : state) {
+        sampler->tick();
+        QApplication::processEvents();
+    }
+    sampler->stop();
+}
+BENCHMARK(BM_RestingPickTick)->Unit(benchmark::kMicrosecond);
 
 } // namespace

@@ -126,8 +126,12 @@ PictureColorsWindow::~PictureColorsWindow() = default;
 
 void PictureColorsWindow::setPicture(const QImage& picture) {
     picture_ = picture;
-    pictureView_->setPixmap(QPixmap::fromImage(picture));
-    pictureView_->resize(picture.size());
+    // Only the part that fits the window is shown: a copy of the whole picture for the screen
+    // would double what a large picture takes.
+    const QSize shown =
+        picture.size().boundedTo(size() - QSize(pictureView_->x(), pictureView_->y()));
+    pictureView_->setPixmap(QPixmap::fromImage(picture.copy(QRect(QPoint(0, 0), shown))));
+    pictureView_->resize(shown);
 }
 
 void PictureColorsWindow::runCommand(PictureCommand command) {

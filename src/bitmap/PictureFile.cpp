@@ -13,16 +13,70 @@ QString loadFormatMessage(const QString& description) {
                           ".tiff         \n\n");
 }
 
-bool pictureTooLarge(QSize size, QImage::Format format) {
+bool pictureTooLarge(QSize size, QImage::Format format, double workingBytesPerPixel) {
     // A reader that does not say its format decodes into 32 bits a pixel at the least.
     const int bits = format == QImage::Format_Invalid
                          ? 32
                          : std::max(32, int(QImage::toPixelFormat(format).bitsPerPixel()));
-    return size.isValid() && qint64(size.width()) * size.height() * (bits / 8) >
-                                 qint64(kPictureLimitMb) * 1024 * 1024;
+    return size.isValid() &&
+           double(size.width()) * size.height() * (bits / 8 + workingBytesPerPixel) >
+               double(kPictureLimitMb) * 1024 * 1024;
+}
+
+double jpegWorkingBytesPerPixel(const QByteArray& head) {
+    // Markers from the start of image to the first start of frame.
+    if (head.size() < 4 || quint8(head[0]) != 0xFF || quint8(head[1]) != 0xD8) {
+        return 0;
+    }
+    qsizetype at = 2;
+    while (at + 4 <= head.size()) {
+        if (quint8(head[at]) != 0xFF) {
+            return 0;
+        }
+        const int marker = quint8(head[at + 1]);
+        if (marker == 0xFF) {
+            ++at; // fill byte
+            continue;
+        }
+        const int length = quint8(head[at + 2]) << 8 | quint8(head[at + 3]);
+        const bool startOfFrame =
+            marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC;
+        if (startOfFrame) {
+            // Progressive frames (SOF2, 6, 10, 14) keep every coefficient until the end.
+            if ((marker & 0x03) != 0x02) {
+                return 0;
+            }
+            const qsizetype components = at + 9 < head.size() ? quint8(head[at + 9]) : 0;
+            if (components == 0 || at + 10 + 3 * components > head.size()) {
+                return 0;
+            }
+            int maxH = 1;
+            int maxV = 1;
+            for (qsizetype c = 0; c < components; ++c) {
+                const int sampling = quint8(head[at + 11 + 3 * c]);
+                maxH = std::max(maxH, sampling >> 4);
+                maxV = std::max(maxV, sampling & 15);
+            }
+            // One 16-bit coefficient a sample, each component at its own sampling.
+            double bytes = 0;
+            for (qsizetype c = 0; c < components; ++c) {
+                const int sampling = quint8(head[at + 11 + 3 * c]);
+                bytes += 2.0 * (sampling >> 4) * (sampling & 15) / (maxH * maxV);
+            }
+            return bytes;
+        }
+        if (length < 2) {
+            return 0;
+        }
+        at += 2 + length;
+    }
+    return 0;
 }
 
 namespace {
+
+// Enough for the markers before a JPEG's frame header in any ordinary file.
+constexpr qint64 kJpegHeadBytes = 256 * 1024;
 
 QString tooLargeMessage(QSize size) {
     return QStringLiteral("The picture is too large: %1 × %2 pixels. Pictures of up to %3 MB "
@@ -51,8 +105,9 @@ LoadedPicture loadPicture(QIODevice& device) {
         return {{}, loadFormatMessage(QStringLiteral("Invalid picture"))};
     }
     const QImage::Format format = reader.imageFormat();
+    const double working = jpegWorkingBytesPerPixel(device.peek(kJpegHeadBytes));
     for (const QSize declared : {reader.size(), gifScreenSize(device)}) {
-        if (pictureTooLarge(declared, format)) {
+        if (pictureTooLarge(declared, format, working)) {
             return {{}, tooLargeMessage(declared)};
         }
     }

@@ -25,7 +25,12 @@ LoadedPicture loadPicture(QIODevice& device);
 // The text of the message for a file that holds no picture we can read.
 QString loadFormatMessage(const QString& description);
 
-// Whether a picture of this size and pixel format would take more than the limit decoded.
-bool pictureTooLarge(QSize size, QImage::Format format);
+// Whether a picture of this size and pixel format would take more than the limit decoded,
+// with what the decoder holds besides (bytes a pixel) counted in.
+bool pictureTooLarge(QSize size, QImage::Format format, double workingBytesPerPixel = 0);
+
+// What a JPEG decoder holds a pixel besides the picture: for a progressive JPEG every
+// coefficient of the whole picture, 0 for anything else. head: the file's first bytes.
+double jpegWorkingBytesPerPixel(const QByteArray& head);
 
 } // namespace sv

@@ -15,6 +15,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+
 using namespace sv;
 using test::readFile;
 using test::writeFile;
@@ -133,12 +135,28 @@ private slots:
         QVERIFY(writeFile(gif, QByteArray("GIF89a\xff\xff\xff\xff\x00\x00\x00", 13) +
                                    QByteArray::fromHex("2c000000000100010000020144003b")));
 
+        // 5000 × 7000 at 16 bits a channel: 280 MB decoded, though 140 MB at 8 bits.
+        const QString deep = files_.filePath(QStringLiteral("deep.png"));
+        QVERIFY(writeFile(
+            deep, QByteArray::fromHex("89504e470d0a1a0a0000000d494844520000138800001b58100600000"
+                                      "02cd909c00000000b49444154789c6360800100000a00017f80745e00"
+                                      "00000049454e44ae426082")));
+        // Not files at all: opening a pipe for reading would wait for a writer for ever.
+        const QString pipe = files_.filePath(QStringLiteral("pipe.png"));
+        QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+        const QString linkToPipe = files_.filePath(QStringLiteral("link.png"));
+        QVERIFY(QFile::link(pipe, linkToPipe));
+        const QString folder = files_.filePath(QStringLiteral("folder.bmp"));
+        QVERIFY(QDir().mkpath(folder));
+
         const QString loadFormat = QStringLiteral("\n\nLoad format: .bmp .dib .wmf .emf .ico .cur "
                                                   ".jpg .jpeg .gif .tif .tiff         \n\n");
         const QString tooLarge = QStringLiteral("The picture is too large");
+        const QString notAPicture = QStringLiteral(" is not a picture file.");
         for (const auto& [path, expected] :
              {std::pair{notBmp, loadFormat}, std::pair{wmf, loadFormat}, std::pair{png, tooLarge},
-              std::pair{gif, tooLarge}}) {
+              std::pair{gif, tooLarge}, std::pair{deep, tooLarge}, std::pair{pipe, notAPicture},
+              std::pair{linkToPipe, notAPicture}, std::pair{folder, notAPicture}}) {
             messages_.clear();
             dialog_.path = path;
             click(PictureCommand::Open);
