@@ -1,5 +1,6 @@
 #include "gradient/ColorGridView.h"
 
+#include "color/DragPayload.h"
 #include "color/Numeric.h"
 #include "widgets/Artwork.h"
 #include "widgets/DragColor.h"
@@ -22,9 +23,8 @@ std::optional<int> draggedCell(const QMimeData* data) {
     if (dragSource(data) != DragSource::ColorGrid || !data->hasFormat(kCellMime)) {
         return std::nullopt;
     }
-    bool ok = false;
-    const int cell = data->data(kCellMime).toInt(&ok);
-    return ok && cell >= 1 && cell <= kGridCells ? std::optional<int>(cell) : std::nullopt;
+    const QByteArray bytes = data->data(kCellMime);
+    return readNumberPayload({bytes.constData(), std::size_t(bytes.size())}, 1, kGridCells);
 }
 
 } // namespace

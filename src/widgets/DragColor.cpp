@@ -1,12 +1,23 @@
 #include "widgets/DragColor.h"
 
-#include "widgets/QtColor.h"
+#include "color/DragPayload.h"
 
 namespace sv {
 
+namespace {
+
+const QString kColorMime = QStringLiteral("application/x-color");
+
+std::string_view view(const QByteArray& bytes) {
+    return {bytes.constData(), static_cast<std::size_t>(bytes.size())};
+}
+
+} // namespace
+
 QMimeData* makeColorDrag(ColorValue c, DragSource source) {
     auto* data = new QMimeData;
-    data->setColorData(toQColor(c));
+    const std::string color = colorPayload(c);
+    data->setData(kColorMime, QByteArray(color.data(), qsizetype(color.size())));
     data->setData(kDragSourceMime, QByteArray::number(static_cast<int>(source)));
     return data;
 }
@@ -15,20 +26,17 @@ std::optional<DragSource> dragSource(const QMimeData* data) {
     if (data == nullptr || !data->hasFormat(kDragSourceMime)) {
         return std::nullopt;
     }
-    bool ok = false;
-    const int value = data->data(kDragSourceMime).toInt(&ok);
-    if (!ok || (value != static_cast<int>(DragSource::NamedColorStrip) &&
-                value != static_cast<int>(DragSource::ColorGrid))) {
-        return std::nullopt;
-    }
-    return static_cast<DragSource>(value);
+    const auto value = readNumberPayload(view(data->data(kDragSourceMime)),
+                                         static_cast<int>(DragSource::NamedColorStrip),
+                                         static_cast<int>(DragSource::ColorGrid));
+    return value ? std::optional(static_cast<DragSource>(*value)) : std::nullopt;
 }
 
 std::optional<ColorValue> dragColor(const QMimeData* data) {
-    if (data == nullptr || !data->hasColor()) {
+    if (data == nullptr || !data->hasFormat(kColorMime)) {
         return std::nullopt;
     }
-    return fromQColor(qvariant_cast<QColor>(data->colorData()));
+    return readColorPayload(view(data->data(kColorMime)));
 }
 
 } // namespace sv

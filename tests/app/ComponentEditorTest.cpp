@@ -136,10 +136,7 @@ private slots:
         sampler->tick();
         QCOMPARE(f_->selection().current(), rgb(0, 128, 0));
         QCOMPARE(blend->columns(), before);
-        // A resting pointer is not read again; a pixel off every screen keeps the colour.
-        const int reads = f_->screen.pixelReads;
-        sampler->tick();
-        QCOMPARE(f_->screen.pixelReads, reads);
+        // A pixel off every screen keeps the colour.
         f_->screen.pos = QPoint(5000, 5000);
         sampler->tick();
         QCOMPARE(f_->selection().current(), rgb(0, 128, 0));

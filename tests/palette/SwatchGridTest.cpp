@@ -98,6 +98,19 @@ private slots:
         foreign.setData(kDragSourceMime, "7");
         QVERIFY(!dropOn(f.grid->swatch(3), &foreign));
         QVERIFY(f.grid->isEmpty(3));
+
+        // Our own source with a colour of the wrong size (0, 1, 100 bytes), or a source that
+        // is not a plain number: refused, not stored as black.
+        for (const QByteArray& color : {QByteArray(), QByteArray(1, '\1'), QByteArray(100, 'x')}) {
+            QMimeData malformed;
+            malformed.setData(QStringLiteral("application/x-color"), color);
+            malformed.setData(kDragSourceMime, "1");
+            QVERIFY(!dropOn(f.grid->swatch(3), &malformed));
+        }
+        std::unique_ptr<QMimeData> padded(makeColorDrag(0x0000FF, DragSource::ColorGrid));
+        padded->setData(kDragSourceMime, " 2x");
+        QVERIFY(!dropOn(f.grid->swatch(3), padded.get()));
+        QVERIFY(f.grid->isEmpty(3));
     }
 
     void emptySwatchesShowTheMaskChosenAtThatMoment() {
