@@ -31,6 +31,7 @@ namespace {
 // Pixels examined, and rows written, between two turns of the event loop.
 constexpr std::size_t kScanStep = 16384;
 constexpr std::size_t kRowStep = 2048;
+constexpr int kCountsMargin = 10;
 
 const QString kOpenFilter = QStringLiteral(
     "Windows Bitmap(*.bmp, *.dib) (*.bmp *.dib);;"
@@ -105,7 +106,8 @@ PictureColorsWindow::PictureColorsWindow(QWidget* mainWindow)
         commandButtons_[std::size_t(i)] = b;
     }
     countsLine_ = new CaptionedLine(QString(), this);
-    countsLine_->setGeometry(10, height() - 74, width() - 20, 16);
+    countsLine_->setGeometry(kCountsMargin, height() - 74, width() - 2 * kCountsMargin,
+                             countsLine_->minimumHeight());
     countsLine_->hide();
     progressBar_ = new ProgressBar(this);
     progressBar_->setGeometry((width() - 194) / 2, height() - 54, 194, 12);
@@ -201,7 +203,7 @@ void PictureColorsWindow::generate() {
 void PictureColorsWindow::scanStep() {
     const bool done = table_->scan(kScanStep);
     progressBar_->setValue(static_cast<int>(table_->examined()));
-    countsLine_->setCaption(QString::fromStdString(table_->caption()));
+    showCounts(QString::fromStdString(table_->caption()));
     if (!done) {
         QTimer::singleShot(0, this, &PictureColorsWindow::scanStep);
         return;
@@ -275,6 +277,18 @@ void PictureColorsWindow::finish(bool written) {
     commandButton(PictureCommand::OpenPage)->setEnabled(true);
     wait_.reset();
     emit generationFinished(written);
+}
+
+void PictureColorsWindow::showCounts(const QString& counts) {
+    countsLine_->setCaption(counts);
+    // The counts and the note on a truncated picture are read in full: the window widens for
+    // them (and never narrows below its own size).
+    const int needed = countsLine_->sizeHint().width() + 2 * kCountsMargin;
+    if (needed > width()) {
+        setFixedWidth(needed);
+        countsLine_->resize(width() - 2 * kCountsMargin, countsLine_->height());
+        progressBar_->move((width() - progressBar_->width()) / 2, progressBar_->y());
+    }
 }
 
 void PictureColorsWindow::openPage() {

@@ -73,6 +73,7 @@ private:
     void fail();
     void finish(bool written);
     bool startPage();
+    void showCounts(const QString& counts);
 
     std::array<ImageButton*, 4> commandButtons_{};
     QLabel* pictureView_ = nullptr;

@@ -14,6 +14,12 @@ void CaptionedLine::setCaption(const QString& caption) {
     update();
 }
 
+QSize CaptionedLine::sizeHint() const {
+    constexpr int kLineAfter = 20;
+    const int text = caption_.isEmpty() ? 0 : fontMetrics().horizontalAdvance(caption_) + 6;
+    return {text + kLineAfter, minimumHeight()};
+}
+
 void CaptionedLine::paintEvent(QPaintEvent*) {
     QPainter p(this);
     const int y = height() / 2;

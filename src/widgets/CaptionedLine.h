@@ -13,6 +13,9 @@ public:
     QString caption() const { return caption_; }
     void setCaption(const QString& caption);
 
+    // The whole caption and a stretch of line after it.
+    QSize sizeHint() const override;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 

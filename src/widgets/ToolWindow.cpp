@@ -48,6 +48,11 @@ QRect ToolWindow::toPixels(const QRect& tw) {
     return {twips(tw.x()), twips(tw.y()), twips(tw.width()), twips(tw.height())};
 }
 
+void ToolWindow::resizeEvent(QResizeEvent* event) {
+    closeButton_->move(width() - kCloseSize - 6, 5);
+    QWidget::resizeEvent(event);
+}
+
 void ToolWindow::escapePressed() {
     close();
 }

@@ -167,6 +167,24 @@ private slots:
         }
     }
 
+    // 301 × 301 distinct colours: more pixels than are examined, five-digit counts and the
+    // note that says so, all readable inside the window.
+    void theCountsOfALargePictureAreReadInFull() {
+        QImage many(301, 301, QImage::Format_RGB32);
+        for (int i = 0; i < 301 * 301; ++i) {
+            many.setPixel(i % 301, i / 301, QRgb(0xFF000000u | std::uint32_t(i)));
+        }
+        window_->setPicture(many);
+        QVERIFY(generate());
+        const CaptionedLine* counts = window_->countsLine();
+        QCOMPARE(counts->caption(), QStringLiteral("All codes = 90000 - Effective codes = 90001 - "
+                                                   "first 90001 of 90601 pixels"));
+        QVERIFY(counts->isVisible());
+        QVERIFY(window_->rect().contains(counts->geometry()));
+        QVERIFY(counts->width() > counts->fontMetrics().horizontalAdvance(counts->caption()));
+        QVERIFY(window_->rect().contains(window_->closeButton()->geometry()));
+    }
+
     void aSecondGenerateWaitsAndTheOpenButtonRestsMeanwhile() {
         window_->setPicture(twoByTwo());
         QSignalSpy finished(window_.data(), &PictureColorsWindow::generationFinished);
