@@ -12,6 +12,8 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QStyle>
+#include <QStyleOptionFrame>
 
 namespace sv {
 
@@ -28,8 +30,9 @@ constexpr std::array<ChannelLook, 3> kChannels{{
     {"Blue", 0xFF0000},
 }};
 
-constexpr int kColumnWidth = 38;
-constexpr int kGroupWidth = 3 * kColumnWidth - 6;
+constexpr int kMinColumnWidth = 38;
+constexpr int kColumnGap = 6;
+constexpr int kMargin = 10;
 
 std::size_t at(Channel c) {
     return static_cast<std::size_t>(c) - 1;
@@ -39,14 +42,37 @@ QString headingOf(GradientEnd end) {
     return end == GradientEnd::Start ? QStringLiteral("Start Color") : QStringLiteral("End Color");
 }
 
+// The width a field needs to show text whole, in the field's own font and style.
+int fieldWidthFor(const QLineEdit& field, const QString& text) {
+    QStyleOptionFrame option;
+    option.initFrom(&field);
+    option.rect = QRect(0, 0, 100, 20);
+    option.lineWidth = field.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, &field);
+    const QRect contents =
+        field.style()->subElementRect(QStyle::SE_LineEditContents, &option, &field);
+    // Qt keeps two pixels each side of the text inside the contents, and room for the cursor.
+    constexpr int kInnerMargins = 2 * 2 + 2;
+    return field.fontMetrics().horizontalAdvance(text) + kInnerMargins +
+           (option.rect.width() - contents.width());
+}
+
 } // namespace
 
 GradientGeneratorWindow::GradientGeneratorWindow(QWidget* mainWindow, SwatchGrid& palette)
     : ToolWindow(mainWindow,
                  {QStringLiteral("[ Gradient Generator ]"), QSize(3900, 3900), QPoint(120, 90)}),
       palette_(palette) {
-    buildEnd(GradientEnd::Start, 10, headingOf(GradientEnd::Start), rgb(255, 0, 0));
-    buildEnd(GradientEnd::End, width() - 10 - kGroupWidth, headingOf(GradientEnd::End),
+    // Every number a field takes is shown whole: the columns widen for the font, and the
+    // window for the columns.
+    const QLineEdit probe;
+    fieldWidth_ = kMinColumnWidth - kColumnGap;
+    for (const QString& widest : {QStringLiteral("-32768"), QStringLiteral("32767")}) {
+        fieldWidth_ = std::max(fieldWidth_, fieldWidthFor(probe, widest));
+    }
+    const int groupWidth = 3 * fieldWidth_ + 2 * kColumnGap;
+    setFixedWidth(std::max(width(), 2 * groupWidth + 2 * kMargin + kColumnGap));
+    buildEnd(GradientEnd::Start, kMargin, headingOf(GradientEnd::Start), rgb(255, 0, 0));
+    buildEnd(GradientEnd::End, width() - kMargin - groupWidth, headingOf(GradientEnd::End),
              rgb(0, 0, 255));
 
     target_ = new QComboBox(this);
@@ -71,14 +97,16 @@ void GradientGeneratorWindow::buildEnd(GradientEnd end, int left, const QString&
                                        ColorValue initial) {
     EndControls& controls = ends_[static_cast<std::size_t>(end)];
     auto* line = new CaptionedLine(heading, this);
-    line->setGeometry(left, 30, kGroupWidth, 16);
+    const int columnWidth = fieldWidth_ + kColumnGap;
+    const int groupWidth = 3 * columnWidth - kColumnGap;
+    line->setGeometry(left, 30, groupWidth, 16);
 
     const Components values = splitColor(initial);
     const std::array<int, 3> initialValues{values.red, values.green, values.blue};
     for (std::size_t i = 0; i < 3; ++i) {
-        const int x = left + static_cast<int>(i) * kColumnWidth;
+        const int x = left + static_cast<int>(i) * columnWidth;
         auto* field = new QLineEdit(QString::number(initialValues[i]), this);
-        field->setGeometry(x, 160, kColumnWidth - 6, 20);
+        field->setGeometry(x, 160, fieldWidth_, 20);
         field->setAlignment(Qt::AlignCenter);
         field->setAccessibleName(heading + QLatin1Char(' ') +
                                  QString::fromLatin1(kChannels[i].name));
@@ -90,7 +118,7 @@ void GradientGeneratorWindow::buildEnd(GradientEnd end, int left, const QString&
         slider->setAccessibleName(field->accessibleName());
         slider->setValue(initialValues[i]);
         const int sliderWidth = slider->sizeHint().width();
-        slider->setGeometry(x + (kColumnWidth - 6 - sliderWidth) / 2, 52, sliderWidth, 100);
+        slider->setGeometry(x + (fieldWidth_ - sliderWidth) / 2, 52, sliderWidth, 100);
         // A press and a release write the value into the field; the release also shows it.
         slider->setHostField(field);
         connect(slider, &Slider::released, this, [this, end] { showPreview(end); });
@@ -98,7 +126,7 @@ void GradientGeneratorWindow::buildEnd(GradientEnd end, int left, const QString&
     }
 
     controls.preview = new ColorBox(this);
-    controls.preview->setGeometry(left, 188, kGroupWidth, 24);
+    controls.preview->setGeometry(left, 188, groupWidth, 24);
     controls.preview->setBackColor(initial);
 }
 

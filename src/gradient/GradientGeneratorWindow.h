@@ -45,6 +45,7 @@ public:
     }
 
 private:
+    int fieldWidth_ = 0;
     struct EndControls {
         std::array<QLineEdit*, 3> fields{};
         std::array<Slider*, 3> sliders{};

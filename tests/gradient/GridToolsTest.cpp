@@ -85,6 +85,33 @@ private slots:
         QCOMPARE(f_->window->swatchGrid()->color(129), rgb(127, 0, 128));
     }
 
+    // Whatever number a field takes is shown whole: the text does not scroll out of sight at
+    // either end, and the fields stay inside the window.
+    void everyNumberTheFieldsTakeIsShownWhole() {
+        GradientGeneratorWindow* gen = openGenerator();
+        for (const GradientEnd end : {GradientEnd::Start, GradientEnd::End}) {
+            for (const Channel c : {Channel::Red, Channel::Green, Channel::Blue}) {
+                QLineEdit* field = gen->field(end, c);
+                QVERIFY(gen->rect().contains(field->geometry()));
+                for (const QString& n :
+                     {QStringLiteral("-32768"), QStringLiteral("32767"), QStringLiteral("1000")}) {
+                    field->setText(n);
+                    // Where the cursor stands; a text wider than the field scrolls to
+                    // keep it in sight, and then the two ends lie closer than the text's
+                    // width.
+                    auto cursorAt = [&](int position) {
+                        field->setCursorPosition(position);
+                        return field->inputMethodQuery(Qt::ImCursorRectangle).toRect().center().x();
+                    };
+                    const int first = cursorAt(0);
+                    const int last = cursorAt(int(n.size()));
+                    QVERIFY2(first > 0 && last < field->width(), qPrintable(n));
+                    QCOMPARE(last - first, field->fontMetrics().horizontalAdvance(n));
+                }
+            }
+        }
+    }
+
     void cellsFollowThePaletteAndKeepTheirColourWhenSwapped() {
         f_->window->swatchGrid()->setColor(5, rgb(5, 5, 5));
         f_->window->swatchGrid()->setColor(9, rgb(9, 9, 9));
