@@ -63,22 +63,20 @@ ColorGridWindow::ColorGridWindow(QWidget* mainWindow, SwatchGrid& palette)
 
     cssPanel_ = new Panel(this);
     cssPanel_->setMovable(true);
-    cssPanel_->resize(380, 260);
     cssPanel_->hide();
-    auto* handle = new QLabel(cssPanel_);
-    handle->setPixmap(QPixmap::fromImage(glyphImage(Glyph::Move, false)));
-    handle->setGeometry(6, 5, 18, 18);
-    handle->setCursor(appCursor(AppCursor::Cross102));
-    // Presses go through to the panel, which follows the pointer.
-    handle->setAttribute(Qt::WA_TransparentForMouseEvents);
+    cssHandle_ = new QLabel(cssPanel_);
+    cssHandle_->setPixmap(QPixmap::fromImage(glyphImage(Glyph::Move, false)));
+    cssHandle_->setGeometry(6, 5, 18, 18);
+    // The label shows the cursor; its presses, which it does not take, reach the panel, which
+    // follows the pointer.
+    cssHandle_->setCursor(appCursor(AppCursor::Cross102));
     cssCloseButton_ = new ImageButton(cssPanel_);
     cssCloseButton_->setIcon(QPixmap::fromImage(glyphImage(Glyph::Close, false)));
     cssCloseButton_->setIconSize(QSize(16, 16));
-    cssCloseButton_->setGeometry(cssPanel_->width() - 26, 4, 20, 20);
     cssCloseButton_->setToolTip(QStringLiteral("  Close  "));
     cssField_ = new StyleSheetField(cssPanel_);
-    cssField_->setGeometry(6, 28, cssPanel_->width() - 12, cssPanel_->height() - 34);
     cssField_->setAccessibleName(QStringLiteral("Style sheet"));
+    sizeCssPanel();
     connect(cssCloseButton_, &ImageButton::clicked, this, [this] {
         cssField_->clear();
         cssPanel_->hide();
@@ -114,11 +112,23 @@ void ColorGridWindow::resizeEvent(QResizeEvent* event) {
     layOut();
 }
 
+void ColorGridWindow::sizeCssPanel() {
+    // Inside the window, as large as it may be up to its own size, never smaller than its
+    // handle and close button side by side.
+    const QPoint inset = twipsToPixels(100, 100);
+    const QSize room = size() - QSize(2 * inset.x(), 2 * inset.y());
+    const QSize smallest(cssHandle_->geometry().right() + 36, 30);
+    cssPanel_->resize(QSize(380, 260).boundedTo(room).expandedTo(smallest));
+    cssCloseButton_->setGeometry(cssPanel_->width() - 26, 4, 20, 20);
+    cssField_->setGeometry(6, 28, cssPanel_->width() - 12, std::max(0, cssPanel_->height() - 34));
+}
+
 void ColorGridWindow::layOut() {
     const WaitCursor wait;
     view_->setGeometry(rect());
     cssField_->clear();
     cssPanel_->move(twipsToPixels(100, 100));
+    sizeCssPanel();
     writer_.restartCounters();
     const TwipRect outer = twipGeometry(*this);
     view_->layOut(gridMetrics(static_cast<float>(outer.width), static_cast<float>(outer.height)));

@@ -10,6 +10,7 @@
 #include <QWidget>
 #include <array>
 
+class QLabel;
 class QMenu;
 
 namespace sv {
@@ -50,6 +51,7 @@ public:
     Panel* cssPanel() const { return cssPanel_; }
     StyleSheetField* cssField() const { return cssField_; }
     ImageButton* cssCloseButton() const { return cssCloseButton_; }
+    QLabel* cssHandle() const { return cssHandle_; }
     QMenu* styleMenu() const { return menu_; }
 
 protected:
@@ -57,12 +59,14 @@ protected:
 
 private:
     void layOut();
+    void sizeCssPanel();
 
     SwatchGrid& palette_;
     ColorGridView* view_ = nullptr;
     Panel* cssPanel_ = nullptr;
     StyleSheetField* cssField_ = nullptr;
     ImageButton* cssCloseButton_ = nullptr;
+    QLabel* cssHandle_ = nullptr;
     QMenu* menu_ = nullptr;
     StyleSheetWriter writer_;
 };

@@ -12,12 +12,14 @@
 #include "palette/Swatch.h"
 #include "palette/SwatchGrid.h"
 #include "support/PointerEvents.h"
+#include "widgets/Artwork.h"
 #include "widgets/ColorBox.h"
 #include "widgets/ImageButton.h"
 #include "widgets/Panel.h"
 
 #include <QClipboard>
 #include <QComboBox>
+#include <QLabel>
 #include <QMenu>
 #include <QPointer>
 #include <QTest>
@@ -185,6 +187,27 @@ private slots:
         grid->cssField()->selectAll();
         grid->cssField()->copy();
         QCOMPARE(QGuiApplication::clipboard()->text(), grid->cssField()->styleText());
+    }
+
+    // In a small window the style panel shrinks to stay inside it, its close button within
+    // reach; its handle shows the move cursor to the pointer over it.
+    void theStylePanelStaysInsideASmallWindow() {
+        ColorGridWindow* grid = openGrid();
+        grid->appendStyle(StyleRule::Body);
+        for (const QSize size : {QSize(260, 180), QSize(120, 90), QSize(900, 700)}) {
+            grid->resize(size);
+            QTRY_COMPARE(grid->size(), size);
+            grid->appendStyle(StyleRule::Body);
+            const QRect panel = grid->cssPanel()->geometry();
+            QVERIFY2(grid->rect().contains(panel),
+                     qPrintable(QStringLiteral("%1 x %2").arg(size.width()).arg(size.height())));
+            const QRect close(grid->cssCloseButton()->mapTo(grid, QPoint(0, 0)),
+                              grid->cssCloseButton()->size());
+            QVERIFY(grid->rect().contains(close));
+        }
+        QWidget* handle = grid->cssHandle();
+        QCOMPARE(grid->childAt(handle->mapTo(grid, handle->rect().center())), handle);
+        QCOMPARE(handle->cursor().shape(), appCursor(AppCursor::Cross102).shape());
     }
 
     void closingTheMainWindowTakesTheToolsWithIt() {
