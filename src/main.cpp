@@ -6,7 +6,9 @@
 #include "widgets/ScreenReader.h"
 
 #include <QApplication>
+#include <QPointer>
 #include <cstdio>
+#include <memory>
 
 int main(int argc, char* argv[]) {
     QStringList arguments;
@@ -40,10 +42,17 @@ int main(int argc, char* argv[]) {
     sv::Options options;
     options.load();
     sv::QtScreenReader screen;
-    sv::MainWindow mainWindow(screen, options);
-
-    auto* splash = new sv::StartupSplash(mainWindow);
+    // Made while the splash stands, not before it.
+    std::unique_ptr<sv::MainWindow> mainWindow;
+    QPointer<sv::StartupSplash> splash = new sv::StartupSplash([&]() -> sv::MainWindow& {
+        if (!mainWindow) {
+            mainWindow = std::make_unique<sv::MainWindow>(screen, options);
+        }
+        return *mainWindow;
+    });
     QObject::connect(splash, &sv::StartupSplash::finished, splash, &QObject::deleteLater);
     splash->show();
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    delete splash.data(); // if it still stands: it goes before the main window it refers to
+    return status;
 }

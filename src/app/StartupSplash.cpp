@@ -25,9 +25,9 @@ constexpr qint64 kPumpIntervalMs = 15;
 
 } // namespace
 
-StartupSplash::StartupSplash(MainWindow& mainWindow)
+StartupSplash::StartupSplash(std::function<MainWindow&()> makeMainWindow)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::SplashScreen),
-      mainWindow_(mainWindow), picture_(splashPicture()) {
+      makeMainWindow_(std::move(makeMainWindow)), picture_(splashPicture()) {
     setWindowTitle(QString::fromLatin1(kAppTitle));
     setFixedSize(picture_.size());
 
@@ -66,6 +66,13 @@ StartupSplash::~StartupSplash() {
     }
 }
 
+MainWindow& StartupSplash::mainWindow() {
+    if (mainWindow_ == nullptr) {
+        mainWindow_ = &makeMainWindow_();
+    }
+    return *mainWindow_;
+}
+
 void StartupSplash::setProgress(int value) {
     progressBar_->setValue(value);
     emit progress(value, caption_->text());
@@ -92,11 +99,11 @@ void StartupSplash::runLoading() {
         setProgress(40);
         setProgress(70);
         setProgress(80);
-        mainWindow_.loadStartPalette();
+        mainWindow().loadStartPalette();
         setProgress(90);
         setProgress(100);
         progressBar_->setMax(kNamedColorCount);
-        NamesPanel* names = mainWindow_.namesPanel();
+        NamesPanel* names = mainWindow().namesPanel();
         for (int i = 1; i <= kNamedColorCount; ++i) {
             letEventsRun(false);
             const std::string_view name = namedColorName(i);
@@ -111,13 +118,13 @@ void StartupSplash::runLoading() {
         QGuiApplication::restoreOverrideCursor();
         reportError(1, QString::fromLocal8Bit(e.what()));
         // The main window is still worth having.
-        mainWindow_.show();
+        mainWindow().show();
         emit finished();
         return;
     }
     QGuiApplication::restoreOverrideCursor();
     hide();
-    mainWindow_.show();
+    mainWindow().show();
     emit finished();
 }
 
@@ -133,6 +140,10 @@ void StartupSplash::reportError(int number, const QString& description) {
 void StartupSplash::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.drawImage(0, 0, picture_);
+    // Once the splash is on the screen, the main window is made behind it.
+    if (mainWindow_ == nullptr) {
+        QTimer::singleShot(0, this, [this] { mainWindow(); });
+    }
 }
 
 void StartupSplash::mouseDoubleClickEvent(QMouseEvent*) {

@@ -1,7 +1,8 @@
 #pragma once
-// The start-up splash: 1.5 s after it appears it fills the (hidden) main window's palette and
-// named-colour lists with visible progress, then shows the main window and goes. The main
-// window and the options are made, and the options read, before it; it owns neither.
+// The start-up splash: shown first, so it waits for nothing but itself. Once it has painted it
+// has the (hidden) main window made; 1.5 s after it appears it fills the main window's palette
+// and named-colour lists with visible progress, then shows the main window and goes. The
+// options are read before it; it owns neither them nor the main window.
 
 #include <QImage>
 #include <QLabel>
@@ -17,7 +18,9 @@ class ProgressBar;
 class StartupSplash : public QWidget {
     Q_OBJECT
 public:
-    explicit StartupSplash(MainWindow& mainWindow);
+    // makeMainWindow makes the main window, hidden, the first time it is called, and gives the
+    // same one after.
+    explicit StartupSplash(std::function<MainWindow&()> makeMainWindow);
     ~StartupSplash() override;
 
     ProgressBar* progressBar() const { return progressBar_; }
@@ -43,7 +46,10 @@ private:
     void letEventsRun(bool force);
     void reportError(int number, const QString& description);
 
-    MainWindow& mainWindow_;
+    MainWindow& mainWindow();
+
+    std::function<MainWindow&()> makeMainWindow_;
+    MainWindow* mainWindow_ = nullptr;
     QImage picture_;
     QLabel* caption_ = nullptr;
     QLabel* version_ = nullptr;

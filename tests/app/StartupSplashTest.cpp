@@ -22,7 +22,7 @@ private slots:
         Options options;
         options.set(OptionKey::IndexPicMask, 3);
         MainWindow window(screen, options);
-        StartupSplash splash(window);
+        StartupSplash splash([&]() -> MainWindow& { return window; });
         QCOMPARE(splash.progressBar()->value(), 10);
         QCOMPARE(splash.versionText(), QStringLiteral("Version: 2.0.6"));
         QCOMPARE(splash.caption(), QStringLiteral("Loading... files..."));
@@ -53,11 +53,42 @@ private slots:
         QVERIFY(QGuiApplication::overrideCursor() == nullptr);
     }
 
+    // The splash waits for nothing: the main window is made behind it once it is on the
+    // screen, well before loading starts, and only once.
+    void theMainWindowIsMadeOnceTheSplashIsUp() {
+        test::FakeScreenReader screen;
+        Options options;
+        std::unique_ptr<MainWindow> window;
+        StartupSplash* splashSeen = nullptr;
+        bool exposedWhenMade = false;
+        int made = 0;
+        StartupSplash splash([&]() -> MainWindow& {
+            if (!window) {
+                ++made;
+                exposedWhenMade = splashSeen != nullptr && splashSeen->isVisible();
+                window = std::make_unique<MainWindow>(screen, options);
+            }
+            return *window;
+        });
+        splashSeen = &splash;
+        QSignalSpy finished(&splash, &StartupSplash::finished);
+        splash.show();
+        QCOMPARE(made, 0);
+        QVERIFY(QTest::qWaitForWindowExposed(&splash));
+        QTRY_COMPARE_WITH_TIMEOUT(made, 1, 1000);
+        QVERIFY(exposedWhenMade);
+        QVERIFY(!window->isVisible());
+        QCOMPARE(finished.count(), 0);
+        QVERIFY(finished.wait(5000));
+        QCOMPARE(made, 1);
+        QVERIFY(window->isVisible());
+    }
+
     void doubleClickHidesTheSplashAndLoadingGoesOn() {
         test::FakeScreenReader screen;
         Options options;
         MainWindow window(screen, options);
-        StartupSplash splash(window);
+        StartupSplash splash([&]() -> MainWindow& { return window; });
         QElapsedTimer shown;
         shown.start();
         splash.show();
