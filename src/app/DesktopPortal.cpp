@@ -1,5 +1,7 @@
 #include "app/DesktopPortal.h"
 
+#include "app/PortalAnswer.h"
+
 #include "palette/SafeFileText.h"
 
 #include <QDBusArgument>
@@ -11,9 +13,6 @@
 #include <QDBusPendingReply>
 #include <QFile>
 #include <QImageReader>
-#include <QUrl>
-
-#include <cmath>
 
 namespace sv {
 
@@ -170,27 +169,27 @@ void DesktopPortal::readColor(const QVariantMap& results) {
             arg.endStructure();
         }
     }
-    auto valid = [](double c) { return std::isfinite(c) && c >= 0.0 && c <= 1.0; };
-    if (!valid(r) || !valid(g) || !valid(b)) {
+    const std::optional<ColorValue> color = portalColor(r, g, b);
+    if (!color) {
         emit failed(
             QStringLiteral("The desktop portal answered with a colour that cannot be read."),
             PortalFailure::BadAnswer);
         return;
     }
-    auto byte = [](double c) { return static_cast<int>(std::nearbyint(c * 255.0)); };
-    emit colorPicked(rgb(byte(r), byte(g), byte(b)));
+    emit colorPicked(*color);
 }
 
 void DesktopPortal::readScreenshot(const QVariantMap& results) {
-    const QUrl uri(results.value(QStringLiteral("uri")).toString());
-    if (!uri.isLocalFile()) {
+    const QString uri = results.value(QStringLiteral("uri")).toString();
+    const std::optional<std::string> local = localPathOfFileUri(uri.toStdString());
+    if (!local) {
         emit failed(QStringLiteral("The desktop portal answered with a screenshot that cannot be "
                                    "read: %1")
-                        .arg(uri.toString()),
+                        .arg(uri),
                     PortalFailure::BadAnswer);
         return;
     }
-    const QString path = uri.toLocalFile();
+    const QString path = QFile::decodeName(local->c_str());
     ScreenshotFile read = readScreenshotFile(path, requestStart_);
     if (read.image.isNull()) {
         emit failed(QStringLiteral("The screenshot %1 cannot be read: %2").arg(path, read.error),

@@ -1,5 +1,6 @@
 #include "bitmap/PictureFile.h"
 
+#include "bitmap/ColorTable.h"
 #include "palette/SafeFileText.h"
 
 #include <QFile>
@@ -97,6 +98,30 @@ QSize gifScreenSize(QIODevice& device) {
 }
 
 } // namespace
+
+// The first pixels of the picture that are examined, as red, green, blue bytes.
+std::vector<std::uint8_t> examinedBytes(const QImage& picture) {
+    const auto width = static_cast<std::size_t>(picture.width());
+    const std::size_t pixels = width * static_cast<std::size_t>(picture.height());
+    const std::size_t taken = std::min(pixels, kMaxExaminedPixels);
+    if (taken == 0) {
+        return {};
+    }
+    const int rows = static_cast<int>((taken + width - 1) / width);
+    // Not premultiplied, so a transparent pixel keeps its own colour.
+    const QImage part =
+        picture.copy(0, 0, picture.width(), rows).convertToFormat(QImage::Format_ARGB32);
+    std::vector<std::uint8_t> bytes;
+    bytes.reserve(3 * taken);
+    for (std::size_t i = 0; i < taken; ++i) {
+        const QRgb px =
+            reinterpret_cast<const QRgb*>(part.constScanLine(int(i / width)))[i % width];
+        bytes.push_back(static_cast<std::uint8_t>(qRed(px)));
+        bytes.push_back(static_cast<std::uint8_t>(qGreen(px)));
+        bytes.push_back(static_cast<std::uint8_t>(qBlue(px)));
+    }
+    return bytes;
+}
 
 LoadedPicture loadPicture(QIODevice& device) {
     QImageReader reader(&device);

@@ -6,6 +6,9 @@
 #include <QImage>
 #include <QString>
 
+#include <cstdint>
+#include <vector>
+
 class QIODevice;
 
 namespace sv {
@@ -21,6 +24,10 @@ struct LoadedPicture {
 LoadedPicture loadPicture(const QString& path);
 // The same from an open device (the file's bytes).
 LoadedPicture loadPicture(QIODevice& device);
+
+// The first pixels of the picture that are examined, as red, green, blue bytes; transparent
+// pixels by their own colour.
+std::vector<std::uint8_t> examinedBytes(const QImage& picture);
 
 // The text of the message for a file that holds no picture we can read.
 QString loadFormatMessage(const QString& description);
