@@ -32,6 +32,20 @@ done
 echo "splash visible:      median $(printf '%s\n' "${splash_times[@]}" | median) ms  (${splash_times[*]})"
 echo "main window visible: median $(printf '%s\n' "${main_times[@]}" | median) ms  (${main_times[*]})"
 echo "loading, past the splash and its 1.5 s: median $(printf '%s\n' "${load_times[@]}" | median) ms  (${load_times[*]})"
+# The leanest Qt peer's first window, timed the same way on the same server.
+if command -v kcolorchooser >/dev/null; then
+    peer_times=()
+    for run in 1 2 3 4 5; do
+        read -r t pid < <(/usr/bin/python3 "$here/startup_times.py" "$(command -v kcolorchooser)" any)
+        peer_times+=($t)
+        kill $pid 2>/dev/null || true
+        sleep 0.5
+    done
+    peer=$(printf '%s\n' "${peer_times[@]}" | median)
+    splash=$(printf '%s\n' "${splash_times[@]}" | median)
+    echo "kcolorchooser first window: median $peer ms  (${peer_times[*]})"
+    echo "splash / kcolorchooser: $(awk -v a="$splash" -v b="$peer" 'BEGIN {printf "%.2f", a / b}')"
+fi
 echo "idle resident memory after start-up:"
 echo "  Spectrivue     ${spectrivue_rss} kB"
 for other in gpick kcolorchooser; do

@@ -1,6 +1,7 @@
 #!/usr/bin/python3
 """Starts a program and reports, in milliseconds from its start, when the X server mapped a
-window of each given size. Usage: startup_times.py PROGRAM WxH [WxH ...]"""
+window of each given size ("any": the first window of at least 50 x 50 pixels, whatever its
+size). Usage: startup_times.py PROGRAM WxH|any [WxH|any ...]"""
 
 import subprocess
 import sys
@@ -10,7 +11,8 @@ from Xlib import X, display
 
 
 def main():
-    program, sizes = sys.argv[1], [tuple(map(int, s.split("x"))) for s in sys.argv[2:]]
+    program = sys.argv[1]
+    sizes = [s if s == "any" else tuple(map(int, s.split("x"))) for s in sys.argv[2:]]
     d = display.Display()
     root = d.screen().root
     root.change_attributes(event_mask=X.SubstructureNotifyMask)
@@ -27,6 +29,9 @@ def main():
                 size = window_size.get(event.window.id)
                 if size in sizes and size not in mapped:
                     mapped[size] = round((time.monotonic() - start) * 1000)
+                elif ("any" in sizes and "any" not in mapped and size is not None
+                      and size[0] >= 50 and size[1] >= 50):
+                    mapped["any"] = round((time.monotonic() - start) * 1000)
         print(" ".join(str(mapped.get(s, -1)) for s in sizes), proc.pid, flush=True)
         # Leave the program running for the caller to measure; it ends it.
     except KeyboardInterrupt:
