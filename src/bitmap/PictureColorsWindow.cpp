@@ -151,6 +151,9 @@ void PictureColorsWindow::openPicture() {
         return;
     }
     setPicture(loaded.image);
+    if (!loaded.incomplete.isEmpty()) {
+        showMessage_(loaded.incomplete);
+    }
 }
 
 void PictureColorsWindow::pastePicture() {

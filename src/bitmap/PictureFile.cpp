@@ -3,8 +3,12 @@
 #include "bitmap/ColorTable.h"
 #include "palette/SafeFileText.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QImageReader>
+
+#include <cstring>
+#include <optional>
 
 namespace sv {
 
@@ -88,13 +92,90 @@ QString tooLargeMessage(QSize size) {
 }
 
 // A GIF is decoded onto its whole logical screen, whatever the size of its pictures.
-QSize gifScreenSize(QIODevice& device) {
-    const QByteArray head = device.peek(10);
+QSize gifScreenSize(const QByteArray& head) {
     if (head.size() < 10 || !head.startsWith("GIF")) {
         return {};
     }
     auto word = [&](int at) { return quint8(head[at]) | quint8(head[at + 1]) << 8; };
     return {word(6), word(8)};
+}
+
+// The rows of a picture cut short that the file held; none when it is whole.
+struct PartRead {
+    int rows;
+    bool fromBottom; // the file's first rows are the picture's last ones
+};
+
+std::uint32_t littleEndian(const QByteArray& b, int at, int bytes) {
+    std::uint32_t v = 0;
+    for (int i = bytes - 1; i >= 0; --i) {
+        v = v << 8 | quint8(b[at + i]);
+    }
+    return v;
+}
+
+// An uncompressed BMP holds its rows one after another from its pixel offset on, bottom row
+// first unless its height is negative.
+std::optional<PartRead> bmpRowsRead(const QByteArray& head, qint64 fileSize) {
+    if (head.size() < 34 || !head.startsWith("BM") || littleEndian(head, 14, 4) < 40) {
+        return std::nullopt;
+    }
+    const qint64 offset = littleEndian(head, 10, 4);
+    const auto width = qint64(std::int32_t(littleEndian(head, 18, 4)));
+    const auto height = qint64(std::int32_t(littleEndian(head, 22, 4)));
+    const qint64 bits = littleEndian(head, 28, 2);
+    const std::uint32_t compression = littleEndian(head, 30, 4);
+    if ((compression != 0 && compression != 3) || width <= 0 || height == 0 || bits == 0) {
+        return std::nullopt;
+    }
+    const qint64 stride = (width * bits + 31) / 32 * 4;
+    const qint64 rows = std::max<qint64>(0, fileSize - offset) / stride;
+    if (rows >= std::abs(height)) {
+        return std::nullopt;
+    }
+    return PartRead{int(rows), height > 0};
+}
+
+// A JPEG cut short has no end-of-image marker after its last scan. Where its data ends is
+// found by decoding it twice, small, once ended at once and once after filler bytes: the rows
+// of blocks the file held come out alike, the ones made up differ.
+std::optional<PartRead> jpegRowsRead(QIODevice& device, QSize size) {
+    if (!device.seek(0)) {
+        return std::nullopt;
+    }
+    const QByteArray data = device.readAll();
+    const qsizetype lastScan = data.lastIndexOf("\xFF\xDA");
+    const qsizetype lastEnd = data.lastIndexOf("\xFF\xD9");
+    if (lastScan < 0 || lastEnd > lastScan) {
+        return std::nullopt;
+    }
+    constexpr int kScale = 8;
+    const QSize small((size.width() + kScale - 1) / kScale, (size.height() + kScale - 1) / kScale);
+    auto decode = [&](const QByteArray& filler) {
+        QByteArray bytes = data + filler + QByteArray("\xFF\xD9", 2);
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::ReadOnly);
+        QImageReader reader(&buffer, "jpeg");
+        reader.setScaledSize(small);
+        return reader.read().convertToFormat(QImage::Format_RGB32);
+    };
+    const QImage ended = decode({});
+    const QImage filled = decode(QByteArray(64 * 1024, '\0'));
+    if (ended.isNull() || ended.size() != filled.size()) {
+        return std::nullopt;
+    }
+    int alike = 0;
+    while (alike < ended.height() &&
+           std::memcmp(ended.constScanLine(alike), filled.constScanLine(alike),
+                       std::size_t(ended.bytesPerLine())) == 0) {
+        ++alike;
+    }
+    const int rows = std::min(size.height(), alike * size.height() / small.height());
+    return rows < size.height() ? std::optional(PartRead{rows, false}) : std::nullopt;
+}
+
+LoadedPicture refused(const QString& message) {
+    return {{}, message, {}};
 }
 
 } // namespace
@@ -124,23 +205,38 @@ std::vector<std::uint8_t> examinedBytes(const QImage& picture) {
 }
 
 LoadedPicture loadPicture(QIODevice& device) {
+    // The header, before the reader moves through the file.
+    const QByteArray head = device.peek(kJpegHeadBytes);
     QImageReader reader(&device);
     reader.setAllocationLimit(kPictureLimitMb);
     if (!reader.canRead()) {
-        return {{}, loadFormatMessage(QStringLiteral("Invalid picture"))};
+        return refused(loadFormatMessage(QStringLiteral("Invalid picture")));
     }
     const QImage::Format format = reader.imageFormat();
-    const double working = jpegWorkingBytesPerPixel(device.peek(kJpegHeadBytes));
-    for (const QSize declared : {reader.size(), gifScreenSize(device)}) {
+    const double working = jpegWorkingBytesPerPixel(head);
+    for (const QSize declared : {reader.size(), gifScreenSize(head)}) {
         if (pictureTooLarge(declared, format, working)) {
-            return {{}, tooLargeMessage(declared)};
+            return refused(tooLargeMessage(declared));
         }
     }
+    const QByteArray kind = reader.format();
     QImage image = reader.read();
     if (image.isNull()) {
-        return {{}, loadFormatMessage(reader.errorString())};
+        return refused(loadFormatMessage(reader.errorString()));
     }
-    return {std::move(image), {}};
+    // A file cut short still gives a picture (as image viewers show it), but only the rows
+    // that were in the file count.
+    const std::optional<PartRead> part = kind == "bmp"    ? bmpRowsRead(head, device.size())
+                                         : kind == "jpeg" ? jpegRowsRead(device, image.size())
+                                                          : std::nullopt;
+    if (!part) {
+        return {std::move(image), {}, {}};
+    }
+    const int top = part->fromBottom ? image.height() - part->rows : 0;
+    return {image.copy(0, top, image.width(), part->rows),
+            {},
+            QStringLiteral("The picture is incomplete: only its first %1 rows were read.")
+                .arg(part->rows)};
 }
 
 LoadedPicture loadPicture(const QString& path) {
@@ -150,16 +246,15 @@ LoadedPicture loadPicture(const QString& path) {
         break;
     case OpenFailure::Folder:
     case OpenFailure::NotRegular:
-        return {{}, loadFormatMessage(QStringLiteral("%1 is not a picture file.").arg(path))};
+        return refused(loadFormatMessage(QStringLiteral("%1 is not a picture file.").arg(path)));
     default:
-        return {{},
-                loadFormatMessage(
-                    QStringLiteral("Invalid picture: %1 %2").arg(path, openFailureText(opened)))};
+        return refused(loadFormatMessage(
+            QStringLiteral("Invalid picture: %1 %2").arg(path, openFailureText(opened))));
     }
     QFile file;
     if (!file.open(opened.file.fd(), QIODevice::ReadOnly, QFileDevice::DontCloseHandle)) {
-        return {{},
-                loadFormatMessage(QStringLiteral("Invalid picture: %1").arg(file.errorString()))};
+        return refused(
+            loadFormatMessage(QStringLiteral("Invalid picture: %1").arg(file.errorString())));
     }
     return loadPicture(file);
 }

@@ -18,6 +18,8 @@ inline constexpr int kPictureLimitMb = 256;
 struct LoadedPicture {
     QImage image;
     QString error;
+    // Said of a picture whose file was cut short: image holds only the rows the file had.
+    QString incomplete;
 };
 
 // The picture in a file, or the message that says why it cannot be read.

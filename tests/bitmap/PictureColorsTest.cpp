@@ -185,6 +185,56 @@ private slots:
         QVERIFY(window_->rect().contains(window_->closeButton()->geometry()));
     }
 
+    // A file cut short opens as far as it goes, says so, and only what was read is tabled.
+    void aPictureCutShortSaysHowFarItWasRead() {
+        // Red above, blue below; a BMP stores the bottom rows first.
+        QImage halves(40, 64, QImage::Format_RGB32);
+        halves.fill(Qt::red);
+        for (int y = 32; y < 64; ++y) {
+            for (int x = 0; x < 40; ++x) {
+                halves.setPixel(x, y, qRgb(0, 0, 255));
+            }
+        }
+        dialog_.path = files_.filePath(QStringLiteral("cut.bmp"));
+        QVERIFY(halves.save(dialog_.path, "bmp"));
+        QFile bmp(dialog_.path);
+        QVERIFY(bmp.resize(54 + 40 * 3 * 20)); // the header and 20 rows
+        click(PictureCommand::Open);
+        QCOMPARE(messages_,
+                 QStringList{"The picture is incomplete: only its first 20 rows were read."});
+        QCOMPARE(window_->picture().size(), QSize(40, 20));
+        QVERIFY(generate());
+        QCOMPARE(window_->countsLine()->caption(),
+                 QStringLiteral("All codes = 0 - Effective codes = 1"));
+        QVERIFY(readFile(window_->lastPage()).contains("#0000FF"));
+
+        messages_.clear();
+        dialog_.path = files_.filePath(QStringLiteral("cut.jpg"));
+        QImage detailed(64, 64, QImage::Format_RGB32);
+        for (int y = 0; y < 64; ++y) {
+            for (int x = 0; x < 64; ++x) {
+                detailed.setPixel(x, y, qRgb(x * 4, y * 4, (x * y) % 256));
+            }
+        }
+        QVERIFY(detailed.save(dialog_.path, "jpg"));
+        const QByteArray whole = readFile(dialog_.path);
+        QVERIFY(writeFile(dialog_.path, whole.left(whole.size() * 6 / 10)));
+        click(PictureCommand::Open);
+        QCOMPARE(messages_.size(), 1);
+        const int rows = window_->picture().height();
+        QVERIFY2(rows > 0 && rows < 64 && rows % 8 == 0, qPrintable(QString::number(rows)));
+        QCOMPARE(messages_.front(),
+                 QStringLiteral("The picture is incomplete: only its first %1 rows were read.")
+                     .arg(rows));
+
+        // A whole file says nothing.
+        messages_.clear();
+        QVERIFY(writeFile(dialog_.path, whole));
+        click(PictureCommand::Open);
+        QVERIFY(messages_.isEmpty());
+        QCOMPARE(window_->picture().size(), QSize(64, 64));
+    }
+
     void aSecondGenerateWaitsAndTheOpenButtonRestsMeanwhile() {
         window_->setPicture(twoByTwo());
         QSignalSpy finished(window_.data(), &PictureColorsWindow::generationFinished);
