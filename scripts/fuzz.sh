@@ -29,7 +29,7 @@ for target in $targets; do
     mkdir -p "$corpus"
     echo "== $target"
     if ! ASAN_OPTIONS=detect_leaks=0 QT_QPA_PLATFORM=offscreen \
-        "build/fuzz/tests/${seeds%/*}/$target" -runs="$runs" -max_total_time="$max_time" \
+        "build/fuzz/${seeds%/*}/$target" -runs="$runs" -max_total_time="$max_time" \
         -max_len=70000 -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
         -artifact_prefix=build/fuzz/ "$corpus" "$seeds" 2>build/fuzz/$target.log; then
         status=1

@@ -232,6 +232,10 @@ LoadedPicture loadPicture(QIODevice& device) {
     if (!part) {
         return {std::move(image), {}, {}};
     }
+    if (part->rows == 0) {
+        return refused(loadFormatMessage(
+            QStringLiteral("The picture is incomplete: none of its rows could be read.")));
+    }
     const int top = part->fromBottom ? image.height() - part->rows : 0;
     return {image.copy(0, top, image.width(), part->rows),
             {},

@@ -46,8 +46,16 @@ SettingsMap readSettingsText(std::string_view text) {
         if (key.empty()) {
             continue;
         }
-        settings[group.empty() ? std::string(key) : group + '/' + std::string(key)] =
-            std::string(trimmed(line.substr(equals + 1)));
+        // A name is written back as [group] and key at its first "/": a name that would not
+        // read back as itself there (an empty part, a "General/" prefix) is taken as it reads.
+        std::string name = group.empty() ? std::string(key) : group + '/' + std::string(key);
+        while (name.rfind("General/", 0) == 0) {
+            name.erase(0, std::string_view("General/").size());
+        }
+        if (name.empty() || name.front() == '/' || name.back() == '/') {
+            continue;
+        }
+        settings[name] = std::string(trimmed(line.substr(equals + 1)));
     }
     return settings;
 }
