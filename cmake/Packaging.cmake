@@ -5,8 +5,17 @@ set(CPACK_PACKAGE_NAME spectrivue)
 set(CPACK_PACKAGE_VENDOR "The Spectrivue makers")
 set(CPACK_PACKAGE_CONTACT "help@spectrivue.org")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Colour picker and colour analyst for web and program authors")
-set(CPACK_PACKAGE_DESCRIPTION
-    "Spectrivue samples the screen pixel under the pointer twenty times a second and shows it in seven code notations (Visual Basic, decimal, C++, Delphi, Java, Photoshop and HTML) plus red, green and blue. It keeps 256-colour palettes, names 2031 colours, magnifies the screen, makes gradients and style sheets, and lists the colours of a picture as an HTML table.")
+# One line of the extended description a line here, as Debian wraps it.
+set(CPACK_PACKAGE_DESCRIPTION [=[
+Spectrivue samples the screen pixel under the pointer twenty times a second
+and shows it in seven code notations (Visual Basic, decimal, C++, Delphi,
+Java, Photoshop and HTML) plus red, green and blue; any notation goes to the
+clipboard with one click.
+
+It keeps 256-colour palettes in JASC-PAL files, names 2031 colours, magnifies
+the screen, makes gradients and style sheets, and lists the colours of a
+picture as an HTML table. On Wayland it picks through the desktop portal.]=])
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "The Spectrivue makers <help@spectrivue.org>")
 set(CPACK_PACKAGE_HOMEPAGE_URL "https://spectrivue.org")
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
@@ -14,7 +23,10 @@ set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
-# TIFF, WebP and the other picture formats of the picture colour table.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-image-formats-plugins")
+# TIFF, WebP and the other picture formats of the picture colour table; the desktop portal,
+# through which picks work on Wayland, with a backend for the desktop.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-image-formats-plugins, xdg-desktop-portal")
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS
+    "xdg-desktop-portal-gtk | xdg-desktop-portal-kde | xdg-desktop-portal-wlr")
 set(CPACK_STRIP_FILES ON)
 include(CPack)

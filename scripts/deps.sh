@@ -9,7 +9,7 @@ packages=(
     libxcb-xinput-dev pkg-config
     xvfb xauth xdotool x11-utils x11-xserver-utils fonts-dejavu-core
     xserver-xorg-core xserver-xorg-video-dummy
-    desktop-file-utils appstream dpkg-dev file
+    desktop-file-utils appstream dpkg-dev file lintian man-db
     dbus-daemon python3-dbus python3-gi at-spi2-core gir1.2-atspi-2.0
 )
 

@@ -6,6 +6,7 @@
 #include "widgets/ScreenReader.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QPointer>
 #include <cstdio>
 #include <memory>
@@ -37,6 +38,15 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QString::fromLatin1(sv::kAppTitle));
     QApplication::setOrganizationName(QString::fromLatin1(sv::kAppTitle));
     QApplication::setApplicationVersion(QString::fromLatin1(sv::kVersionText));
+    // The desktop file's name is Wayland's app id; the application name above is the X11
+    // window class (StartupWMClass). The icon is the installed one, else our own copy.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.spectrivue.Spectrivue"));
+    QIcon ownIcon;
+    for (const int size : {16, 32, 48, 128}) {
+        ownIcon.addFile(QStringLiteral(":/icons/org.spectrivue.Spectrivue-%1.png").arg(size));
+    }
+    QApplication::setWindowIcon(
+        QIcon::fromTheme(QStringLiteral("org.spectrivue.Spectrivue"), ownIcon));
 
     // The options come first: the palette's empty swatches already show the stored mask.
     sv::Options options;

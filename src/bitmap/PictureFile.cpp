@@ -9,6 +9,7 @@
 
 #include <cstring>
 #include <optional>
+#include <type_traits>
 
 namespace sv {
 
@@ -174,6 +175,16 @@ std::optional<PartRead> jpegRowsRead(QIODevice& device, QSize size) {
     return rows < size.height() ? std::optional(PartRead{rows, false}) : std::nullopt;
 }
 
+// The pixel format a reader declares. Some readers answer with no valid format at all for a
+// header they could only half read: that counts as none.
+QImage::Format declaredFormat(QImageReader& reader) {
+    const QImage::Format answer = reader.imageFormat();
+    std::underlying_type_t<QImage::Format> value = 0;
+    std::memcpy(&value, &answer, sizeof value);
+    return value > 0 && value < QImage::NImageFormats ? static_cast<QImage::Format>(value)
+                                                      : QImage::Format_Invalid;
+}
+
 LoadedPicture refused(const QString& message) {
     return {{}, message, {}};
 }
@@ -212,9 +223,11 @@ LoadedPicture loadPicture(QIODevice& device) {
     if (!reader.canRead()) {
         return refused(loadFormatMessage(QStringLiteral("Invalid picture")));
     }
-    const QImage::Format format = reader.imageFormat();
+    const QSize declaredSize = reader.size();
+    const QImage::Format format =
+        declaredSize.isValid() ? declaredFormat(reader) : QImage::Format_Invalid;
     const double working = jpegWorkingBytesPerPixel(head);
-    for (const QSize declared : {reader.size(), gifScreenSize(head)}) {
+    for (const QSize declared : {declaredSize, gifScreenSize(head)}) {
         if (pictureTooLarge(declared, format, working)) {
             return refused(tooLargeMessage(declared));
         }

@@ -38,7 +38,8 @@ std::optional<ColorValue> readColorPayload(std::string_view bytes) {
 }
 
 std::optional<int> readNumberPayload(std::string_view bytes, int min, int max) {
-    if (bytes.empty() || bytes.size() > 9) {
+    // As this program writes them: no sign, no blank, no leading zero.
+    if (bytes.empty() || bytes.size() > 9 || (bytes.size() > 1 && bytes.front() == '0')) {
         return std::nullopt;
     }
     int value = 0;

@@ -15,9 +15,36 @@ std::string_view trimmed(std::string_view s) {
     return s.substr(first, s.find_last_not_of(blanks) - first + 1);
 }
 
+SettingsMap readLines(std::string_view text, bool keepOnlyWhatWritesBack);
+
 } // namespace
 
 SettingsMap readSettingsText(std::string_view text) {
+    return readLines(text, true);
+}
+
+std::string writeSettingsText(const SettingsMap& settings) {
+    std::map<std::string, std::vector<std::string>> groups;
+    for (const auto& [name, value] : settings) {
+        const std::size_t slash = name.find('/');
+        const std::string group = slash == std::string::npos ? "General" : name.substr(0, slash);
+        const std::string key = slash == std::string::npos ? name : name.substr(slash + 1);
+        groups[group].push_back(key + '=' + value);
+    }
+    std::string out;
+    for (const auto& [group, lines] : groups) {
+        out += '[' + group + "]\n";
+        for (const std::string& line : lines) {
+            out += line + '\n';
+        }
+        out += '\n';
+    }
+    return out;
+}
+
+namespace {
+
+SettingsMap readLines(std::string_view text, bool keepOnlyWhatWritesBack) {
     SettingsMap settings;
     std::string group;
     while (!text.empty()) {
@@ -46,37 +73,20 @@ SettingsMap readSettingsText(std::string_view text) {
         if (key.empty()) {
             continue;
         }
-        // A name is written back as [group] and key at its first "/": a name that would not
-        // read back as itself there (an empty part, a "General/" prefix) is taken as it reads.
         std::string name = group.empty() ? std::string(key) : group + '/' + std::string(key);
-        while (name.rfind("General/", 0) == 0) {
-            name.erase(0, std::string_view("General/").size());
-        }
-        if (name.empty() || name.front() == '/' || name.back() == '/') {
+        std::string value(trimmed(line.substr(equals + 1)));
+        // A name is written back as [group] and key at its first "/". One that would not read
+        // back as itself so (an empty part, a blank after the "/", a key that would read as a
+        // comment or a group) is not the program's, and is passed over as such lines are.
+        if (keepOnlyWhatWritesBack &&
+            readLines(writeSettingsText({{name, value}}), false) != SettingsMap{{name, value}}) {
             continue;
         }
-        settings[name] = std::string(trimmed(line.substr(equals + 1)));
+        settings[std::move(name)] = std::move(value);
     }
     return settings;
 }
 
-std::string writeSettingsText(const SettingsMap& settings) {
-    std::map<std::string, std::vector<std::string>> groups;
-    for (const auto& [name, value] : settings) {
-        const std::size_t slash = name.find('/');
-        const std::string group = slash == std::string::npos ? "General" : name.substr(0, slash);
-        const std::string key = slash == std::string::npos ? name : name.substr(slash + 1);
-        groups[group].push_back(key + '=' + value);
-    }
-    std::string out;
-    for (const auto& [group, lines] : groups) {
-        out += '[' + group + "]\n";
-        for (const std::string& line : lines) {
-            out += line + '\n';
-        }
-        out += '\n';
-    }
-    return out;
-}
+} // namespace
 
 } // namespace sv

@@ -39,7 +39,7 @@ TEST(DragPayload, MalformedPayloadsAreRefused) {
     EXPECT_EQ(readNumberPayload("5", 1, 256), 5);
     EXPECT_EQ(readNumberPayload("256", 1, 256), 256);
     for (const char* bad :
-         {"", "0", "257", "-1", " 5", "5 ", "5x", "+5", "0x10", "99999999999999999999"}) {
+         {"", "0", "257", "-1", " 5", "5 ", "5x", "+5", "0x10", "080", "99999999999999999999"}) {
         EXPECT_EQ(readNumberPayload(bad, 1, 256), std::nullopt) << bad;
     }
 }

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Checks the Debian package: its control fields, that it holds exactly the expected files, and,
+# Checks the Debian package: its control fields, lintian's verdict, the licence notices it
+# carries, that it holds exactly the expected files, and,
 # as root (as CI runs), that apt installs it with its dependencies and the installed program
 # answers --version; the package is removed again afterwards.
 # Usage: check-deb.sh <package.deb> <expected-files.txt> <version>
@@ -18,7 +19,15 @@ field() { sed -n "s/^ $1: //p" <<<"$info"; }
 grep -q 'libqt6widgets6' <<<"$(field Depends)" || fail "Depends lacks the Qt libraries: $(field Depends)"
 grep -q 'qt6-qpa-plugins' <<<"$(field Depends)" || fail "Depends lacks the platform plugins"
 grep -q 'qt6-image-formats-plugins' <<<"$(field Recommends)" || fail "Recommends: $(field Recommends)"
+grep -q 'xdg-desktop-portal' <<<"$(field Recommends)" || fail "Recommends: $(field Recommends)"
 [ -n "$(field Description)" ] || fail "no Description"
+# What Debian's checker says of it: no error and no warning (notes are allowed).
+lintian --fail-on error,warning "$deb" ||
+    fail "lintian finds errors or warnings in $deb"
+# The licence notices travel with the program.
+copyright=$(dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/share/doc/spectrivue/copyright)
+grep -q 'Permission is hereby granted, free of charge' <<<"$copyright" || fail "copyright lacks the licence"
+grep -q 'Copyright Resene Paints Ltd 2001' <<<"$copyright" || fail "copyright lacks the names' notice"
 
 dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {print substr($6, 2)}' | sort >/tmp/deb-files.$$
 if ! diff -u <(sort "$expected") /tmp/deb-files.$$; then
