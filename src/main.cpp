@@ -40,13 +40,13 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationVersion(QString::fromLatin1(sv::kVersionText));
     // The desktop file's name is Wayland's app id; the application name above is the X11
     // window class (StartupWMClass). The icon is the installed one, else our own copy.
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.spectrivue.Spectrivue"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.spectrivue.spectrivue"));
     QIcon ownIcon;
     for (const int size : {16, 32, 48, 128}) {
-        ownIcon.addFile(QStringLiteral(":/icons/org.spectrivue.Spectrivue-%1.png").arg(size));
+        ownIcon.addFile(QStringLiteral(":/icons/org.spectrivue.spectrivue-%1.png").arg(size));
     }
     QApplication::setWindowIcon(
-        QIcon::fromTheme(QStringLiteral("org.spectrivue.Spectrivue"), ownIcon));
+        QIcon::fromTheme(QStringLiteral("org.spectrivue.spectrivue"), ownIcon));
 
     // The options come first: the palette's empty swatches already show the stored mask.
     sv::Options options;

@@ -16,9 +16,9 @@ if ! diff -u <(sort "$expected") "$dest.list"; then
     exit 1
 fi
 rm -f "$dest.list"
-desktop="$dest/usr/share/applications/org.spectrivue.Spectrivue.desktop"
+desktop="$dest/usr/share/applications/org.spectrivue.spectrivue.desktop"
 desktop-file-validate "$desktop"
-appstreamcli validate --no-net "$dest/usr/share/metainfo/org.spectrivue.Spectrivue.metainfo.xml"
+appstreamcli validate --pedantic --no-net "$dest/usr/share/metainfo/org.spectrivue.spectrivue.metainfo.xml"
 icon=$(sed -n 's/^Icon=//p' "$desktop")
 ls "$dest/usr/share/icons/hicolor/scalable/apps/$icon.svg" >/dev/null
 echo "installed files, desktop file and metainfo are as expected"

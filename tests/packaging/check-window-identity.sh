@@ -19,6 +19,7 @@ expected=$(sed -n 's/^StartupWMClass=//p' "$desktop")
 [ -n "$expected" ] || fail "the desktop file names no StartupWMClass"
 class=$(xprop -id "$win" WM_CLASS | sed -n 's/.*, "\(.*\)"$/\1/p')
 [ "$class" = "$expected" ] || fail "WM_CLASS class is '$class', the desktop file says '$expected'"
-xprop -id "$win" _NET_WM_ICON | grep -q 'Icon (' || fail "the window has no icon"
+icon=$(xprop -id "$win" _NET_WM_ICON)
+grep -q 'Icon (' <<<"$icon" || fail "the window has no icon"
 kill "$app"
 echo "window class and icon as the desktop file says"
