@@ -18,10 +18,9 @@ declare -A folder=(
     [number_fuzz]=color/corpus-number
 )
 targets=${TARGETS:-${!folder[*]}}
-cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=Debug -DSV_SANITIZE=ON \
-    -DSV_BUILD_BENCH=OFF -DCMAKE_CXX_COMPILER=clang++ >/dev/null
+cmake --preset fuzz >/dev/null
 # shellcheck disable=SC2086
-cmake --build build/fuzz --target $targets
+cmake --build --preset fuzz --target $targets
 status=0
 for target in $targets; do
     corpus=build/fuzz/corpus-$target

@@ -3,6 +3,6 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh
-cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DSV_BUILD_BENCH=OFF
-cmake --build build/release --target Spectrivue
+cmake --preset release >/dev/null
+cmake --build --preset release --target Spectrivue
 exec build/release/Spectrivue "$@"

@@ -1,6 +1,6 @@
-// One sampling tick in which the pointer moved, and one in which it rests: a real one-pixel screen read through the
-// X server, and every view of the main window following the new colour. Run under Xvfb.
-// Arguments: the CreateGradient option (1 strips after the pick, 2 strips at every colour),
+// One sampling tick in which the pointer moved, and one in which it rests: a real one-pixel screen
+// read through the X server, and every view of the main window following the new colour. Run under
+// Xvfb. Arguments: the CreateGradient option (1 strips after the pick, 2 strips at every colour),
 // and whether the pointer walks over one colour (0) or a new colour at every pixel (1).
 
 #include "app/MainWindow.h"
