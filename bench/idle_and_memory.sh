@@ -21,7 +21,7 @@ sleep 1
 # The pick runs with the pointer still: the pixel under it is read at every tick.
 c0=$(cpu_ns); sleep "$seconds"; c1=$(cpu_ns)
 echo "picking, pointer still: $(( (c1 - c0) / 1000000 )) ms of CPU over ${seconds} s" \
-    "($(( (c1 - c0) / seconds / 100000 )) per mille of a core)"
+    "($(( (c1 - c0) / seconds / 1000000 )) per mille of a core)"
 r0=$(rss_kb); c0=$(cpu_ns)
 end=$((SECONDS + seconds)); i=0
 while [ $SECONDS -lt $end ]; do
