@@ -54,7 +54,7 @@ def main() -> int:
     for c in colours:
         parts = c.split(" ")
         assert len(parts) == 3 and all(0 <= int(p) <= 255 and str(int(p)) == p for p in parts), c
-    data = "".join(line + "\r\n" for line in ["JASC -PAL", "100", "256", *colours]).encode("ascii")
+    data = "".join(line + "\r\n" for line in ["JASC-PAL", "0100", "256", *colours]).encode("ascii")
     if len(data) != EXPECTED_BYTES:
         print(f"expected {EXPECTED_BYTES} bytes, made {len(data)}", file=sys.stderr)
         return 1

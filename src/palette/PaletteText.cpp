@@ -61,8 +61,10 @@ std::optional<Rgb16> parseColourLine(std::string_view line) {
 std::string writePaletteText(const Palette& palette) {
     std::string out;
     out.reserve(static_cast<std::size_t>(kPaletteFileLines) * 14);
-    appendLine(out, "JASC -PAL");
-    appendLine(out, "100");
+    // The standard header, as GIMP and other readers require; files written with the older
+    // "JASC -PAL" / "100" still read, as the reader passes over both lines.
+    appendLine(out, "JASC-PAL");
+    appendLine(out, "0100");
     appendLine(out, "256");
     for (int j = 1; j <= Palette::kSize; ++j) {
         const Components k = splitColor(palette.color(j));

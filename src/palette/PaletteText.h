@@ -19,7 +19,7 @@ inline constexpr std::size_t kMaxPaletteLineLength = 256;
 // reader never needs to look further into a file, however large it is.
 inline constexpr std::size_t kMaxPaletteBytes = kPaletteFileLines * (kMaxPaletteLineLength + 2);
 
-// Exactly 259 lines, each ended by CR LF: "JASC -PAL", "100", "256", then each swatch's red,
+// Exactly 259 lines, each ended by CR LF: "JASC-PAL", "0100", "256", then each swatch's red,
 // green and blue in decimal separated by one space. An empty swatch is written from the
 // button-face value and so reads "-241 0 0".
 std::string writePaletteText(const Palette& palette);

@@ -55,7 +55,17 @@ TEST(PaletteWriter, Writes259CrLfLinesWithEmptySwatchesAsButtonFace) {
     p.setColor(256, kWhite);
     const std::string text = writePaletteText(p);
 
-    EXPECT_EQ(text.rfind("JASC -PAL\r\n100\r\n256\r\n255 153 0\r\n0 0 0\r\n-241 0 0\r\n", 0), 0u);
+    // The header other programs check: "JASC-PAL", then the version "0100", then the count.
+    EXPECT_EQ(text.rfind("JASC-PAL\r\n0100\r\n256\r\n255 153 0\r\n0 0 0\r\n-241 0 0\r\n", 0), 0u);
+    Palette back;
+    EXPECT_TRUE(readPaletteText(text, back).written.all());
+    EXPECT_EQ(back, p);
+    // A file written before, with the older header, reads the same.
+    Palette old;
+    std::string older = text;
+    older.replace(0, std::string("JASC-PAL\r\n0100").size(), "JASC -PAL\r\n100");
+    EXPECT_TRUE(readPaletteText(older, old).written.all());
+    EXPECT_EQ(old, p);
     EXPECT_EQ(text.substr(text.size() - 15), "\r\n255 255 255\r\n");
     std::size_t crlf = 0;
     for (std::size_t pos = text.find("\r\n"); pos != std::string::npos;
