@@ -27,8 +27,10 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCursor>
 #include <QKeyEvent>
 #include <QLinearGradient>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPainter>
 
@@ -137,6 +139,17 @@ void MainWindow::connectColorSources() {
 
     // The release that ends a pick reaches the current swatch, which holds the mouse grab.
     connect(currentSwatch_, &ColorBox::released, sampler_, &ScreenSampler::stop);
+    // A right-click on the current colour while no pick runs offers its details (a release
+    // still ends a running pick, above).
+    connect(currentSwatch_, &ColorBox::pressed, this, [this](Qt::MouseButton button, QPoint) {
+        if (button != Qt::RightButton || sampler_->isSampling()) {
+            return;
+        }
+        QMenu menu(this);
+        menu.addAction(QStringLiteral("Colour Details\u2026"), toolWindows_,
+                       &ToolWindows::showColorDetails);
+        menu.exec(QCursor::pos());
+    });
     connect(sampler_, &ScreenSampler::stopped, this, [this] {
         if (options_.createGradient() == CreateGradient::AfterPick) {
             strips_->redraw(selection_.current(), selection_.previous());
@@ -220,6 +233,10 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     }
     if (key == Qt::Key_F11) {
         showMinimized();
+        return true;
+    }
+    if (key == Qt::Key_F7) {
+        toolWindows_->showColorDetails();
         return true;
     }
     return QWidget::eventFilter(watched, event);

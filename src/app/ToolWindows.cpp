@@ -3,6 +3,7 @@
 #include "bitmap/PictureColorsWindow.h"
 #include "color/ColorSelection.h"
 #include "dialogs/AboutWindow.h"
+#include "dialogs/ColorDetailsWindow.h"
 #include "dialogs/ColorDialog.h"
 #include "dialogs/OptionsWindow.h"
 #include "gradient/ColorGridWindow.h"
@@ -49,6 +50,9 @@ ColorGridWindow* ToolWindows::colorGrid() const {
 }
 AboutWindow* ToolWindows::about() const {
     return about_;
+}
+ColorDetailsWindow* ToolWindows::colorDetails() const {
+    return colorDetails_;
 }
 
 void ToolWindows::showGradientGenerator() {
@@ -114,6 +118,15 @@ void ToolWindows::showAbout() {
     }
     about_->show();
     about_->raise();
+}
+
+void ToolWindows::showColorDetails() {
+    if (colorDetails_ == nullptr) {
+        colorDetails_ = new ColorDetailsWindow(&main_, selection_);
+        colorDetails_->closeButton()->setToolTip(kClose);
+    }
+    showPlaced(colorDetails_, main_, kToolInset);
+    colorDetails_->activateWindow();
 }
 
 void ToolWindows::chooseSystemColor() {

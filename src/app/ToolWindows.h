@@ -12,6 +12,7 @@ class QWidget;
 namespace sv {
 
 class AboutWindow;
+class ColorDetailsWindow;
 class ColorDialog;
 class ColorGridWindow;
 class ColorSelection;
@@ -39,6 +40,8 @@ public:
     // Repaints a visible grid from the palette; otherwise makes a fresh one.
     void showColorGrid();
     void showAbout();
+    // The current colour in today's notations, its contrast on the last colour, its name.
+    void showColorDetails();
     // The system colour dialog over the main window, starting on the current colour; a
     // confirmed colour is shown.
     void chooseSystemColor();
@@ -50,6 +53,7 @@ public:
     MagnifierWindow* magnifier() const;
     ColorGridWindow* colorGrid() const;
     AboutWindow* about() const;
+    ColorDetailsWindow* colorDetails() const;
 
     // The colour dialog, kept for the run so its custom colours stay.
     ColorDialog& colorDialog() { return *colorDialog_; }
@@ -73,6 +77,7 @@ private:
     QPointer<MagnifierWindow> magnifier_;
     QPointer<ColorGridWindow> colorGrid_;
     QPointer<AboutWindow> about_;
+    QPointer<ColorDetailsWindow> colorDetails_;
     std::unique_ptr<ColorDialog> colorDialog_;
 };
 
