@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <random>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -108,24 +109,32 @@ bool writeAll(int fd, const char* data, std::size_t size) {
 
 FileHandle createTemporaryFile(const std::string& folder, const std::string& prefix,
                                std::string& path) {
-    std::string pattern = folder;
-    if (!pattern.empty() && pattern.back() != '/') {
-        pattern += '/';
+    std::string base = folder;
+    if (!base.empty() && base.back() != '/') {
+        base += '/';
     }
-    pattern += '.' + prefix + ".XXXXXX";
-    std::vector<char> name(pattern.begin(), pattern.end());
-    name.push_back('\0');
-    const int fd = ::mkostemp(name.data(), O_CLOEXEC);
-    if (fd < 0) {
-        path.clear();
-        return FileHandle();
+    base += '.' + prefix + '.';
+    // A name of our own, made with O_EXCL so no file that is there already is ever opened;
+    // mode 0666 less the umask, as for any document the user saves.
+    static const char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    thread_local std::mt19937_64 random{std::random_device{}()};
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        std::string candidate = base;
+        for (int i = 0; i < 10; ++i) {
+            candidate += kLetters[random() % (sizeof kLetters - 1)];
+        }
+        const int fd =
+            ::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
+        if (fd >= 0) {
+            path = candidate;
+            return FileHandle(fd);
+        }
+        if (errno != EEXIST) {
+            break;
+        }
     }
-    // mkostemp makes 0600; a page is a document like any other the user saves.
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    ::fchmod(fd, 0666 & ~mask);
-    path = name.data();
-    return FileHandle(fd);
+    path.clear();
+    return FileHandle();
 }
 
 CommitResult commitWithoutReplacing(const std::string& temporaryPath,

@@ -71,8 +71,9 @@ bool readAll(int fd, std::string& out, std::size_t maxBytes);
 // Writes all of data; false with errno set when the system takes less (a full disk: ENOSPC).
 bool writeAll(int fd, const char* data, std::size_t size);
 
-// A new, empty file in folder, ours alone (mode 0600 before umask is applied as usual for
-// pages), named from prefix; its path in path. The descriptor is open for writing.
+// A new, empty file in folder that no one else had (".prefix.XXXXXXXXXX", mode 0666 less the
+// umask); its path in path. The descriptor is open for writing; none, with errno set, when no
+// file can be made there.
 FileHandle createTemporaryFile(const std::string& folder, const std::string& prefix,
                                std::string& path);
 

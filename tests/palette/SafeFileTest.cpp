@@ -142,6 +142,16 @@ TEST_F(SafeFileTest, ACommitNeverReplacesAndMovesOnToTheNextName) {
     EXPECT_EQ(read(path("579.html")), "one");
     EXPECT_EQ(read(path("579-2.html")), "two");
     EXPECT_EQ(read(path("579-3.html")), "three");
+    // A document like any other the user saves: readable by others as the umask allows.
+    const mode_t mask = ::umask(022);
+    NewFile shared;
+    ASSERT_TRUE(shared.open(dir_.string(), "page"));
+    const std::string sharedPath = shared.commit(dir_.string(), [](int) { return "shared.html"; });
+    ::umask(mask);
+    struct stat info {};
+    ASSERT_EQ(::stat(sharedPath.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0644u);
+    fs::remove(sharedPath);
     EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 3);
 
     // A file never committed leaves nothing behind.
