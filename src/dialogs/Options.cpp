@@ -33,8 +33,8 @@ QString settingsPath() {
         .filePath(QStringLiteral("Spectrivue/Spectrivue.conf"));
 }
 
-std::optional<SettingsMap> SettingsFile::read() const {
-    const OpenedFile opened = openRegularFile(native(path_), kMaxSettingsBytes);
+std::optional<SettingsMap> SettingsFile::readOpen(OpenedFile& opened) const {
+    opened = openRegularFile(native(path_), kMaxSettingsBytes);
     if (opened.failure == OpenFailure::Missing) {
         return SettingsMap{}; // none yet: it is made on the first save
     }
@@ -45,25 +45,27 @@ std::optional<SettingsMap> SettingsFile::read() const {
     return readSettingsText(text);
 }
 
+std::optional<SettingsMap> SettingsFile::read() const {
+    OpenedFile opened;
+    return readOpen(opened);
+}
+
 bool SettingsFile::change(const std::function<void(SettingsMap&)>& edit) {
     // Read again, so a change saved meanwhile by another copy of the program is kept.
-    const std::string path = native(path_);
-    const OpenedFile opened = openRegularFile(path, kMaxSettingsBytes);
-    std::string text;
-    if (opened.failure != OpenFailure::Missing &&
-        (!opened.ok() || !readAll(opened.file.fd(), text, kMaxSettingsBytes))) {
+    OpenedFile opened;
+    std::optional<SettingsMap> settings = readOpen(opened);
+    if (!settings) {
         return false; // not a settings file we may replace
     }
-    SettingsMap settings = readSettingsText(text);
-    edit(settings);
+    edit(*settings);
     const QString folder = QFileInfo(path_).path();
     if (!QDir().mkpath(folder)) {
         return false;
     }
     NewFile file;
     return file.open(native(folder), "Spectrivue.conf") &&
-           file.write(writeSettingsText(settings)) &&
-           file.replace(path, opened.ok() ? &opened : nullptr);
+           file.write(writeSettingsText(*settings)) &&
+           file.replace(native(path_), opened.ok() ? &opened : nullptr);
 }
 
 std::optional<std::string> SettingsFile::value(const std::string& key) const {

@@ -5,6 +5,7 @@
 #include "dialogs/OptionValues.h"
 #include "dialogs/SettingsText.h"
 #include "palette/MaskPictures.h"
+#include "palette/SafeFile.h"
 
 #include <QObject>
 #include <array>
@@ -69,6 +70,9 @@ public:
     bool change(const std::function<void(SettingsMap&)>& edit);
 
 private:
+    // Reads the file through opened, which stays open for a replace to check against.
+    std::optional<SettingsMap> readOpen(OpenedFile& opened) const;
+
     QString path_;
 };
 

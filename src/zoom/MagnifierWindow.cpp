@@ -102,10 +102,7 @@ MagnifierWindow::MagnifierWindow(QWidget* mainWindow, ScreenReader& screen, cons
     });
     connect(swatch_, &ColorBox::released, this, [this](Qt::MouseButton, QPoint) {
         handle(MagnifierEvent::ButtonReleased);
-        if (grabHeldForRelease_) {
-            grabHeldForRelease_ = false;
-            swatch_->releaseMouse();
-        }
+        releaseHeldGrab();
     });
 
     startButton_ = new ImageButton(this);
@@ -121,9 +118,7 @@ MagnifierWindow::MagnifierWindow(QWidget* mainWindow, ScreenReader& screen, cons
 
 MagnifierWindow::~MagnifierWindow() {
     stopCapture();
-    if (grabHeldForRelease_) {
-        swatch_->releaseMouse();
-    }
+    releaseHeldGrab();
 }
 
 void MagnifierWindow::handle(MagnifierEvent event) {
@@ -159,6 +154,12 @@ void MagnifierWindow::stopCapture(bool untilRelease) {
     grabTimer_.stop();
     grabHeldForRelease_ = untilRelease;
     if (!untilRelease) {
+        swatch_->releaseMouse();
+    }
+}
+
+void MagnifierWindow::releaseHeldGrab() {
+    if (std::exchange(grabHeldForRelease_, false)) {
         swatch_->releaseMouse();
     }
 }
@@ -251,9 +252,7 @@ void MagnifierWindow::keyPressEvent(QKeyEvent* event) {
 
 void MagnifierWindow::closeEvent(QCloseEvent* event) {
     stopCapture();
-    if (std::exchange(grabHeldForRelease_, false)) {
-        swatch_->releaseMouse();
-    }
+    releaseHeldGrab();
     ToolWindow::closeEvent(event);
 }
 

@@ -85,6 +85,8 @@ private:
     void handle(MagnifierEvent event);
     void startCapture();
     void stopCapture(bool untilRelease = false);
+    // Lets go of a grab kept after a capture ended on a press.
+    void releaseHeldGrab();
     void inspect(QPoint pos);
     void pick(QPoint pos);
     void send(const ColorBox* box, QPoint pos);
