@@ -15,7 +15,8 @@ declare -A folder=(
     [palette_fuzz]=palette/corpus [palette_file_fuzz]=palette/corpus
     [picture_fuzz]=bitmap/corpus-picture [settings_fuzz]=dialogs/corpus-settings
     [portal_answer_fuzz]=app/corpus-portal [drag_payload_fuzz]=color/corpus-drag
-    [number_fuzz]=color/corpus-number
+    [number_fuzz]=color/corpus-number [color_text_fuzz]=color/corpus-color-text
+    [gimp_palette_fuzz]=palette/corpus-gpl [adobe_swatches_fuzz]=palette/corpus-ase
 )
 targets=${TARGETS:-${!folder[*]}}
 cmake --preset fuzz >/dev/null

@@ -1,5 +1,7 @@
 #include "color/ColorFormats.h"
 
+#include "color/Srgb.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -43,11 +45,6 @@ std::string realText(double value, int decimals) {
     return decimalText(std::llround(value * std::pow(10.0, decimals)), decimals);
 }
 
-double linear(int component) {
-    const double c = component / 255.0;
-    return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-}
-
 std::string hex2(int v, const char* digits) {
     return {digits[v >> 4], digits[v & 15]};
 }
@@ -85,9 +82,9 @@ HslText hslText(ColorValue c) {
 
 OkLab toOkLab(ColorValue c) {
     const auto [r8, g8, b8] = splitColor(c);
-    const double r = linear(r8);
-    const double g = linear(g8);
-    const double b = linear(b8);
+    const double r = srgbToLinear(r8);
+    const double g = srgbToLinear(g8);
+    const double b = srgbToLinear(b8);
     const double l = std::cbrt(0.4122214708 * r + 0.5363325363 * g + 0.0514459929 * b);
     const double m = std::cbrt(0.2119034982 * r + 0.6806995451 * g + 0.1073969566 * b);
     const double s = std::cbrt(0.0883024619 * r + 0.2817188376 * g + 0.6299787005 * b);

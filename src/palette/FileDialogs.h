@@ -10,7 +10,8 @@ namespace sv {
 struct FileDialogRequest {
     QString title;
     QString filter;           // Qt form: "PSP Palette File (*.pal)", several joined by ";;"
-    QString defaultExtension; // without the dot, "pal"; added to a name typed without one
+    QString defaultExtension; // without the dot, "pal"; added to a name typed without one (the
+                              // chosen filter's own extension once the user picks another)
     QString defaultName;      // the name the dialog starts with
     QString initialFolder;    // absolute; empty: see getOpenFile / getSaveFile
 };
@@ -21,6 +22,7 @@ struct FileDialogResult {
     QStringList fileNames; // names only, without their folder
     QString folder;        // the chosen folder, ending with a separator
     bool cancelled = true;
+    QString selectedFilter; // the filter the user had chosen, as given in the request
 
     // File name i, counted from 1; empty when there is none.
     QString fileName(int i) const {

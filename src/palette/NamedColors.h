@@ -6,6 +6,7 @@
 #include "color/Color.h"
 
 #include <array>
+#include <optional>
 #include <string_view>
 
 namespace sv {
@@ -16,6 +17,13 @@ inline constexpr int kNamedColorCount = 2031;
 std::string_view namedColorName(int index);
 // The colour of entry index (0, black, for 0 or an index outside the table).
 ColorValue namedColorValue(int index);
+// The first entry spelt as name, letter case aside (CSS names are read so); 0 when there is
+// none.
+int namedColorIndex(std::string_view name);
+
+// A colour given as text by another program: any notation parseColorText reads, or a name of
+// the table (as namedColorIndex finds it).
+std::optional<ColorValue> colorFromText(std::string_view text);
 
 namespace detail {
 struct NamedColor {

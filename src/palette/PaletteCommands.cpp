@@ -7,8 +7,10 @@
 #include "palette/SwatchGrid.h"
 #include "widgets/WindowUtil.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QMessageBox>
+#include <array>
 
 namespace sv {
 
@@ -19,6 +21,57 @@ PaletteCommands::PaletteCommands(SwatchGrid& grid, FileDialogs& dialogs, QWidget
     showMessage_ = [this](const QString& text) {
         QMessageBox::warning(messageParent_, QString::fromLatin1(kAppTitle), text);
     };
+}
+
+namespace {
+
+struct FileKind {
+    const char* filter;
+    PaletteFormat format;
+};
+
+// The classic filter first: it is the one a dialog starts with.
+constexpr std::array<FileKind, 4> kFileKinds{{
+    {"PSP Palette File (*.pal)", PaletteFormat::Jasc},
+    {"GIMP Palette (*.gpl)", PaletteFormat::Gimp},
+    {"Adobe Swatch Exchange (*.ase)", PaletteFormat::AdobeSwatches},
+    {"CSS Custom Properties (*.css)", PaletteFormat::Css},
+}};
+
+QString filterText(const FileKind& kind) {
+    return QCoreApplication::translate("PaletteCommands", kind.filter);
+}
+
+// What a save writes: the kind the typed extension names, else the chosen filter's.
+PaletteFormat saveFormat(const FileDialogResult& result) {
+    PaletteFormat chosen = PaletteFormat::Jasc;
+    for (const FileKind& kind : kFileKinds) {
+        if (filterText(kind) == result.selectedFilter) {
+            chosen = kind.format;
+        }
+    }
+    return formatForFileName(result.fileName(1).toStdString(), chosen);
+}
+
+} // namespace
+
+QString PaletteCommands::openFilter() {
+    QStringList filters{
+        QCoreApplication::translate("PaletteCommands", "All palettes (*.pal *.gpl *.ase)")};
+    for (const FileKind& kind : kFileKinds) {
+        if (kind.format != PaletteFormat::Css) { // written, never read
+            filters.append(filterText(kind));
+        }
+    }
+    return filters.join(QStringLiteral(";;"));
+}
+
+QString PaletteCommands::saveFilter() {
+    QStringList filters;
+    for (const FileKind& kind : kFileKinds) {
+        filters.append(filterText(kind));
+    }
+    return filters.join(QStringLiteral(";;"));
 }
 
 void PaletteCommands::run(PaletteCommand command) {
@@ -41,33 +94,37 @@ void PaletteCommands::newPalette() {
 }
 
 void PaletteCommands::openPalette() {
-    FileDialogRequest request{openTitle(), filter(), QStringLiteral("pal"), QString(),
+    FileDialogRequest request{openTitle(), openFilter(), QStringLiteral("pal"), QString(),
                               ensureFolder(WorkFolder::Palettes, workFolder_)};
     const FileDialogResult result = dialogs_.getOpenFile(request);
     if (result.cancelled || result.count < 1) {
         return;
     }
     QString error;
+    QString note;
     {
         const WaitCursor wait;
-        error = sv::loadPalette(result.path(), grid_);
+        error = sv::loadPalette(result.path(), grid_, &note);
     }
     if (!error.isEmpty()) {
         showMessage_(error);
         return;
     }
     lastPath_ = result.path();
+    if (!note.isEmpty()) {
+        showMessage_(note);
+    }
 }
 
 void PaletteCommands::savePalette() {
     // Opens inside "pallets", made first as for Open, with no name offered.
-    FileDialogRequest request{saveTitle(), filter(), QStringLiteral("pal"), QString(),
+    FileDialogRequest request{saveTitle(), saveFilter(), QStringLiteral("pal"), QString(),
                               ensureFolder(WorkFolder::Palettes, workFolder_)};
     const FileDialogResult result = dialogs_.getSaveFile(request);
     if (result.cancelled || result.count < 1) {
         return;
     }
-    const QString error = sv::savePalette(result.path(), grid_.palette());
+    const QString error = sv::savePalette(result.path(), grid_.palette(), saveFormat(result));
     if (!error.isEmpty()) {
         showMessage_(error);
         return;

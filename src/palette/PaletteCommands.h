@@ -38,7 +38,10 @@ public:
 
     static QString openTitle() { return QStringLiteral("Load PSP Palette"); }
     static QString saveTitle() { return QStringLiteral("Save PSP Palette"); }
-    static QString filter() { return QStringLiteral("PSP Palette File (*.pal)"); }
+    // Open lists every kind it reads, then each kind; Save each kind it writes, the classic
+    // one first.
+    static QString openFilter();
+    static QString saveFilter();
 
 private:
     SwatchGrid& grid_;

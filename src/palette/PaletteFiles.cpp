@@ -1,5 +1,6 @@
 #include "palette/PaletteFiles.h"
 
+#include "palette/PaletteFormats.h"
 #include "palette/PaletteText.h"
 #include "palette/SafeFileText.h"
 #include "palette/SwatchGrid.h"
@@ -19,6 +20,8 @@ namespace {
 QString tr(const char* text) {
     return QCoreApplication::translate("PaletteFiles", text);
 }
+
+constexpr std::size_t kMaxForeignPaletteBytes = std::size_t(4) << 20;
 
 QString notAPalette(const QString& path) {
     return tr("%1 is not a palette file.").arg(path);
@@ -70,7 +73,8 @@ FileBytes readRegularFile(const QString& path, std::size_t maxBytes) {
 }
 
 // Applies palette bytes to the grid; an error text when they hold no palette.
-QString applyPaletteBytes(const QByteArray& bytes, const QString& path, SwatchGrid& grid) {
+QString applyPaletteBytes(const QByteArray& bytes, const QString& path, SwatchGrid& grid,
+                          QString* note = nullptr) {
     Palette p = grid.palette();
     const PaletteReadResult read = readPaletteFile(
         std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), p);
@@ -78,18 +82,25 @@ QString applyPaletteBytes(const QByteArray& bytes, const QString& path, SwatchGr
         return notAPalette(path);
     }
     grid.applyPalette(p, read.written);
+    if (note != nullptr && read.colorsInFile > Palette::kSize) {
+        *note = tr("%1 holds %2 colours; the first %3 were loaded.")
+                    .arg(path)
+                    .arg(read.colorsInFile)
+                    .arg(Palette::kSize);
+    }
     return {};
 }
 
 } // namespace
 
-QString savePalette(const QString& path, const Palette& palette) {
+QString savePalette(const QString& path, const Palette& palette, PaletteFormat format) {
     QSaveFile file(path);
     // Unbuffered: a full disk shows at the write, not in a flush that commit() may not report.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         return tr("The palette could not be saved to %1:\n%2").arg(path, file.errorString());
     }
-    const std::string text = writePaletteText(palette);
+    const std::string text =
+        writePaletteAs(palette, format, QFileInfo(path).completeBaseName().toStdString());
     const bool written = file.write(text.data(), static_cast<qint64>(text.size())) ==
                              static_cast<qint64>(text.size()) &&
                          file.flush() && file.error() == QFileDevice::NoError;
@@ -101,10 +112,10 @@ QString savePalette(const QString& path, const Palette& palette) {
     return {};
 }
 
-QString loadPalette(const QString& path, SwatchGrid& grid) {
-    // However large the file, no more than a palette can hold is read.
-    const FileBytes file = readRegularFile(path, kMaxPaletteBytes);
-    return file.error.isEmpty() ? applyPaletteBytes(file.bytes, path, grid) : file.error;
+QString loadPalette(const QString& path, SwatchGrid& grid, QString* note) {
+    // However large the file, no more is read than 256 named colours with comments could fill.
+    const FileBytes file = readRegularFile(path, kMaxForeignPaletteBytes);
+    return file.error.isEmpty() ? applyPaletteBytes(file.bytes, path, grid, note) : file.error;
 }
 
 QString loadStartPalette(SwatchGrid& grid, const QStringList& folders) {

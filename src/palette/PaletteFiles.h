@@ -2,6 +2,7 @@
 // Palette files on disk and the built-in palette, read into and written from the swatch grid.
 
 #include "palette/Palette.h"
+#include "palette/PaletteFormats.h"
 
 #include <QString>
 #include <QStringList>
@@ -15,15 +16,16 @@ inline constexpr const char* kBuiltInPalettePath = ":/palette/standard.pal";
 // The start-up palette a user may put beside the program (the name must match in case).
 inline constexpr const char* kDefaultPaletteName = "Default.pal";
 
-// Writes all 256 swatches to path through a save file, so a failed write leaves any earlier
-// file untouched. Returns an error text, empty when the palette was written.
-[[nodiscard]] QString savePalette(const QString& path, const Palette& palette);
+// Writes the swatches to path as a file of the given kind through a save file, so a failed
+// write leaves any earlier file untouched. Returns an error text, empty when it was written.
+[[nodiscard]] QString savePalette(const QString& path, const Palette& palette,
+                                  PaletteFormat format = PaletteFormat::Jasc);
 
-// Reads a palette file, JASC-PAL or RIFF (at most what a palette can hold), into the grid: only
-// the swatches the file has colours for change. Returns an error text, empty when the file was
-// read; on an error (missing, not a regular file, unreadable, no colour in it) no swatch
-// changes.
-[[nodiscard]] QString loadPalette(const QString& path, SwatchGrid& grid);
+// Reads a palette file of any kind readPaletteFile knows into the grid: only the swatches the
+// file has colours for change. Returns an error text, empty when the file was read; on an error
+// (missing, not a regular file, unreadable, no colour in it) no swatch changes. A file with
+// more colours than the grid holds sets note to say so.
+[[nodiscard]] QString loadPalette(const QString& path, SwatchGrid& grid, QString* note = nullptr);
 
 // Fills the grid at start-up: "Default.pal" from the first folder that has a usable one, else
 // the built-in palette, read straight from the resources. Returns the path of the palette used.

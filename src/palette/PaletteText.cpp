@@ -1,7 +1,5 @@
 #include "palette/PaletteText.h"
 
-#include "palette/RiffPalette.h"
-
 #include "color/Numeric.h"
 #include "palette/TakeToken.h"
 
@@ -93,19 +91,6 @@ PaletteReadResult readPaletteText(std::string_view text, Palette& palette) {
             palette.setColor(swatch, rgb(c->red, c->green, c->blue));
         }
         result.written.set(static_cast<std::size_t>(swatch - 1));
-    }
-    return result;
-}
-
-PaletteReadResult readPaletteFile(std::string_view bytes, Palette& palette) {
-    if (!isRiffPalette(bytes)) {
-        return readPaletteText(bytes, palette);
-    }
-    PaletteReadResult result;
-    const std::vector<ColorValue> colours = readRiffPalette(bytes);
-    for (std::size_t i = 0; i < colours.size(); ++i) {
-        palette.setColor(static_cast<int>(i) + 1, colours[i]);
-        result.written.set(i);
     }
     return result;
 }

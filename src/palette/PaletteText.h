@@ -15,10 +15,6 @@ inline constexpr int kPaletteHeaderLines = 3;
 inline constexpr int kPaletteFileLines = kPaletteHeaderLines + Palette::kSize; // 259
 // A line longer than this cannot be a colour line; it leaves its swatch unchanged.
 inline constexpr std::size_t kMaxPaletteLineLength = 256;
-// The most a palette can hold: 259 lines of the longest line with a two-byte line end. A
-// reader never needs to look further into a file, however large it is.
-inline constexpr std::size_t kMaxPaletteBytes = kPaletteFileLines * (kMaxPaletteLineLength + 2);
-
 // Exactly 259 lines, each ended by CR LF: "JASC-PAL", "0100", "256", then each swatch's red,
 // green and blue in decimal separated by one space. An empty swatch is written from the
 // button-face value and so reads "-241 0 0".
@@ -27,6 +23,7 @@ std::string writePaletteText(const Palette& palette);
 struct PaletteReadResult {
     int lines = 0;                         // lines taken from the text (at most 259)
     std::bitset<Palette::kSize> written{}; // bit j - 1: swatch j was set or emptied
+    int colorsInFile = 0; // colours a RIFF, GIMP or swatch exchange file lists (may pass 256)
 };
 
 // Applies a palette text to an existing palette. The first three lines are skipped unread;
@@ -36,9 +33,5 @@ struct PaletteReadResult {
 // swatch takes red + 256 green + 65536 blue with values above 255 counting as 255. A line whose
 // three parts are not all numbers within the 16-bit range leaves its swatch unchanged.
 PaletteReadResult readPaletteText(std::string_view text, Palette& palette);
-
-// A palette file's bytes, JASC-PAL text or a RIFF palette, applied as readPaletteText does: a
-// RIFF palette's colour j goes to swatch j. Nothing written means the bytes hold no palette.
-PaletteReadResult readPaletteFile(std::string_view bytes, Palette& palette);
 
 } // namespace sv

@@ -16,6 +16,14 @@ FileDialogResult run(QWidget* owner, const FileDialogRequest& request, bool save
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setDefaultSuffix(request.defaultExtension);
+    // "name" typed under "GIMP Palette (*.gpl)" is saved as "name.gpl".
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& f) {
+        const QString patterns = f.section(QLatin1Char('('), -1).chopped(1);
+        const QStringList globs = patterns.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        if (globs.size() == 1 && globs.constFirst().startsWith(QStringLiteral("*."))) {
+            dialog.setDefaultSuffix(globs.constFirst().mid(2));
+        }
+    });
     if (!request.defaultName.isEmpty()) {
         dialog.selectFile(request.defaultName);
     }
@@ -31,6 +39,7 @@ FileDialogResult run(QWidget* owner, const FileDialogRequest& request, bool save
         result.folder += QLatin1Char('/');
     }
     result.cancelled = false;
+    result.selectedFilter = dialog.selectedNameFilter();
     return result;
 }
 

@@ -31,7 +31,7 @@ public:
     FileDialogResult getOpenFile(const FileDialogRequest& request) override {
         initialFolder = request.initialFolder;
         const QFileInfo info(path);
-        return {1, {info.fileName()}, info.absolutePath() + QLatin1Char('/'), false};
+        return {1, {info.fileName()}, info.absolutePath() + QLatin1Char('/'), false, {}};
     }
     FileDialogResult getSaveFile(const FileDialogRequest&) override { return {}; }
 };

@@ -8,6 +8,7 @@
 #include "support/TestFiles.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -40,8 +41,8 @@ public:
         saves.append(r);
         return answer;
     }
-    void choose(const QString& folder, const QString& name) {
-        answer = FileDialogResult{1, {name}, folder + QLatin1Char('/'), false};
+    void choose(const QString& folder, const QString& name, const QString& filter = {}) {
+        answer = FileDialogResult{1, {name}, folder + QLatin1Char('/'), false, filter};
     }
     void cancel() { answer = FileDialogResult{}; }
 };
@@ -91,7 +92,9 @@ private slots:
         QCOMPARE(f.grid.palette(), Palette());
         f.commands.run(PaletteCommand::Open);
         const FileDialogRequest& open = f.dialogs.opens.first();
-        QCOMPARE(open.filter, QStringLiteral("PSP Palette File (*.pal)"));
+        QCOMPARE(open.filter, QStringLiteral("All palettes (*.pal *.gpl *.ase);;"
+                                             "PSP Palette File (*.pal);;GIMP Palette (*.gpl);;"
+                                             "Adobe Swatch Exchange (*.ase)"));
         QCOMPARE(QDir(open.initialFolder).canonicalPath(), // made before the dialog
                  QDir(f.file(QStringLiteral("pallets"))).canonicalPath());
         QCOMPARE(f.grid.palette(), sample());
@@ -163,6 +166,81 @@ private slots:
         QCOMPARE(f.messages.size(), bad.size());
         QCOMPARE(f.grid.palette(), expected);
         QCOMPARE(f.commands.lastPath(), f.file(QStringLiteral("two.pal")));
+    }
+
+    void eachKindIsSavedByItsExtensionOrFilterAndReadByItsContent() {
+        Fixture f;
+        f.grid.setPalette(sample());
+        const QString gimp = QStringLiteral("GIMP Palette (*.gpl)");
+        f.dialogs.choose(f.work.path(), QStringLiteral("by-filter.txt"), gimp);
+        f.commands.run(PaletteCommand::Save);
+        f.dialogs.choose(f.work.path(), QStringLiteral("by-name.ASE"), gimp);
+        f.commands.run(PaletteCommand::Save);
+        f.dialogs.choose(f.work.path(), QStringLiteral("web.css"));
+        f.commands.run(PaletteCommand::Save);
+        QVERIFY(f.messages.isEmpty());
+        QVERIFY(readFile(f.file(QStringLiteral("by-filter.txt")))
+                    .startsWith("GIMP Palette\nName: by-filter\nColumns: 16\n"
+                                "# Written by Spectrivue; 51 empty swatches skipped\n"));
+        QVERIFY(readFile(f.file(QStringLiteral("by-name.ASE"))).startsWith("ASEF"));
+        const QByteArray css = readFile(f.file(QStringLiteral("web.css")));
+        QVERIFY(css.contains(":root {\n  --swatch-1: #01fe07;\n  --swatch-2: #02fd0e;\n"));
+        QVERIFY(!css.contains("--swatch-5:"));
+
+        // Read back: the 205 filled swatches come first, in order; the rest keep what they had.
+        Palette filled;
+        int next = 1;
+        for (int i = 1; i <= Palette::kSize; ++i) {
+            if (!sample().isEmpty(i)) {
+                filled.setColor(next++, sample().color(i));
+            }
+        }
+        for (const char* name : {"by-filter.txt", "by-name.ASE"}) {
+            f.commands.run(PaletteCommand::New);
+            f.dialogs.choose(f.work.path(), QString::fromLatin1(name));
+            f.commands.run(PaletteCommand::Open);
+            QCOMPARE(f.grid.palette(), filled);
+        }
+        QVERIFY(f.messages.isEmpty());
+
+        // A GIMP file of 300 colours: the first 256, and the user is told.
+        QByteArray many = "GIMP Palette\n";
+        for (int i = 0; i < 300; ++i) {
+            many += QByteArray::number(i % 256) + " 1 2 colour\n";
+        }
+        writeFile(f.file(QStringLiteral("many.gpl")), many);
+        f.dialogs.choose(f.work.path(), QStringLiteral("many.gpl"));
+        f.commands.run(PaletteCommand::Open);
+        QCOMPARE(f.grid.palette().color(256), rgb(255, 1, 2));
+        QCOMPARE(f.messages,
+                 QStringList{f.file(QStringLiteral("many.gpl")) +
+                             QStringLiteral(" holds 300 colours; the first 256 were loaded.")});
+        QCOMPARE(f.commands.lastPath(), f.file(QStringLiteral("many.gpl")));
+    }
+
+    void aNameTypedUnderAnotherFilterTakesThatFiltersExtension() {
+        QTemporaryDir work;
+        QWidget owner;
+        ColorSelection selection;
+        SwatchGrid grid(&owner, selection);
+        grid.setPalette(sample());
+        QtFileDialogs dialogs(&owner);
+        PaletteCommands commands(grid, dialogs, &owner, work.path());
+        QTimer::singleShot(0, &owner, [&] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog != nullptr);
+            auto* types = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+            QVERIFY(types != nullptr);
+            QTest::keyClick(types, Qt::Key_Down); // as a user moves to "GIMP Palette (*.gpl)"
+            QCOMPARE(types->currentText(), QStringLiteral("GIMP Palette (*.gpl)"));
+            auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            QTest::keyClicks(name, QStringLiteral("mine"));
+            QTest::keyClick(name, Qt::Key_Return);
+        });
+        commands.run(PaletteCommand::Save);
+        const QString saved = QDir(work.path()).filePath(QStringLiteral("pallets/mine.gpl"));
+        QCOMPARE(commands.lastPath(), saved);
+        QVERIFY(readFile(saved).startsWith("GIMP Palette\n"));
     }
 
     void saveOpensInsideAFreshPaletteFolderWithNoName() {

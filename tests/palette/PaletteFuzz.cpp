@@ -2,6 +2,7 @@
 // them must end, leave every swatch empty or a colour in 0 .. 0xFFFFFF, and what is read must
 // write and read back unchanged.
 
+#include "palette/PaletteFormats.h"
 #include "palette/PaletteText.h"
 
 #include <cstddef>

@@ -1,5 +1,6 @@
 #include "palette/RiffPalette.h"
 #include "palette/Palette.h"
+#include "palette/PaletteFormats.h"
 #include "palette/PaletteText.h"
 
 #include <gtest/gtest.h>
