@@ -1,9 +1,11 @@
 #pragma once
 // One palette swatch: a colour, or empty (button face with a mask picture at its top-left). It
-// answers the pointer with a tool tip and takes colours dropped from the colour-names strip and the
-// colour grid window; what a click does is its grid's business.
+// answers the pointer with a tool tip, lends its colour to a drag, and takes colours dropped from
+// this program's controls and from other programs; what a click does is its grid's business.
 
 #include "widgets/ColorBox.h"
+
+#include <optional>
 
 namespace sv {
 
@@ -24,6 +26,7 @@ signals:
     void colorDropped(int index, sv::ColorValue c);
 
 protected:
+    void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
@@ -34,6 +37,7 @@ private:
 
     int index_;
     bool empty_ = false;
+    std::optional<QPoint> dragFrom_; // where a left press on a filled swatch was
 };
 
 } // namespace sv

@@ -1,6 +1,10 @@
 #include "widgets/DragColor.h"
 
 #include "color/DragPayload.h"
+#include "widgets/QtColor.h"
+
+#include <QColor>
+#include <QVariant>
 
 namespace sv {
 
@@ -16,9 +20,12 @@ std::string_view view(const QByteArray& bytes) {
 
 QMimeData* makeColorDrag(ColorValue c, DragSource source) {
     auto* data = new QMimeData;
-    const std::string color = colorPayload(c);
-    data->setData(kColorMime, QByteArray(color.data(), qsizetype(color.size())));
+    // Kept as a QColor: Qt renders it as the 8 bytes of "application/x-color" for other
+    // programs, and it stays exact within this one.
+    data->setColorData(toQColor(c));
     data->setData(kDragSourceMime, QByteArray::number(static_cast<int>(source)));
+    // Text editors, terminals and browsers take the colour as "#RRGGBB".
+    data->setText(QLatin1Char('#') + QString::fromStdString(toRgbHex(c)));
     return data;
 }
 
@@ -28,7 +35,7 @@ std::optional<DragSource> dragSource(const QMimeData* data) {
     }
     const auto value = readNumberPayload(view(data->data(kDragSourceMime)),
                                          static_cast<int>(DragSource::NamedColorStrip),
-                                         static_cast<int>(DragSource::ColorGrid));
+                                         static_cast<int>(DragSource::Swatch));
     return value ? std::optional(static_cast<DragSource>(*value)) : std::nullopt;
 }
 
@@ -36,7 +43,15 @@ std::optional<ColorValue> dragColor(const QMimeData* data) {
     if (data == nullptr || !data->hasFormat(kColorMime)) {
         return std::nullopt;
     }
-    return readColorPayload(view(data->data(kColorMime)));
+    const QByteArray bytes = data->data(kColorMime);
+    // Within one process QMimeData::setColorData() (as QColorDialog's drags use) keeps a
+    // QColor, whose bytes Qt then gives as its name, "#rrggbb".
+    const QVariant held = data->colorData();
+    if (held.metaType() == QMetaType::fromType<QColor>() && held.value<QColor>().isValid() &&
+        bytes == held.value<QColor>().name().toLatin1()) {
+        return fromQColor(held.value<QColor>());
+    }
+    return readColorPayload(view(bytes));
 }
 
 } // namespace sv

@@ -1,6 +1,7 @@
 #pragma once
-// What a colour dragged between controls carries: the colour itself and where it came from,
-// so a drop target can refuse other sources.
+// What a colour dragged out of a control carries: the colour itself (as "application/x-color"
+// for programs that know colours and as "#RRGGBB" text for those that take text) and, within
+// this program, which control it came from, so a drop target can refuse other sources.
 
 #include "color/Color.h"
 
@@ -10,7 +11,7 @@
 
 namespace sv {
 
-enum class DragSource { NamedColorStrip = 1, ColorGrid = 2 };
+enum class DragSource { NamedColorStrip = 1, ColorGrid = 2, Swatch = 3 };
 
 inline const QString kDragSourceMime = QStringLiteral("application/x-spectrivue-source");
 

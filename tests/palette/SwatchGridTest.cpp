@@ -9,7 +9,9 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QTest>
+#include <QUrl>
 #include <memory>
+#include <utility>
 
 using namespace sv;
 using sv::test::dropOn;
@@ -81,9 +83,10 @@ private slots:
         QCOMPARE(f.selection.current(), 0x00AA00);
     }
 
-    void dropsOnlyFromTheProgramsOwnSources() {
+    void dropsAColourFromAnywhereAndNothingElse() {
         Fixture f;
         std::unique_ptr<QMimeData> strip(makeColorDrag(0x0000FF, DragSource::NamedColorStrip));
+        QCOMPARE(strip->text(), QStringLiteral("#FF0000")); // for programs that take text
         QVERIFY(dropOn(f.grid->swatch(1), strip.get()));
         QCOMPARE(f.color(1), std::optional<ColorValue>(0x0000FF));
         f.grid->setColor(2, kWhite);
@@ -91,26 +94,40 @@ private slots:
         QVERIFY(dropOn(f.grid->swatch(2), grid.get())); // over a colour
         QCOMPARE(f.color(2), std::optional<ColorValue>(0x00FF00));
 
-        // A colour from elsewhere, or a source that is not one of ours, changes nothing.
+        // Another program's colour, or its text in a notation we write, or a colour name.
         QMimeData foreign;
         foreign.setColorData(QColor(Qt::red));
-        QVERIFY(!dropOn(f.grid->swatch(3), &foreign));
-        foreign.setData(kDragSourceMime, "7");
-        QVERIFY(!dropOn(f.grid->swatch(3), &foreign));
-        QVERIFY(f.grid->isEmpty(3));
+        QVERIFY(dropOn(f.grid->swatch(3), &foreign));
+        QCOMPARE(f.color(3), std::optional<ColorValue>(rgb(255, 0, 0)));
+        const std::pair<const char*, ColorValue> texts[] = {
+            {"hsl(180 80% 19.6%)", rgb(10, 90, 90)},
+            {" #0AF\n", rgb(0, 170, 255)},
+            {"cornflower blue", rgb(100, 149, 237)}};
+        for (const auto& [text, color] : texts) {
+            QMimeData words;
+            words.setText(QString::fromUtf8(text));
+            QVERIFY2(dropOn(f.grid->swatch(4), &words), text);
+            QCOMPARE(f.color(4), std::optional<ColorValue>(color));
+        }
 
-        // Our own source with a colour of the wrong size (0, 1, 100 bytes), or a source that
-        // is not a plain number: refused, not stored as black.
+        // Text that is not exactly one colour, a colour of the wrong size (0, 1, 100 bytes)
+        // even with good text beside it, and a file: refused, not stored as black.
+        f.grid->emptySwatches(4);
+        for (const char* text : {"hello", "rgb(300 0 0)", "#0a5a5a and more", ""}) {
+            QMimeData words;
+            words.setText(QString::fromUtf8(text));
+            QVERIFY2(!dropOn(f.grid->swatch(4), &words), text);
+        }
         for (const QByteArray& color : {QByteArray(), QByteArray(1, '\1'), QByteArray(100, 'x')}) {
             QMimeData malformed;
             malformed.setData(QStringLiteral("application/x-color"), color);
-            malformed.setData(kDragSourceMime, "1");
-            QVERIFY(!dropOn(f.grid->swatch(3), &malformed));
+            malformed.setText(QStringLiteral("#123456"));
+            QVERIFY(!dropOn(f.grid->swatch(4), &malformed));
         }
-        std::unique_ptr<QMimeData> padded(makeColorDrag(0x0000FF, DragSource::ColorGrid));
-        padded->setData(kDragSourceMime, " 2x");
-        QVERIFY(!dropOn(f.grid->swatch(3), padded.get()));
-        QVERIFY(f.grid->isEmpty(3));
+        QMimeData file;
+        file.setUrls({QUrl::fromLocalFile(QStringLiteral("/tmp/red.png"))});
+        QVERIFY(!dropOn(f.grid->swatch(4), &file));
+        QVERIFY(f.grid->isEmpty(4));
     }
 
     void emptySwatchesShowTheMaskChosenAtThatMoment() {
