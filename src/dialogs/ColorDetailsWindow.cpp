@@ -1,7 +1,10 @@
 #include "dialogs/ColorDetailsWindow.h"
 
+#include "AppInfo.h"
 #include "color/ColorSelection.h"
 #include "color/Contrast.h"
+#include "dialogs/Options.h"
+#include "dialogs/OwnFormatDialog.h"
 #include "palette/NamedColors.h"
 #include "palette/NearestNamedColor.h"
 #include "widgets/ImageButton.h"
@@ -12,6 +15,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 
 namespace sv {
 
@@ -19,6 +23,26 @@ namespace {
 
 constexpr int kMargin = 10;
 constexpr int kTop = 30; // below the title
+
+// A selectable line of text and its Copy button, as each notation has.
+QLineEdit* notationField(QWidget* parent, const QString& name) {
+    auto* field = new QLineEdit(parent);
+    field->setReadOnly(true); // selectable, not editable
+    field->setAccessibleName(name);
+    field->setMinimumWidth(field->fontMetrics().horizontalAdvance(
+                               QStringLiteral("Color(red: 0.000, green: 0.000, blue: 0.000)")) +
+                           12);
+    return field;
+}
+
+ImageButton* copyButtonFor(QLineEdit* field, const QString& name, QWidget* parent) {
+    auto* copy = new ImageButton(parent);
+    copy->setText(QStringLiteral("Copy"));
+    copy->setToolTip(QStringLiteral("  Copy %1  ").arg(name));
+    QObject::connect(copy, &ImageButton::clicked, field,
+                     [field] { QGuiApplication::clipboard()->setText(field->text()); });
+    return copy;
+}
 
 QString verdict(const char* name, bool pass) {
     return QString::fromLatin1(name) + (pass ? QStringLiteral(" Pass") : QStringLiteral(" Fail"));
@@ -29,6 +53,8 @@ QString verdict(const char* name, bool pass) {
 ColorDetailsWindow::ColorDetailsWindow(QWidget* mainWindow, ColorSelection& selection)
     : ToolWindow(mainWindow, {QStringLiteral("[ Colour Details ]"), QSize(6000, 6000)}) {
     auto* content = new QWidget(this);
+    content_ = content;
+    designWidth_ = width();
     auto* grid = new QGridLayout(content);
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setVerticalSpacing(3);
@@ -37,18 +63,9 @@ ColorDetailsWindow::ColorDetailsWindow(QWidget* mainWindow, ColorSelection& sele
         const auto format = static_cast<ColorFormat>(i);
         const QString name = QString::fromLatin1(colorFormatName(format));
         auto* label = new QLabel(name, content);
-        auto* field = new QLineEdit(content);
-        field->setReadOnly(true); // selectable, not editable
-        field->setAccessibleName(name);
-        field->setMinimumWidth(field->fontMetrics().horizontalAdvance(
-                                   QStringLiteral("Color(red: 0.000, green: 0.000, blue: 0.000)")) +
-                               12);
+        auto* field = notationField(content, name);
         label->setBuddy(field);
-        auto* copy = new ImageButton(content);
-        copy->setText(QStringLiteral("Copy"));
-        copy->setToolTip(QStringLiteral("  Copy %1  ").arg(name));
-        connect(copy, &ImageButton::clicked, this,
-                [field] { QGuiApplication::clipboard()->setText(field->text()); });
+        auto* copy = copyButtonFor(field, name, content);
         grid->addWidget(label, row, 0);
         grid->addWidget(field, row, 1);
         grid->addWidget(copy, row, 2);
@@ -80,16 +97,106 @@ ColorDetailsWindow::ColorDetailsWindow(QWidget* mainWindow, ColorSelection& sele
         grid->addWidget(s, row++, 0, 1, 3);
     }
 
+    ownRows_ = new QWidget(content);
+    ownGrid_ = new QGridLayout(ownRows_);
+    ownGrid_->setContentsMargins(0, 0, 0, 0);
+    ownGrid_->setVerticalSpacing(3);
+    grid->addWidget(ownRows_, row++, 0, 1, 3);
+    addFormat_ = new ImageButton(content);
+    addFormat_->setText(QStringLiteral("Add Format..."));
+    addFormat_->setToolTip(QStringLiteral("  Add a format of your own from a template  "));
+    connect(addFormat_, &ImageButton::clicked, this, &ColorDetailsWindow::addFormat);
+    grid->addWidget(addFormat_, row++, 0, 1, 3, Qt::AlignLeft);
     content->move(kMargin, kTop);
-    content->resize(content->sizeHint());
-    setFixedSize(std::max(width(), content->width() + 2 * kMargin),
-                 content->height() + kTop + kMargin);
 
+    if (const auto stored = settingsFile().read()) {
+        ownFormats_ = readOwnFormats(*stored);
+    }
     connect(&selection, &ColorSelection::changed, this, &ColorDetailsWindow::showColor);
     showColor(selection.current(), selection.previous());
+    showOwnFormats();
+}
+
+void ColorDetailsWindow::fitToContent() {
+    content_->adjustSize();
+    setFixedSize(std::max(designWidth_, content_->width() + 2 * kMargin),
+                 content_->height() + kTop + kMargin);
+}
+
+void ColorDetailsWindow::showOwnFormats() {
+    while (QLayoutItem* item = ownGrid_->takeAt(0)) {
+        delete item->widget();
+        delete item;
+    }
+    ownFields_.clear();
+    ownCopyButtons_.clear();
+    removeButtons_.clear();
+    for (std::size_t i = 0; i < ownFormats_.size(); ++i) {
+        const QString name = QString::fromStdString(ownFormats_[i].name);
+        auto* label = new QLabel(name, ownRows_);
+        auto* field = notationField(ownRows_, name);
+        field->setText(QString::fromStdString(expandTemplate(ownFormats_[i].pattern, shown_)));
+        label->setBuddy(field);
+        auto* remove = new ImageButton(ownRows_);
+        remove->setText(QStringLiteral("Remove"));
+        remove->setToolTip(QStringLiteral("  Remove %1  ").arg(name));
+        connect(remove, &ImageButton::clicked, this, [this, i] { removeFormat(i); });
+        const int row = static_cast<int>(i);
+        auto* copy = copyButtonFor(field, name, ownRows_);
+        ownGrid_->addWidget(label, row, 0);
+        ownGrid_->addWidget(field, row, 1);
+        ownGrid_->addWidget(copy, row, 2);
+        ownGrid_->addWidget(remove, row, 3);
+        ownFields_.push_back(field);
+        ownCopyButtons_.push_back(copy);
+        removeButtons_.push_back(remove);
+    }
+    // The labels line up with the notations' above.
+    ownGrid_->setColumnMinimumWidth(0, fields_[0]->x() - ownGrid_->horizontalSpacing());
+    ownRows_->setVisible(!ownFormats_.empty());
+    addFormat_->setEnabled(ownFormats_.size() < std::size_t(kMaxOwnFormats));
+    fitToContent();
+}
+
+void ColorDetailsWindow::addFormat() {
+    OwnFormatDialog dialog(this, shown_);
+    if (dialog.exec() != QDialog::Accepted) {
+        return;
+    }
+    std::vector<OwnFormat> formats = ownFormats_;
+    formats.push_back(dialog.format());
+    keepFormats(formats);
+}
+
+void ColorDetailsWindow::removeFormat(std::size_t index) {
+    if (index >= ownFormats_.size()) {
+        return;
+    }
+    std::vector<OwnFormat> formats = ownFormats_;
+    formats.erase(formats.begin() + std::ptrdiff_t(index));
+    // Removed later: the button that asked is among the rows rebuilt.
+    QMetaObject::invokeMethod(
+        this, [this, formats] { keepFormats(formats); }, Qt::QueuedConnection);
+}
+
+bool ColorDetailsWindow::keepFormats(const std::vector<OwnFormat>& formats) {
+    SettingsFile& file = settingsFile();
+    if (!file.change([&](SettingsMap& settings) { storeOwnFormats(settings, formats); })) {
+        QMessageBox::warning(this, QString::fromLatin1(kAppTitle),
+                             tr("Your formats could not be saved in %1.").arg(file.fileName()));
+        return false;
+    }
+    ownFormats_ = formats;
+    showOwnFormats();
+    return true;
 }
 
 void ColorDetailsWindow::showColor(ColorValue current, ColorValue previous) {
+    shown_ = current;
+    for (std::size_t i = 0; i < ownFields_.size(); ++i) {
+        ownFields_[i]->setText(
+            QString::fromStdString(expandTemplate(ownFormats_[i].pattern, current)));
+    }
     for (int i = 0; i < kColorFormatCount; ++i) {
         fields_[std::size_t(i)]->setText(
             QString::fromStdString(formatColor(current, static_cast<ColorFormat>(i))));

@@ -2,14 +2,18 @@
 // The colour details window: the current colour in today's notations (CSS, Qt, Android,
 // SwiftUI, .NET), each with its own Copy button; how readable the current colour is as text
 // on the last colour (WCAG ratio and verdicts, APCA Lc, a live sample); and the nearest of the
-// named colours. It follows the colour selection live, during a pick too.
+// named colours. It follows the colour selection live, during a pick too. Below, the user's own
+// formats, added from a template and kept in the settings file, shown and copied alike.
 
 #include "color/Color.h"
 #include "color/ColorFormats.h"
+#include "dialogs/OwnFormats.h"
 #include "widgets/ToolWindow.h"
 
 #include <array>
+#include <vector>
 
+class QGridLayout;
 class QLabel;
 class QLineEdit;
 
@@ -30,8 +34,22 @@ public:
     QString nearestNameText() const;
     QLabel* sample() const { return sample_; }
 
+    // The user's own formats, one line each, in the order they were added.
+    const std::vector<OwnFormat>& ownFormats() const { return ownFormats_; }
+    QLineEdit* ownField(int i) const { return ownFields_.at(std::size_t(i)); }
+    ImageButton* ownCopyButton(int i) const { return ownCopyButtons_.at(std::size_t(i)); }
+    ImageButton* removeButton(int i) const { return removeButtons_.at(std::size_t(i)); }
+    ImageButton* addFormatButton() const { return addFormat_; }
+
 private:
     void showColor(ColorValue current, ColorValue previous);
+    void showOwnFormats();
+    void addFormat();
+    void removeFormat(std::size_t index);
+    // Stores the formats in the settings file, then shows them; false (and a message) when the
+    // file could not be written, and then nothing changes.
+    bool keepFormats(const std::vector<OwnFormat>& formats);
+    void fitToContent();
 
     std::array<QLineEdit*, kColorFormatCount> fields_{};
     std::array<ImageButton*, kColorFormatCount> copyButtons_{};
@@ -41,6 +59,16 @@ private:
     QLabel* sample_ = nullptr;
     QLabel* largeSample_ = nullptr;
     QLabel* nearest_ = nullptr;
+    QWidget* content_ = nullptr;
+    QWidget* ownRows_ = nullptr;
+    QGridLayout* ownGrid_ = nullptr;
+    ImageButton* addFormat_ = nullptr;
+    std::vector<OwnFormat> ownFormats_;
+    std::vector<QLineEdit*> ownFields_;
+    std::vector<ImageButton*> ownCopyButtons_;
+    std::vector<ImageButton*> removeButtons_;
+    ColorValue shown_ = kBlack;
+    int designWidth_ = 0;
 };
 
 } // namespace sv

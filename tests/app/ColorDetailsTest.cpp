@@ -8,6 +8,8 @@
 #include "app/ToolWindows.h"
 #include "color/ColorSelection.h"
 #include "dialogs/ColorDetailsWindow.h"
+#include "dialogs/Options.h"
+#include "dialogs/OwnFormatDialog.h"
 #include "widgets/ColorBox.h"
 #include "widgets/ImageButton.h"
 
@@ -16,6 +18,7 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPointer>
 #include <QTimer>
 
@@ -83,6 +86,72 @@ private slots:
         QTest::mouseRelease(f_->window->currentSwatch(), Qt::RightButton, {}, QPoint(5, 5));
         QVERIFY(f_->window->toolWindows()->colorDetails() != nullptr);
         QVERIFY(f_->window->toolWindows()->colorDetails()->isVisible());
+    }
+
+    void ownFormatsAreAddedShownCopiedKeptAndRemoved() {
+        QVERIFY(settingsFile().change([](SettingsMap& s) {
+            storeOwnFormats(s, {});
+            s["OPTIONS/Zoom"] = "2";
+        }));
+        f_->selection().setCurrent(rgb(10, 90, 90));
+        QTest::keyClick(f_->window.get(), Qt::Key_F7);
+        ColorDetailsWindow* details = f_->window->toolWindows()->colorDetails();
+        QVERIFY(details != nullptr);
+        const int heightBefore = details->height();
+
+        // A bad template is explained and not taken; the dialog stays for the user to mend it.
+        QString refusal;
+        QTimer::singleShot(0, this, [&] {
+            auto* dialog = qobject_cast<OwnFormatDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog != nullptr);
+            QTest::keyClicks(dialog->nameField(), QStringLiteral("Tailwind"));
+            QTest::keyClicks(dialog->templateField(), QStringLiteral("rgba({r}, {g}, {q}"));
+            QVERIFY(dialog->previewText().startsWith(QStringLiteral("{q} is not a placeholder")));
+            QTimer::singleShot(0, this, [&] {
+                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                QVERIFY(box != nullptr);
+                refusal = box->text();
+                box->accept();
+            });
+            QTest::keyClick(dialog->templateField(), Qt::Key_Return);
+            QVERIFY(dialog->isVisible());
+            dialog->templateField()->clear();
+            QTest::keyClicks(dialog->templateField(),
+                             QStringLiteral(" [{r}, {g}, {b}] \"{hex}\" "));
+            QCOMPARE(dialog->previewText(), QStringLiteral(" [10, 90, 90] \"0a5a5a\" "));
+            QTest::keyClick(dialog->templateField(), Qt::Key_Return);
+        });
+        QTest::mouseClick(details->addFormatButton(), Qt::LeftButton);
+        QCOMPARE(refusal,
+                 QStringLiteral("This format cannot be added:\n{q} is not a placeholder: "
+                                "use {r} {g} {b} {rf} {gf} {bf} {hex} {HEX} {h} {s} {l}."));
+        QCOMPARE(details->ownFormats().size(), std::size_t(1));
+        QVERIFY(details->height() > heightBefore);
+        QCOMPARE(details->ownField(0)->text(), QStringLiteral(" [10, 90, 90] \"0a5a5a\" "));
+        f_->selection().setCurrent(rgb(255, 0, 1));
+        QCOMPARE(details->ownField(0)->text(), QStringLiteral(" [255, 0, 1] \"ff0001\" "));
+        QTest::mouseClick(details->ownCopyButton(0), Qt::LeftButton);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral(" [255, 0, 1] \"ff0001\" "));
+
+        // Kept in a group of its own, blanks and quotes and all; the options stay as they were.
+        const SettingsMap stored = settingsFile().read().value();
+        QCOMPARE(stored.at("ColorFormats/Name1"), std::string("\"Tailwind\""));
+        QCOMPARE(stored.at("ColorFormats/Template1"),
+                 std::string("\" [{r}, {g}, {b}] \\\"{hex}\\\" \""));
+        QCOMPARE(stored.at("OPTIONS/Zoom"), std::string("2"));
+
+        // A new window shows it; Remove takes it away, from the file too.
+        QPointer<ColorDetailsWindow> closing = details;
+        QTest::keyClick(details, Qt::Key_Escape);
+        QTRY_VERIFY(closing.isNull());
+        QTest::keyClick(f_->window.get(), Qt::Key_F7);
+        details = f_->window->toolWindows()->colorDetails();
+        QCOMPARE(details->ownFormats(),
+                 (std::vector<OwnFormat>{{"Tailwind", " [{r}, {g}, {b}] \"{hex}\" "}}));
+        QTest::mouseClick(details->removeButton(0), Qt::LeftButton);
+        QTRY_VERIFY(details->ownFormats().empty());
+        QCOMPARE(details->height(), heightBefore);
+        QCOMPARE(settingsFile().read().value().count("ColorFormats/Name1"), std::size_t(0));
     }
 
 private:
