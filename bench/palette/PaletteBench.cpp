@@ -5,6 +5,7 @@
 #include "palette/NamedStrip.h"
 #include "palette/NamesPanel.h"
 #include "palette/PaletteFiles.h"
+#include "palette/PaletteFormats.h"
 #include "palette/PaletteText.h"
 #include "palette/SwatchGrid.h"
 
@@ -43,6 +44,56 @@ void BM_LoadPaletteIntoGrid(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_LoadPaletteIntoGrid)->Unit(benchmark::kMicrosecond);
+
+// A 256-colour GIMP or swatch exchange file read from disk into the grid, as Open does.
+void BM_LoadForeignPaletteIntoGrid(benchmark::State& state) {
+    const auto format = static_cast<PaletteFormat>(state.range(0));
+    QTemporaryDir dir;
+    const QString path = QDir(dir.path()).filePath(QStringLiteral("bench"));
+    Palette p;
+    for (int i = 1; i <= Palette::kSize; ++i) {
+        p.setColor(i, rgb(i, 255 - i, i / 2));
+    }
+    if (!savePalette(path, p, format).isEmpty()) {
+        state.SkipWithError("cannot write the palette file");
+        return;
+    }
+    QWidget container;
+    container.resize(348, 348);
+    ColorSelection selection;
+    SwatchGrid grid(&container, selection);
+    container.show();
+    for (auto _ : state) {
+        grid.emptySwatches(0);
+        benchmark::DoNotOptimize(loadPalette(path, grid));
+    }
+}
+BENCHMARK(BM_LoadForeignPaletteIntoGrid)
+    ->ArgName("gimp2_ase3")
+    ->Arg(int(PaletteFormat::Gimp))
+    ->Arg(int(PaletteFormat::AdobeSwatches))
+    ->Unit(benchmark::kMicrosecond);
+
+// Reading and writing the 256 colours alone, for each kind.
+void BM_ReadAndWritePaletteFormats(benchmark::State& state) {
+    const auto format = static_cast<PaletteFormat>(state.range(0));
+    Palette p;
+    for (int i = 1; i <= Palette::kSize; ++i) {
+        p.setColor(i, rgb(i, 255 - i, i / 2));
+    }
+    const std::string bytes = writePaletteAs(p, format, "Bench");
+    for (auto _ : state) {
+        Palette q;
+        benchmark::DoNotOptimize(readPaletteFile(bytes, q));
+        benchmark::DoNotOptimize(writePaletteAs(q, format, "Bench"));
+    }
+}
+BENCHMARK(BM_ReadAndWritePaletteFormats)
+    ->ArgName("jasc0_gimp2_ase3")
+    ->Arg(int(PaletteFormat::Jasc))
+    ->Arg(int(PaletteFormat::Gimp))
+    ->Arg(int(PaletteFormat::AdobeSwatches))
+    ->Unit(benchmark::kMicrosecond);
 
 // Only the text part of the same work.
 void BM_ReadPaletteText(benchmark::State& state) {

@@ -1,0 +1,40 @@
+// The colour details window following a pick: one new colour shown in every line (the notations,
+// two own formats, contrast, nearest name, samples) and the whole window painted, as each pick
+// tick does while it is open.
+
+#include "color/ColorSelection.h"
+#include "dialogs/ColorDetailsWindow.h"
+#include "dialogs/Options.h"
+#include "dialogs/OwnFormats.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+using namespace sv;
+
+void BM_DetailsWindowUpdateAndRepaint(benchmark::State& state) {
+    QTemporaryDir home;
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.path()));
+    (void)settingsFile().change([](SettingsMap& s) {
+        storeOwnFormats(s, {{"Tailwind", "rgb({r} {g} {b} / 1)"}, {"Hex", "0x{HEX}"}});
+    });
+    QWidget main;
+    main.show();
+    ColorSelection selection;
+    ColorDetailsWindow details(&main, selection);
+    details.show();
+    QApplication::processEvents();
+    int step = 0;
+    for (auto _ : state) {
+        step = (step + 7919) & 0xFFFFFF;
+        selection.setCurrent(step);
+        details.repaint(); // every child painted now, not at the next event loop turn
+    }
+    state.counters["own formats"] = double(details.ownFormats().size());
+}
+BENCHMARK(BM_DetailsWindowUpdateAndRepaint)->Unit(benchmark::kMicrosecond);
+
+} // namespace
