@@ -21,15 +21,21 @@ namespace {
 
 using namespace sv;
 
-// A 259-line palette file read from disk into the 256 swatches of the grid.
-void BM_LoadPaletteIntoGrid(benchmark::State& state) {
-    QTemporaryDir dir;
-    const QString path = QDir(dir.path()).filePath(QStringLiteral("bench.pal"));
+// 256 filled swatches, all different.
+Palette fullPalette() {
     Palette p;
     for (int i = 1; i <= Palette::kSize; ++i) {
         p.setColor(i, rgb(i, 255 - i, i / 2));
     }
-    if (!savePalette(path, p).isEmpty()) {
+    return p;
+}
+
+// The full palette as a file of the given kind read from disk into the 256 swatches of the
+// grid, as Open does.
+void loadIntoGrid(benchmark::State& state, PaletteFormat format) {
+    QTemporaryDir dir;
+    const QString path = QDir(dir.path()).filePath(QStringLiteral("bench"));
+    if (!savePalette(path, fullPalette(), format).isEmpty()) {
         state.SkipWithError("cannot write the palette file");
         return;
     }
@@ -43,30 +49,16 @@ void BM_LoadPaletteIntoGrid(benchmark::State& state) {
         benchmark::DoNotOptimize(loadPalette(path, grid));
     }
 }
+
+// A 259-line JASC-PAL file.
+void BM_LoadPaletteIntoGrid(benchmark::State& state) {
+    loadIntoGrid(state, PaletteFormat::Jasc);
+}
 BENCHMARK(BM_LoadPaletteIntoGrid)->Unit(benchmark::kMicrosecond);
 
-// A 256-colour GIMP or swatch exchange file read from disk into the grid, as Open does.
+// A 256-colour GIMP or swatch exchange file.
 void BM_LoadForeignPaletteIntoGrid(benchmark::State& state) {
-    const auto format = static_cast<PaletteFormat>(state.range(0));
-    QTemporaryDir dir;
-    const QString path = QDir(dir.path()).filePath(QStringLiteral("bench"));
-    Palette p;
-    for (int i = 1; i <= Palette::kSize; ++i) {
-        p.setColor(i, rgb(i, 255 - i, i / 2));
-    }
-    if (!savePalette(path, p, format).isEmpty()) {
-        state.SkipWithError("cannot write the palette file");
-        return;
-    }
-    QWidget container;
-    container.resize(348, 348);
-    ColorSelection selection;
-    SwatchGrid grid(&container, selection);
-    container.show();
-    for (auto _ : state) {
-        grid.emptySwatches(0);
-        benchmark::DoNotOptimize(loadPalette(path, grid));
-    }
+    loadIntoGrid(state, static_cast<PaletteFormat>(state.range(0)));
 }
 BENCHMARK(BM_LoadForeignPaletteIntoGrid)
     ->ArgName("gimp2_ase3")
@@ -77,11 +69,7 @@ BENCHMARK(BM_LoadForeignPaletteIntoGrid)
 // Reading and writing the 256 colours alone, for each kind.
 void BM_ReadAndWritePaletteFormats(benchmark::State& state) {
     const auto format = static_cast<PaletteFormat>(state.range(0));
-    Palette p;
-    for (int i = 1; i <= Palette::kSize; ++i) {
-        p.setColor(i, rgb(i, 255 - i, i / 2));
-    }
-    const std::string bytes = writePaletteAs(p, format, "Bench");
+    const std::string bytes = writePaletteAs(fullPalette(), format, "Bench");
     for (auto _ : state) {
         Palette q;
         benchmark::DoNotOptimize(readPaletteFile(bytes, q));
@@ -97,11 +85,7 @@ BENCHMARK(BM_ReadAndWritePaletteFormats)
 
 // Only the text part of the same work.
 void BM_ReadPaletteText(benchmark::State& state) {
-    Palette p;
-    for (int i = 1; i <= Palette::kSize; ++i) {
-        p.setColor(i, rgb(i, 255 - i, i / 2));
-    }
-    const std::string text = writePaletteText(p);
+    const std::string text = writePaletteText(fullPalette());
     for (auto _ : state) {
         Palette q;
         benchmark::DoNotOptimize(readPaletteText(text, q));

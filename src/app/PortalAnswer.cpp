@@ -1,5 +1,7 @@
 #include "app/PortalAnswer.h"
 
+#include "color/AsciiText.h"
+
 #include "color/Numeric.h"
 
 #include <cmath>
@@ -16,19 +18,6 @@ std::optional<ColorValue> portalColor(double red, double green, double blue) {
 }
 
 namespace {
-
-int hexValue(char c) {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    return -1;
-}
 
 bool startsWithNoCase(std::string_view s, std::string_view prefix) {
     if (s.size() < prefix.size()) {
@@ -67,8 +56,8 @@ std::optional<std::string> localPathOfFileUri(std::string_view uri) {
     for (std::size_t i = slash; i < uri.size(); ++i) {
         char c = uri[i];
         if (c == '%') {
-            const int high = i + 2 < uri.size() ? hexValue(uri[i + 1]) : -1;
-            const int low = high >= 0 ? hexValue(uri[i + 2]) : -1;
+            const int high = i + 2 < uri.size() ? hexDigitValue(uri[i + 1]) : -1;
+            const int low = high >= 0 ? hexDigitValue(uri[i + 2]) : -1;
             if (low < 0) {
                 return std::nullopt;
             }

@@ -1,5 +1,6 @@
 #include "color/ColorText.h"
 
+#include "color/AsciiText.h"
 #include "color/Srgb.h"
 
 #include <algorithm>
@@ -20,40 +21,14 @@ bool isBlank(char c) {
 }
 
 std::string_view trim(std::string_view s) {
-    while (!s.empty() && isBlank(s.front())) {
-        s.remove_prefix(1);
-    }
-    while (!s.empty() && isBlank(s.back())) {
-        s.remove_suffix(1);
-    }
-    return s;
-}
-
-bool sameNoCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
-               return lower(x) == lower(y);
-           });
-}
-
-int hexDigit(char c) {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    return -1;
+    return trimBlanks(s);
 }
 
 // Hex digits only, as one number; empty when any is not a digit.
 std::optional<std::uint32_t> hexNumber(std::string_view digits) {
     std::uint32_t value = 0;
     for (const char c : digits) {
-        const int d = hexDigit(c);
+        const int d = hexDigitValue(c);
         if (d < 0) {
             return std::nullopt;
         }
@@ -98,7 +73,7 @@ std::optional<std::string_view> callOf(std::string_view text, std::string_view n
         return std::nullopt;
     }
     const std::string_view head = text.substr(0, name.size());
-    if (!(exactCase ? head == name : sameNoCase(head, name))) {
+    if (!(exactCase ? head == name : sameIgnoringCase(head, name))) {
         return std::nullopt;
     }
     const std::string_view rest = trim(text.substr(name.size()));

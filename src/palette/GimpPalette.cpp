@@ -1,5 +1,7 @@
 #include "palette/GimpPalette.h"
 
+#include "color/AsciiText.h"
+
 #include <charconv>
 #include <cstdio>
 #include <optional>
@@ -15,13 +17,7 @@ bool isBlank(char c) {
 }
 
 std::string_view trimmed(std::string_view s) {
-    while (!s.empty() && isBlank(s.front())) {
-        s.remove_prefix(1);
-    }
-    while (!s.empty() && isBlank(s.back())) {
-        s.remove_suffix(1);
-    }
-    return s;
+    return trimBlanks(s, " \t\r");
 }
 
 // Three whole numbers 0 .. 255 at the start of a line, separated by blanks; what follows them

@@ -1,20 +1,13 @@
 #include "palette/NamedColors.h"
 
+#include "color/AsciiText.h"
 #include "color/ColorText.h"
-
-#include <algorithm>
 
 namespace sv {
 
 namespace {
 bool inTable(int index) {
     return index >= 1 && index <= kNamedColorCount;
-}
-
-bool sameLetters(std::string_view a, std::string_view b) {
-    auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
-                                              [&](char x, char y) { return lower(x) == lower(y); });
 }
 
 } // namespace
@@ -34,7 +27,7 @@ ColorValue namedColorValue(int index) {
 
 int namedColorIndex(std::string_view name) {
     for (int i = 0; i < kNamedColorCount; ++i) {
-        if (sameLetters(name, detail::kNamedColors[static_cast<std::size_t>(i)].name)) {
+        if (sameIgnoringCase(name, detail::kNamedColors[static_cast<std::size_t>(i)].name)) {
             return i + 1;
         }
     }

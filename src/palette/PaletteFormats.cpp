@@ -1,5 +1,6 @@
 #include "palette/PaletteFormats.h"
 
+#include "color/AsciiText.h"
 #include "color/ColorFormats.h"
 #include "palette/AdobeSwatches.h"
 #include "palette/GimpPalette.h"
@@ -15,8 +16,7 @@ PaletteFormat formatForFileName(std::string_view fileName, PaletteFormat fallbac
         return fallback;
     }
     std::string extension(fileName.substr(dot + 1));
-    std::transform(extension.begin(), extension.end(), extension.begin(),
-                   [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; });
+    std::transform(extension.begin(), extension.end(), extension.begin(), asciiLower);
     if (extension == "pal") {
         return PaletteFormat::Jasc;
     }
