@@ -28,6 +28,9 @@ constexpr int kTop = 30; // below the title
 QLineEdit* notationField(QWidget* parent, const QString& name) {
     auto* field = new QLineEdit(parent);
     field->setReadOnly(true); // selectable, not editable
+    // Without the style's rounded frame: these lines change at every pick tick, and painting
+    // that frame cost more than everything else the window does.
+    field->setFrame(false);
     field->setAccessibleName(name);
     field->setMinimumWidth(field->fontMetrics().horizontalAdvance(
                                QStringLiteral("Color(red: 0.000, green: 0.000, blue: 0.000)")) +
@@ -42,6 +45,12 @@ ImageButton* copyButtonFor(QLineEdit* field, const QString& name, QWidget* paren
     QObject::connect(copy, &ImageButton::clicked, field,
                      [field] { QGuiApplication::clipboard()->setText(field->text()); });
     return copy;
+}
+
+// A line's text shown from its start, however long.
+void showText(QLineEdit* line, const QString& text) {
+    line->setText(text);
+    line->setCursorPosition(0);
 }
 
 QString verdict(const char* name, bool pass) {
@@ -74,15 +83,19 @@ ColorDetailsWindow::ColorDetailsWindow(QWidget* mainWindow, ColorSelection& sele
     }
     auto addLine = [&](const QString& caption) {
         auto* label = new QLabel(caption, content);
-        auto* value = new QLabel(content);
-        value->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        // A line edit, not a selectable label: its size does not follow its text, so a new
+        // colour does not lay the window out again.
+        auto* value = notationField(content, caption);
+        label->setBuddy(value);
         grid->addWidget(label, row, 0);
         grid->addWidget(value, row, 1, 1, 2);
         ++row;
         return value;
     };
     ratio_ = addLine(QStringLiteral("Contrast on the last colour"));
-    verdicts_ = addLine(QString());
+    normalVerdicts_ = addLine(QStringLiteral("Normal text"));
+    largeVerdicts_ = addLine(QStringLiteral("Large text"));
+    interfaceVerdict_ = addLine(QStringLiteral("Interface parts"));
     apca_ = addLine(QStringLiteral("APCA"));
     nearest_ = addLine(QStringLiteral("Nearest name"));
     sample_ = new QLabel(QStringLiteral("Sample text in the current colour"), content);
@@ -135,7 +148,7 @@ void ColorDetailsWindow::showOwnFormats() {
         const QString name = QString::fromStdString(ownFormats_[i].name);
         auto* label = new QLabel(name, ownRows_);
         auto* field = notationField(ownRows_, name);
-        field->setText(QString::fromStdString(expandTemplate(ownFormats_[i].pattern, shown_)));
+        showText(field, QString::fromStdString(expandTemplate(ownFormats_[i].pattern, shown_)));
         label->setBuddy(field);
         auto* remove = new ImageButton(ownRows_);
         remove->setText(QStringLiteral("Remove"));
@@ -194,26 +207,26 @@ bool ColorDetailsWindow::keepFormats(const std::vector<OwnFormat>& formats) {
 void ColorDetailsWindow::showColor(ColorValue current, ColorValue previous) {
     shown_ = current;
     for (std::size_t i = 0; i < ownFields_.size(); ++i) {
-        ownFields_[i]->setText(
-            QString::fromStdString(expandTemplate(ownFormats_[i].pattern, current)));
+        showText(ownFields_[i],
+                 QString::fromStdString(expandTemplate(ownFormats_[i].pattern, current)));
     }
     for (int i = 0; i < kColorFormatCount; ++i) {
-        fields_[std::size_t(i)]->setText(
-            QString::fromStdString(formatColor(current, static_cast<ColorFormat>(i))));
+        showText(fields_[std::size_t(i)],
+                 QString::fromStdString(formatColor(current, static_cast<ColorFormat>(i))));
     }
     const double ratio = wcagContrastRatio(current, previous);
     const WcagVerdicts v = wcagVerdicts(ratio);
     ratio_->setText(QString::fromStdString(wcagRatioText(ratio)));
-    verdicts_->setText(QStringList{verdict("Normal AA", v.normalAA), verdict("AAA", v.normalAAA),
-                                   verdict("Large AA", v.largeAA), verdict("AAA", v.largeAAA),
-                                   verdict("Interface", v.interface)}
-                           .join(QStringLiteral(" · ")));
+    const QString separator = QStringLiteral(" · ");
+    showText(normalVerdicts_, verdict("AA", v.normalAA) + separator + verdict("AAA", v.normalAAA));
+    showText(largeVerdicts_, verdict("AA", v.largeAA) + separator + verdict("AAA", v.largeAAA));
+    showText(interfaceVerdict_, verdict("AA", v.interface));
     apca_->setText(QString::fromStdString(sv::apcaText(apcaContrast(current, previous))));
     const NearestName nearest = nearestNamedColor(current);
     const std::string_view name = namedColorName(nearest.index);
-    nearest_->setText(QString::fromUtf8(name.data(), qsizetype(name.size())) +
-                      QStringLiteral("  ") +
-                      QString::fromStdString(distanceText(nearest.distance)));
+    showText(nearest_, QString::fromUtf8(name.data(), qsizetype(name.size())) +
+                           QStringLiteral("  ") +
+                           QString::fromStdString(distanceText(nearest.distance)));
     for (QLabel* s : {sample_, largeSample_}) {
         QPalette p = s->palette();
         p.setColor(QPalette::Window, toQColor(previous));
@@ -224,6 +237,10 @@ void ColorDetailsWindow::showColor(ColorValue current, ColorValue previous) {
 
 QString ColorDetailsWindow::contrastText() const {
     return ratio_->text();
+}
+
+QStringList ColorDetailsWindow::verdictTexts() const {
+    return {normalVerdicts_->text(), largeVerdicts_->text(), interfaceVerdict_->text()};
 }
 
 QString ColorDetailsWindow::apcaText() const {

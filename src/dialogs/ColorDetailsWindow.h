@@ -10,6 +10,7 @@
 #include "dialogs/OwnFormats.h"
 #include "widgets/ToolWindow.h"
 
+#include <QStringList>
 #include <array>
 #include <vector>
 
@@ -31,6 +32,8 @@ public:
     ImageButton* copyButton(ColorFormat format) const { return copyButtons_[std::size_t(format)]; }
     QString contrastText() const;
     QString apcaText() const;
+    // Normal text, large text and interface parts, as their lines show them.
+    QStringList verdictTexts() const;
     QString nearestNameText() const;
     QLabel* sample() const { return sample_; }
 
@@ -53,12 +56,14 @@ private:
 
     std::array<QLineEdit*, kColorFormatCount> fields_{};
     std::array<ImageButton*, kColorFormatCount> copyButtons_{};
-    QLabel* ratio_ = nullptr;
-    QLabel* verdicts_ = nullptr;
-    QLabel* apca_ = nullptr;
+    QLineEdit* ratio_ = nullptr;
+    QLineEdit* normalVerdicts_ = nullptr;
+    QLineEdit* largeVerdicts_ = nullptr;
+    QLineEdit* interfaceVerdict_ = nullptr;
+    QLineEdit* apca_ = nullptr;
     QLabel* sample_ = nullptr;
     QLabel* largeSample_ = nullptr;
-    QLabel* nearest_ = nullptr;
+    QLineEdit* nearest_ = nullptr;
     QWidget* content_ = nullptr;
     QWidget* ownRows_ = nullptr;
     QGridLayout* ownGrid_ = nullptr;

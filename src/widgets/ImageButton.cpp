@@ -1,5 +1,7 @@
 #include "widgets/ImageButton.h"
 
+#include <algorithm>
+
 #include <QKeyEvent>
 #include <QPainter>
 
@@ -29,7 +31,9 @@ bool ImageButton::event(QEvent* event) {
 }
 
 QSize ImageButton::sizeHint() const {
-    return {48, 24};
+    // Wide enough for a longer caption than "Copy".
+    const int textWidth = text().isEmpty() ? 0 : fontMetrics().horizontalAdvance(text()) + 12;
+    return {std::max(48, textWidth), 24};
 }
 
 void ImageButton::enterEvent(QEnterEvent* event) {

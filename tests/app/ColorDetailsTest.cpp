@@ -47,6 +47,9 @@ private slots:
         // As text on the last colour, white.
         QCOMPARE(details->contrastText(), QStringLiteral("8.00:1"));
         QCOMPARE(details->apcaText(), QStringLiteral("Lc 87.3"));
+        QCOMPARE(details->verdictTexts(),
+                 QStringList({QStringLiteral("AA Pass · AAA Pass"),
+                              QStringLiteral("AA Pass · AAA Pass"), QStringLiteral("AA Pass")}));
         QCOMPARE(details->nearestNameText(), QStringLiteral("Sea Green Black  \u0394E 0.007"));
         QCOMPARE(details->sample()->palette().color(QPalette::WindowText), QColor(10, 90, 90));
         QCOMPARE(details->sample()->palette().color(QPalette::Window), QColor(Qt::white));
