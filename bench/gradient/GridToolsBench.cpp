@@ -4,6 +4,7 @@
 #include "gradient/ColorGridView.h"
 #include "gradient/ColorGridWindow.h"
 #include "gradient/GradientGeneratorWindow.h"
+#include "palette/PaletteModel.h"
 #include "palette/SwatchGrid.h"
 
 #include <QImage>
@@ -18,13 +19,14 @@ namespace {
 struct PalettePanel {
     QWidget container;
     sv::ColorSelection selection;
-    sv::SwatchGrid* grid = new sv::SwatchGrid(&container, selection);
+    sv::PaletteModel model;
+    sv::SwatchGrid* grid = new sv::SwatchGrid(&container, model, selection);
     PalettePanel() { container.resize(348, 348); }
 };
 
 void BM_AllGridIntoPaletteWithRepaint(benchmark::State& state) {
     PalettePanel panel;
-    sv::GradientGeneratorWindow generator(nullptr, *panel.grid);
+    sv::GradientGeneratorWindow generator(nullptr, panel.model);
     QImage target(panel.container.size(), QImage::Format_RGB32);
     int red = 0;
     for (auto _ : state) {
@@ -40,7 +42,7 @@ BENCHMARK(BM_AllGridIntoPaletteWithRepaint)->Unit(benchmark::kMillisecond);
 
 void BM_GridRelayoutWithRepaint(benchmark::State& state) {
     PalettePanel panel;
-    sv::ColorGridWindow grid(nullptr, *panel.grid);
+    sv::ColorGridWindow grid(nullptr, panel.model);
     grid.show();
     QImage target(QSize(1300, 900), QImage::Format_RGB32);
     bool wide = false;
@@ -61,7 +63,7 @@ BENCHMARK(BM_GridRelayoutWithRepaint)->Unit(benchmark::kMillisecond);
 // One more block appended to a panel already holding range(0) blocks.
 void BM_AppendStyleBlock(benchmark::State& state) {
     PalettePanel panel;
-    sv::ColorGridWindow grid(nullptr, *panel.grid);
+    sv::ColorGridWindow grid(nullptr, panel.model);
     grid.show();
     for (int i = 0; i < state.range(0); ++i) {
         grid.appendStyle(sv::StyleRule::Link);

@@ -6,6 +6,7 @@
 #include "palette/NamesPanel.h"
 #include "palette/PaletteFiles.h"
 #include "palette/PaletteFormats.h"
+#include "palette/PaletteModel.h"
 #include "palette/PaletteText.h"
 #include "palette/SwatchGrid.h"
 
@@ -42,11 +43,12 @@ void loadIntoGrid(benchmark::State& state, PaletteFormat format) {
     QWidget container;
     container.resize(348, 348);
     ColorSelection selection;
-    SwatchGrid grid(&container, selection);
+    PaletteModel model;
+    SwatchGrid grid(&container, model, selection);
     container.show();
     for (auto _ : state) {
-        grid.emptySwatches(0);
-        benchmark::DoNotOptimize(loadPalette(path, grid));
+        model.emptySwatches(0);
+        benchmark::DoNotOptimize(loadPalette(path, model));
     }
 }
 

@@ -14,6 +14,7 @@
 #include "palette/NamesPanel.h"
 #include "palette/PaletteCommands.h"
 #include "palette/PaletteFiles.h"
+#include "palette/PaletteModel.h"
 #include "palette/ProgramFolders.h"
 #include "palette/QtFileDialogs.h"
 #include "palette/SwatchGrid.h"
@@ -71,7 +72,7 @@ MainWindow::MainWindow(ScreenReader& screen, Options& options, QWidget* parent)
         qEnvironmentVariableIsSet("SPECTRIVUE_DESKTOP_PORTAL")) {
         portalPicker_ = new PortalPicker(selection_, this);
     }
-    toolWindows_ = new ToolWindows(*this, options_, selection_, *grid_, screen_);
+    toolWindows_ = new ToolWindows(*this, options_, selection_, *paletteModel_, screen_);
     connectColorSources();
     connectCommands();
 
@@ -111,7 +112,10 @@ void MainWindow::buildColorViews() {
 void MainWindow::buildPalette() {
     palettePanel_ = new Panel(this);
     palettePanel_->setGeometry(tw(270, 705, 5220, 5220));
-    grid_ = new SwatchGrid(palettePanel_, selection_, options_.swatchMask());
+    paletteModel_ = new PaletteModel(this);
+    grid_ = new SwatchGrid(palettePanel_, *paletteModel_, selection_, options_.swatchMask());
+    connect(grid_, &SwatchGrid::colorPicked, this,
+            [this](ColorValue c) { selection_.setCurrent(c); });
     connect(&options_, &Options::changed, grid_, [this](OptionKey key) {
         if (key == OptionKey::IndexPicMask) {
             grid_->setMask(options_.swatchMask());
@@ -194,12 +198,12 @@ void MainWindow::connectCommands() {
 
 void MainWindow::setFileDialogs(FileDialogs& dialogs) {
     delete paletteCommands_;
-    paletteCommands_ = new PaletteCommands(*grid_, dialogs, this, writableFolder(), this);
+    paletteCommands_ = new PaletteCommands(*paletteModel_, dialogs, this, writableFolder(), this);
 }
 
 void MainWindow::loadStartPalette() {
-    sv::loadStartPalette(*grid_, startPaletteFolders());
-    selection_.reset(grid_->color(1).value_or(kWhite));
+    sv::loadStartPalette(*paletteModel_, startPaletteFolders());
+    selection_.reset(paletteModel_->color(1).value_or(kWhite));
 }
 
 void MainWindow::refreshStrips() {

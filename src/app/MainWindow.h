@@ -26,6 +26,7 @@ class PointerReadout;
 class ScreenReader;
 class PortalPicker;
 class ScreenSampler;
+class PaletteModel;
 class SwatchGrid;
 class TitleBar;
 class ToolWindows;
@@ -49,6 +50,7 @@ public:
     ComponentEditor* editor() const { return editor_; }
     GradientStrips* gradientStrips() const { return strips_; }
     SwatchGrid* swatchGrid() const { return grid_; }
+    PaletteModel* paletteModel() const { return paletteModel_; }
     PaletteCommands* paletteCommands() const { return paletteCommands_; }
     NamesPanel* namesPanel() const { return namesPanel_; }
     ScreenSampler* sampler() const { return sampler_; }
@@ -97,6 +99,7 @@ private:
     ComponentEditor* editor_ = nullptr;
     GradientStrips* strips_ = nullptr;
     Panel* palettePanel_ = nullptr;
+    PaletteModel* paletteModel_ = nullptr;
     SwatchGrid* grid_ = nullptr;
     std::unique_ptr<FileDialogs> ownFileDialogs_;
     PaletteCommands* paletteCommands_ = nullptr;

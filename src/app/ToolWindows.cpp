@@ -27,7 +27,7 @@ void showPlaced(ToolWindow* w, const QWidget& mainWindow, double insetTwips) {
 } // namespace
 
 ToolWindows::ToolWindows(QWidget& mainWindow, Options& options, ColorSelection& selection,
-                         SwatchGrid& palette, ScreenReader& screen)
+                         PaletteModel& palette, ScreenReader& screen)
     : QObject(&mainWindow), main_(mainWindow), optionValues_(options), selection_(selection),
       palette_(palette), screen_(screen), colorDialog_(std::make_unique<ColorDialog>()) {}
 

@@ -22,14 +22,14 @@ class Options;
 class OptionsWindow;
 class PictureColorsWindow;
 class ScreenReader;
-class SwatchGrid;
+class PaletteModel;
 
 class ToolWindows : public QObject {
     Q_OBJECT
 public:
     // palette is the main window's palette, which the generator fills and the grid shows.
     ToolWindows(QWidget& mainWindow, Options& options, ColorSelection& selection,
-                SwatchGrid& palette, ScreenReader& screen);
+                PaletteModel& palette, ScreenReader& screen);
     ~ToolWindows() override;
 
     void showGradientGenerator();
@@ -69,7 +69,7 @@ private:
     QWidget& main_;
     Options& optionValues_;
     ColorSelection& selection_;
-    SwatchGrid& palette_;
+    PaletteModel& palette_;
     ScreenReader& screen_;
     QPointer<GradientGeneratorWindow> gradientGenerator_;
     QPointer<OptionsWindow> options_;

@@ -2,7 +2,7 @@
 
 #include "AppInfo.h"
 #include "gradient/ColorGridView.h"
-#include "palette/SwatchGrid.h"
+#include "palette/PaletteModel.h"
 #include "widgets/Artwork.h"
 #include "widgets/ImageButton.h"
 #include "widgets/Panel.h"
@@ -52,7 +52,7 @@ QMimeData* StyleSheetField::createMimeDataFromSelection() const {
     return data;
 }
 
-ColorGridWindow::ColorGridWindow(QWidget* mainWindow, SwatchGrid& palette)
+ColorGridWindow::ColorGridWindow(QWidget* mainWindow, PaletteModel& palette)
     : QWidget(mainWindow, Qt::Window), palette_(palette) {
     setWindowTitle(QString::fromLatin1(kAppTitle) + QStringLiteral(" [ Version: ") +
                    QString::fromStdString(versionText()) + QStringLiteral(" ]"));

@@ -18,7 +18,7 @@ namespace sv {
 class ColorGridView;
 class ImageButton;
 class Panel;
-class SwatchGrid;
+class PaletteModel;
 
 // The style-sheet text field; a copy keeps the text's CR LF line ends.
 class StyleSheetField : public QPlainTextEdit {
@@ -40,7 +40,7 @@ class ColorGridWindow : public QWidget {
     Q_OBJECT
 public:
     // palette is the main window's palette, whose swatches the cells show.
-    ColorGridWindow(QWidget* mainWindow, SwatchGrid& palette);
+    ColorGridWindow(QWidget* mainWindow, PaletteModel& palette);
 
     // Recolours the cells from the palette without moving them.
     void repaintFromPalette();
@@ -61,7 +61,7 @@ private:
     void layOut();
     void sizeCssPanel();
 
-    SwatchGrid& palette_;
+    PaletteModel& palette_;
     ColorGridView* view_ = nullptr;
     Panel* cssPanel_ = nullptr;
     StyleSheetField* cssField_ = nullptr;

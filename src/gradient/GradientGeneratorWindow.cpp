@@ -4,7 +4,7 @@
 #include "color/Numeric.h"
 #include "controls/Slider.h"
 #include "gradient/PaletteGradient.h"
-#include "palette/SwatchGrid.h"
+#include "palette/PaletteModel.h"
 #include "widgets/CaptionedLine.h"
 #include "widgets/ColorBox.h"
 #include "widgets/ImageButton.h"
@@ -58,7 +58,7 @@ int fieldWidthFor(const QLineEdit& field, const QString& text) {
 
 } // namespace
 
-GradientGeneratorWindow::GradientGeneratorWindow(QWidget* mainWindow, SwatchGrid& palette)
+GradientGeneratorWindow::GradientGeneratorWindow(QWidget* mainWindow, PaletteModel& palette)
     : ToolWindow(mainWindow,
                  {QStringLiteral("[ Gradient Generator ]"), QSize(3900, 3900), QPoint(120, 90)}),
       palette_(palette) {

@@ -18,7 +18,7 @@ namespace sv {
 class ColorBox;
 class ImageButton;
 class Slider;
-class SwatchGrid;
+class PaletteModel;
 
 enum class GradientEnd { Start = 0, End = 1 };
 
@@ -26,7 +26,7 @@ class GradientGeneratorWindow : public ToolWindow {
     Q_OBJECT
 public:
     // palette is the main window's palette, which the gradients are written into.
-    GradientGeneratorWindow(QWidget* mainWindow, SwatchGrid& palette);
+    GradientGeneratorWindow(QWidget* mainWindow, PaletteModel& palette);
 
     ImageButton* createButton() const { return createButton_; }
     QLineEdit* field(GradientEnd end, Channel channel) const;
@@ -55,7 +55,7 @@ private:
     void buildEnd(GradientEnd end, int left, const QString& heading, ColorValue initial);
     void showPreview(GradientEnd end);
 
-    SwatchGrid& palette_;
+    PaletteModel& palette_;
     std::array<EndControls, 2> ends_;
     QComboBox* target_ = nullptr;
     ImageButton* createButton_ = nullptr;

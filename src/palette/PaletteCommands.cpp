@@ -3,8 +3,8 @@
 #include "AppInfo.h"
 #include "palette/FileDialogs.h"
 #include "palette/PaletteFiles.h"
+#include "palette/PaletteModel.h"
 #include "palette/ProgramFolders.h"
-#include "palette/SwatchGrid.h"
 #include "widgets/WindowUtil.h"
 
 #include <QCoreApplication>
@@ -14,9 +14,9 @@
 
 namespace sv {
 
-PaletteCommands::PaletteCommands(SwatchGrid& grid, FileDialogs& dialogs, QWidget* messageParent,
-                                 const QString& workFolder, QObject* parent)
-    : QObject(parent), grid_(grid), dialogs_(dialogs), messageParent_(messageParent),
+PaletteCommands::PaletteCommands(PaletteModel& palette, FileDialogs& dialogs,
+                                 QWidget* messageParent, const QString& workFolder, QObject* parent)
+    : QObject(parent), palette_(palette), dialogs_(dialogs), messageParent_(messageParent),
       workFolder_(workFolder) {
     showMessage_ = [this](const QString& text) {
         QMessageBox::warning(messageParent_, QString::fromLatin1(kAppTitle), text);
@@ -90,7 +90,7 @@ void PaletteCommands::run(PaletteCommand command) {
 
 void PaletteCommands::newPalette() {
     const WaitCursor wait;
-    grid_.emptySwatches(0);
+    palette_.emptySwatches(0);
 }
 
 void PaletteCommands::openPalette() {
@@ -104,7 +104,7 @@ void PaletteCommands::openPalette() {
     QString note;
     {
         const WaitCursor wait;
-        error = sv::loadPalette(result.path(), grid_, &note);
+        error = sv::loadPalette(result.path(), palette_, &note);
     }
     if (!error.isEmpty()) {
         showMessage_(error);
@@ -124,7 +124,7 @@ void PaletteCommands::savePalette() {
     if (result.cancelled || result.count < 1) {
         return;
     }
-    const QString error = sv::savePalette(result.path(), grid_.palette(), saveFormat(result));
+    const QString error = sv::savePalette(result.path(), palette_.palette(), saveFormat(result));
     if (!error.isEmpty()) {
         showMessage_(error);
         return;

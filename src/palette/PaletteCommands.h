@@ -1,5 +1,5 @@
 #pragma once
-// The three palette commands of the main window, New, Open and Save, acting on the swatch grid
+// The three palette commands of the main window, New, Open and Save, acting on the palette
 // through the file dialogs.
 
 #include <QObject>
@@ -11,7 +11,7 @@ class QWidget;
 namespace sv {
 
 class FileDialogs;
-class SwatchGrid;
+class PaletteModel;
 
 enum class PaletteCommand { New, Open, Save };
 
@@ -19,7 +19,7 @@ class PaletteCommands : public QObject {
     Q_OBJECT
 public:
     // messageParent owns the message boxes; workFolder holds the "pallets" folder.
-    PaletteCommands(SwatchGrid& grid, FileDialogs& dialogs, QWidget* messageParent,
+    PaletteCommands(PaletteModel& palette, FileDialogs& dialogs, QWidget* messageParent,
                     const QString& workFolder, QObject* parent = nullptr);
 
     // Replaces the message box (title "Spectrivue", OK only) that reports a failed load or save.
@@ -44,7 +44,7 @@ public:
     static QString saveFilter();
 
 private:
-    SwatchGrid& grid_;
+    PaletteModel& palette_;
     FileDialogs& dialogs_;
     QWidget* messageParent_;
     QString workFolder_;

@@ -1,9 +1,9 @@
 #include "palette/PaletteFiles.h"
 
 #include "palette/PaletteFormats.h"
+#include "palette/PaletteModel.h"
 #include "palette/PaletteText.h"
 #include "palette/SafeFileText.h"
-#include "palette/SwatchGrid.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -73,15 +73,15 @@ FileBytes readRegularFile(const QString& path, std::size_t maxBytes) {
 }
 
 // Applies palette bytes to the grid; an error text when they hold no palette.
-QString applyPaletteBytes(const QByteArray& bytes, const QString& path, SwatchGrid& grid,
+QString applyPaletteBytes(const QByteArray& bytes, const QString& path, PaletteModel& model,
                           QString* note = nullptr) {
-    Palette p = grid.palette();
+    Palette p = model.palette();
     const PaletteReadResult read = readPaletteFile(
         std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), p);
     if (read.written.none()) {
         return notAPalette(path);
     }
-    grid.applyPalette(p, read.written);
+    model.applyPalette(p, read.written);
     if (note != nullptr && read.colorsInFile > Palette::kSize) {
         *note = tr("%1 holds %2 colours; the first %3 were loaded.")
                     .arg(path)
@@ -112,24 +112,24 @@ QString savePalette(const QString& path, const Palette& palette, PaletteFormat f
     return {};
 }
 
-QString loadPalette(const QString& path, SwatchGrid& grid, QString* note) {
+QString loadPalette(const QString& path, PaletteModel& model, QString* note) {
     // However large the file, no more is read than 256 named colours with comments could fill.
     const FileBytes file = readRegularFile(path, kMaxForeignPaletteBytes);
-    return file.error.isEmpty() ? applyPaletteBytes(file.bytes, path, grid, note) : file.error;
+    return file.error.isEmpty() ? applyPaletteBytes(file.bytes, path, model, note) : file.error;
 }
 
-QString loadStartPalette(SwatchGrid& grid, const QStringList& folders) {
+QString loadStartPalette(PaletteModel& model, const QStringList& folders) {
     // A "Default.pal" that cannot be read, or holds no colour, counts as absent.
     for (const QString& folder : folders) {
         const QString path = defaultPaletteIn(folder);
-        if (!path.isEmpty() && loadPalette(path, grid).isEmpty()) {
+        if (!path.isEmpty() && loadPalette(path, model).isEmpty()) {
             return path;
         }
     }
     const QString builtIn = QString::fromLatin1(kBuiltInPalettePath);
     QFile file(builtIn);
     if (file.open(QIODevice::ReadOnly)) {
-        (void)applyPaletteBytes(file.readAll(), builtIn, grid);
+        (void)applyPaletteBytes(file.readAll(), builtIn, model);
     }
     return builtIn;
 }

@@ -9,7 +9,7 @@
 
 namespace sv {
 
-class SwatchGrid;
+class PaletteModel;
 
 // The built-in palette, a palette file in the program's resources.
 inline constexpr const char* kBuiltInPalettePath = ":/palette/standard.pal";
@@ -21,14 +21,15 @@ inline constexpr const char* kDefaultPaletteName = "Default.pal";
 [[nodiscard]] QString savePalette(const QString& path, const Palette& palette,
                                   PaletteFormat format = PaletteFormat::Jasc);
 
-// Reads a palette file of any kind readPaletteFile knows into the grid: only the swatches the
+// Reads a palette file of any kind readPaletteFile knows into the palette: only the swatches the
 // file has colours for change. Returns an error text, empty when the file was read; on an error
 // (missing, not a regular file, unreadable, no colour in it) no swatch changes. A file with
 // more colours than the grid holds sets note to say so.
-[[nodiscard]] QString loadPalette(const QString& path, SwatchGrid& grid, QString* note = nullptr);
+[[nodiscard]] QString loadPalette(const QString& path, PaletteModel& palette,
+                                  QString* note = nullptr);
 
-// Fills the grid at start-up: "Default.pal" from the first folder that has a usable one, else
+// Fills the palette at start-up: "Default.pal" from the first folder that has a usable one, else
 // the built-in palette, read straight from the resources. Returns the path of the palette used.
-QString loadStartPalette(SwatchGrid& grid, const QStringList& folders);
+QString loadStartPalette(PaletteModel& palette, const QStringList& folders);
 
 } // namespace sv

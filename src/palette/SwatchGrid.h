@@ -1,9 +1,12 @@
 #pragma once
-// The palette grid of the main window: 256 swatches (1 .. 256), 16 by 16, row-major, touching
-// each other, the first at (6, 6) inside the container panel.
+// The palette grid of the main window: one widget painting the palette model's 256 swatches,
+// 16 by 16, row-major, touching each other, the first at (6, 6) inside the container panel.
 //
-// A left click on an empty swatch stores the current colour there, a right click the previous
-// colour; a left click on a filled swatch shows its colour, a right click empties it.
+// A left click on an empty swatch stores the current colour there, any other button the last
+// colour; a left click on a filled swatch picks its colour, any other button empties it. The
+// keyboard does the same on a focus cell: arrows, Home/End (Ctrl: the first/last swatch) move
+// it, Space or Enter is a left click, Shift+Space or Shift+Enter another button's, Delete
+// empties. A filled swatch can be dragged away; colours from anywhere can be dropped on one.
 
 #include "color/Color.h"
 #include "palette/MaskPictures.h"
@@ -12,14 +15,12 @@
 #include <QImage>
 #include <QWidget>
 #include <array>
-#include <bitset>
 #include <optional>
-#include <vector>
 
 namespace sv {
 
 class ColorSelection;
-class Swatch;
+class PaletteModel;
 
 class SwatchGrid : public QWidget {
     Q_OBJECT
@@ -28,43 +29,64 @@ public:
     static constexpr int kMargin = 6;      // 90 twips from the container's edge
     static constexpr int kGridSize = Palette::kColumns * kSwatchSize;
 
-    // Builds all 256 swatches inside container, every one empty with the given mask.
-    SwatchGrid(QWidget* container, ColorSelection& selection, SwatchMask mask = SwatchMask::Mask1);
+    // Shows model inside container; empty swatches show the given mask picture.
+    SwatchGrid(QWidget* container, PaletteModel& model, const ColorSelection& selection,
+               SwatchMask mask = SwatchMask::Mask1);
 
-    // 1 .. 256; nullptr outside.
-    Swatch* swatch(int index) const;
-    bool isEmpty(int index) const;
-    // The swatch's colour; empty for an empty swatch.
-    std::optional<ColorValue> color(int index) const;
+    PaletteModel& model() const { return model_; }
+
+    // 1 .. 256 at a point of the widget; 0 outside every swatch.
+    int indexAt(QPoint pos) const;
+    // Swatch index's place in the widget; empty outside 1 .. 256.
+    QRect cellRect(int index) const;
+    // The mask picture an empty swatch shows; null for a filled one.
+    QImage cellPicture(int index) const;
+    // The tool tip swatch index shows: its colour as "#RRGGBB", nothing when empty.
+    QString cellToolTip(int index) const;
+
+    // The swatch the keyboard acts on (1 .. 256).
+    int focusCell() const { return focusCell_; }
+    void setFocusCell(int index);
 
     // The mask picture that the swatches emptied from now on show.
     void setMask(SwatchMask mask);
 
-    // Writes a colour into a swatch (as the gradient generator and a drop do).
-    void setColor(int index, ColorValue c);
-    // Empties swatch index with the current mask picture; index 0 empties all 256.
-    void emptySwatches(int index);
-
-    // All 256 swatches as a palette value.
-    Palette palette() const;
-    // Makes every swatch as in p.
-    void setPalette(const Palette& p);
-    // Makes only the swatches marked in which as in p (what a palette file wrote).
-    void applyPalette(const Palette& p, const std::bitset<Palette::kSize>& which);
+    // What a click with button does on swatch index.
+    void activate(int index, Qt::MouseButton button);
 
 signals:
-    // A swatch's colour or empty state changed (by the user, a drop or a call).
-    void swatchChanged(int index);
+    // A filled swatch was clicked (or its key pressed): its colour should become current.
+    void colorPicked(sv::ColorValue c);
+    // The keyboard's focus cell moved.
+    void focusCellChanged(int index);
+
+protected:
+    bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
-    void buildSwatches();
-    void onPressed(int index, Qt::MouseButton button);
-    QImage currentMask();
+    void onSwatchChanged(int index);
+    const QImage& maskImage(SwatchMask mask);
+    // The swatch a drag over pos may drop on; 0 when it may not.
+    int dropTarget(const QDropEvent* event) const;
 
-    ColorSelection& selection_;
+    PaletteModel& model_;
+    const ColorSelection& selection_;
     SwatchMask mask_;
-    std::vector<Swatch*> swatches_;
+    std::array<SwatchMask, Palette::kSize> cellMasks_{}; // the mask each empty swatch got
     std::array<QImage, kMaskCount> maskCache_;
+    int focusCell_ = 1;
+    int dragIndex_ = 0; // a filled swatch pressed with the left button, until the drag starts
+    QPoint dragFrom_;
+    int draggingFrom_ = 0; // the swatch a drag from this grid carries, while it runs
 };
 
 } // namespace sv

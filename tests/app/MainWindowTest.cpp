@@ -13,7 +13,7 @@
 #include "gradient/GradientStrips.h"
 #include "palette/NamedStrip.h"
 #include "palette/NamesPanel.h"
-#include "palette/Swatch.h"
+#include "palette/PaletteModel.h"
 #include "palette/SwatchGrid.h"
 #include "widgets/ColorBox.h"
 #include "widgets/ImageButton.h"
@@ -114,8 +114,8 @@ private slots:
         expect("a call", 1, 0, kWhite);
 
         SwatchGrid* grid = f_->window->swatchGrid();
-        grid->setColor(5, rgb(5, 5, 5));
-        QTest::mouseClick(grid->swatch(5), Qt::LeftButton);
+        f_->window->paletteModel()->setColor(5, rgb(5, 5, 5));
+        QTest::mouseClick(grid, Qt::LeftButton, {}, grid->cellRect(5).center());
         expect("a palette swatch", 1, 0, rgb(1, 1, 1));
 
         QTest::mouseClick(f_->window->previousSwatch(), Qt::LeftButton);

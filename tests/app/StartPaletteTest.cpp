@@ -5,8 +5,8 @@
 #include "dialogs/Options.h"
 #include "palette/MaskPictures.h"
 #include "palette/PaletteFiles.h"
+#include "palette/PaletteModel.h"
 #include "palette/ProgramFolders.h"
-#include "palette/Swatch.h"
 #include "palette/SwatchGrid.h"
 #include "support/FakeScreenReader.h"
 
@@ -62,7 +62,7 @@ private slots:
             MainWindow window(screen, options);
             window.loadStartPalette();
             // The built-in palette: white, black, ...
-            QCOMPARE(window.swatchGrid()->color(2), std::optional<ColorValue>(kBlack));
+            QCOMPARE(window.paletteModel()->color(2), std::optional<ColorValue>(kBlack));
             QCOMPARE(window.selection().current(), kWhite);
         }
     }
@@ -77,7 +77,7 @@ private slots:
         Options options;
         MainWindow window(screen, options);
         window.loadStartPalette();
-        QCOMPARE(window.swatchGrid()->color(2), std::optional<ColorValue>(kBlack));
+        QCOMPARE(window.paletteModel()->color(2), std::optional<ColorValue>(kBlack));
         QFile::remove(pipe);
     }
 
@@ -87,8 +87,8 @@ private slots:
         Options options;
         MainWindow window(screen, options);
         window.loadStartPalette();
-        QVERIFY(window.swatchGrid()->isEmpty(1));
-        QCOMPARE(window.swatchGrid()->color(2), std::optional<ColorValue>(rgb(1, 2, 3)));
+        QVERIFY(window.paletteModel()->isEmpty(1));
+        QCOMPARE(window.paletteModel()->color(2), std::optional<ColorValue>(rgb(1, 2, 3)));
         QCOMPARE(window.selection().current(), kWhite);
         QCOMPARE(window.selection().previous(), kWhite);
     }
@@ -101,8 +101,8 @@ private slots:
         MainWindow window(screen, options);
         window.loadStartPalette();
         QCOMPARE(window.selection().current(), rgb(10, 20, 30));
-        QCOMPARE(window.swatchGrid()->color(2), std::optional<ColorValue>(rgb(40, 50, 60)));
-        QCOMPARE(window.swatchGrid()->swatch(3)->picture(), maskPicture(SwatchMask::Mask3));
+        QCOMPARE(window.paletteModel()->color(2), std::optional<ColorValue>(rgb(40, 50, 60)));
+        QCOMPARE(window.swatchGrid()->cellPicture(3), maskPicture(SwatchMask::Mask3));
     }
 };
 

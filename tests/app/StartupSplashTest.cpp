@@ -3,7 +3,6 @@
 #include "controls/ProgressBar.h"
 #include "dialogs/Options.h"
 #include "palette/NamesPanel.h"
-#include "palette/Swatch.h"
 #include "palette/SwatchGrid.h"
 #include "support/FakeScreenReader.h"
 

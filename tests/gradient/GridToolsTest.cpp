@@ -9,7 +9,7 @@
 #include "gradient/ColorGridView.h"
 #include "gradient/ColorGridWindow.h"
 #include "gradient/GradientGeneratorWindow.h"
-#include "palette/Swatch.h"
+#include "palette/PaletteModel.h"
 #include "palette/SwatchGrid.h"
 #include "support/PointerEvents.h"
 #include "widgets/Artwork.h"
@@ -61,7 +61,7 @@ private slots:
 
         gen->target()->setCurrentIndex(2);
         QTest::mouseClick(gen->createButton(), Qt::LeftButton);
-        const SwatchGrid* palette = f_->window->swatchGrid();
+        const PaletteModel* palette = f_->window->paletteModel();
         QVERIFY(palette->isEmpty(16));
         QCOMPARE(palette->color(17), rgb(255, 255, 0));
         QCOMPARE(palette->color(32), rgb(200, 0, 255));
@@ -80,11 +80,11 @@ private slots:
         QCOMPARE(messages.size(), 4);
         QCOMPARE(messages.front(),
                  QStringLiteral("End Color Blue must hold a number from -32768 to 32767."));
-        QVERIFY(f_->window->swatchGrid()->isEmpty(1));
+        QVERIFY(f_->window->paletteModel()->isEmpty(1));
 
         gen->field(GradientEnd::End, Channel::Blue)->setText(QStringLiteral(" 255 "));
         QTest::mouseClick(gen->createButton(), Qt::LeftButton);
-        QCOMPARE(f_->window->swatchGrid()->color(129), rgb(127, 0, 128));
+        QCOMPARE(f_->window->paletteModel()->color(129), rgb(127, 0, 128));
     }
 
     // Whatever number a field takes is shown whole: the text does not scroll out of sight at
@@ -115,8 +115,8 @@ private slots:
     }
 
     void cellsFollowThePaletteAndKeepTheirColourWhenSwapped() {
-        f_->window->swatchGrid()->setColor(5, rgb(5, 5, 5));
-        f_->window->swatchGrid()->setColor(9, rgb(9, 9, 9));
+        f_->window->paletteModel()->setColor(5, rgb(5, 5, 5));
+        f_->window->paletteModel()->setColor(9, rgb(9, 9, 9));
         ColorGridWindow* grid = openGrid();
         ColorGridView* view = grid->view();
         QVERIFY(grid->isMaximized());
@@ -129,7 +129,7 @@ private slots:
         QCOMPARE(view->cellRect(9), five);
 
         // The grid button on the open window recolours without moving.
-        f_->window->swatchGrid()->setColor(5, rgb(50, 50, 50));
+        f_->window->paletteModel()->setColor(5, rgb(50, 50, 50));
         QTest::mouseClick(f_->window->commands().colorGrid, Qt::LeftButton);
         QCOMPARE(f_->window->toolWindows()->colorGrid(), grid);
         QCOMPARE(view->cellRect(5), nine);
@@ -144,15 +144,16 @@ private slots:
     }
 
     void aCellDroppedOnTheMainPaletteStoresItsColour() {
-        f_->window->swatchGrid()->setColor(3, rgb(30, 60, 90));
+        f_->window->paletteModel()->setColor(3, rgb(30, 60, 90));
         ColorGridView* view = openGrid()->view();
-        QVERIFY(dropOn(f_->window->swatchGrid()->swatch(200), view->makeCellDrag(3)));
-        QCOMPARE(f_->window->swatchGrid()->color(200), rgb(30, 60, 90));
+        QVERIFY(dropOn(f_->window->swatchGrid(), view->makeCellDrag(3),
+                       f_->window->swatchGrid()->cellRect(200).center()));
+        QCOMPARE(f_->window->paletteModel()->color(200), rgb(30, 60, 90));
     }
 
     void rightClickWritesStyleBlocksForTheColourUnderThePointer() {
-        f_->window->swatchGrid()->setColor(1, rgb(255, 0, 0));
-        f_->window->swatchGrid()->setColor(2, rgb(0, 128, 0));
+        f_->window->paletteModel()->setColor(1, rgb(255, 0, 0));
+        f_->window->paletteModel()->setColor(2, rgb(0, 128, 0));
         ColorGridWindow* grid = openGrid();
         ColorGridView* view = grid->view();
         moveOver(view, centre(view, 1));

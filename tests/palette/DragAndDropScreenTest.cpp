@@ -3,7 +3,7 @@
 // server, so the drag goes through XDND exactly as it does between desktop programs.
 
 #include "color/ColorSelection.h"
-#include "palette/Swatch.h"
+#include "palette/PaletteModel.h"
 #include "palette/SwatchGrid.h"
 
 #include <QProcess>
@@ -32,7 +32,8 @@ QStringList dragPath(QPoint from, QPoint to) {
 struct Fixture {
     QWidget window{nullptr, Qt::FramelessWindowHint | Qt::X11BypassWindowManagerHint};
     ColorSelection selection;
-    SwatchGrid grid{&window, selection};
+    PaletteModel model;
+    SwatchGrid grid{&window, model, selection};
     QProcess peer;
     QProcess pointer;
 
@@ -45,10 +46,7 @@ struct Fixture {
         peer.kill();
         peer.waitForFinished(2000);
     }
-    QPoint centreOf(int index) const {
-        const Swatch* s = grid.swatch(index);
-        return s->mapToGlobal(s->rect().center());
-    }
+    QPoint centreOf(int index) const { return grid.mapToGlobal(grid.cellRect(index).center()); }
     bool startPeer(const QStringList& args) {
         peer.start(QStringLiteral(SV_DRAG_PEER), args);
         return peer.waitForStarted() &&
@@ -83,10 +81,10 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&f.window));
         QVERIFY(f.startPeer({QStringLiteral("source"), QStringLiteral("hsl(180 80% 19.6%)")}));
         f.drag(kPeerCentre, f.centreOf(7));
-        QTRY_COMPARE_WITH_TIMEOUT(f.grid.color(7), std::optional<ColorValue>(rgb(10, 90, 90)),
+        QTRY_COMPARE_WITH_TIMEOUT(f.model.color(7), std::optional<ColorValue>(rgb(10, 90, 90)),
                                   8000);
         QCOMPARE(f.peerSays(), QByteArray("result: copy"));
-        QVERIFY(f.grid.isEmpty(6) && f.grid.isEmpty(8));
+        QVERIFY(f.model.isEmpty(6) && f.model.isEmpty(8));
     }
 
     void anotherProgramsXColorWinsOverItsText() {
@@ -95,7 +93,7 @@ private slots:
         QVERIFY(f.startPeer({QStringLiteral("source"), QStringLiteral("#000000"),
                              QStringLiteral("200"), QStringLiteral("100"), QStringLiteral("50")}));
         f.drag(kPeerCentre, f.centreOf(40));
-        QTRY_COMPARE_WITH_TIMEOUT(f.grid.color(40), std::optional<ColorValue>(rgb(200, 100, 50)),
+        QTRY_COMPARE_WITH_TIMEOUT(f.model.color(40), std::optional<ColorValue>(rgb(200, 100, 50)),
                                   8000);
     }
 
@@ -105,17 +103,17 @@ private slots:
         QVERIFY(f.startPeer({QStringLiteral("source"), QStringLiteral("hello world")}));
         f.drag(kPeerCentre, f.centreOf(7));
         QCOMPARE(f.peerSays(), QByteArray("result: ignore"));
-        QVERIFY(f.grid.isEmpty(7));
+        QVERIFY(f.model.isEmpty(7));
     }
 
     void aSwatchDraggedOutCarriesItsColourAsXColorAndText() {
         Fixture f;
-        f.grid.setColor(9, rgb(10, 90, 90));
+        f.model.setColor(9, rgb(10, 90, 90));
         QVERIFY(QTest::qWaitForWindowExposed(&f.window));
         QVERIFY(f.startPeer({QStringLiteral("target")}));
         f.drag(f.centreOf(9), kPeerCentre);
         QCOMPARE(f.peerSays(), QByteArray("x-color: #0A5A5A text: #0A5A5A"));
-        QCOMPARE(f.grid.color(9), std::optional<ColorValue>(rgb(10, 90, 90)));
+        QCOMPARE(f.model.color(9), std::optional<ColorValue>(rgb(10, 90, 90)));
     }
 };
 

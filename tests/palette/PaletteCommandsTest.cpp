@@ -2,9 +2,9 @@
 #include "color/ColorSelection.h"
 #include "palette/FileDialogs.h"
 #include "palette/PaletteFiles.h"
+#include "palette/PaletteModel.h"
 #include "palette/PaletteText.h"
 #include "palette/QtFileDialogs.h"
-#include "palette/SwatchGrid.h"
 #include "support/TestFiles.h"
 
 #include <QApplication>
@@ -51,9 +51,9 @@ struct Fixture {
     QTemporaryDir work;
     QWidget container;
     ColorSelection selection;
-    SwatchGrid grid{&container, selection};
+    PaletteModel palette;
     FakeDialogs dialogs;
-    PaletteCommands commands{grid, dialogs, &container, work.path()};
+    PaletteCommands commands{palette, dialogs, &container, work.path()};
     QStringList messages;
 
     Fixture() {
@@ -79,7 +79,7 @@ class PaletteCommandsTest : public QObject {
 private slots:
     void saveThenOpenRestoresEmptySwatches() {
         Fixture f;
-        f.grid.setPalette(sample());
+        f.palette.setPalette(sample());
         f.dialogs.choose(f.work.path(), QStringLiteral("mine.pal"));
         f.commands.run(PaletteCommand::Save);
         QCOMPARE(f.dialogs.saves.first().defaultExtension, QStringLiteral("pal"));
@@ -89,7 +89,7 @@ private slots:
         QCOMPARE(f.commands.lastPath(), f.file(QStringLiteral("mine.pal")));
 
         f.commands.run(PaletteCommand::New);
-        QCOMPARE(f.grid.palette(), Palette());
+        QCOMPARE(f.palette.palette(), Palette());
         f.commands.run(PaletteCommand::Open);
         const FileDialogRequest& open = f.dialogs.opens.first();
         QCOMPARE(open.filter, QStringLiteral("All palettes (*.pal *.gpl *.ase);;"
@@ -97,18 +97,18 @@ private slots:
                                              "Adobe Swatch Exchange (*.ase)"));
         QCOMPARE(QDir(open.initialFolder).canonicalPath(), // made before the dialog
                  QDir(f.file(QStringLiteral("pallets"))).canonicalPath());
-        QCOMPARE(f.grid.palette(), sample());
+        QCOMPARE(f.palette.palette(), sample());
         QVERIFY(f.messages.isEmpty());
         QVERIFY(QGuiApplication::overrideCursor() == nullptr);
     }
 
     void cancellingEitherDialogChangesNothing() {
         Fixture f;
-        f.grid.setPalette(sample());
+        f.palette.setPalette(sample());
         f.dialogs.cancel();
         f.commands.run(PaletteCommand::Open);
         f.commands.run(PaletteCommand::Save);
-        QCOMPARE(f.grid.palette(), sample());
+        QCOMPARE(f.palette.palette(), sample());
         QVERIFY(f.messages.isEmpty());
         QVERIFY(f.commands.lastPath().isEmpty());
         QCOMPARE(QDir(f.work.path()).entryList(QDir::Files), QStringList());
@@ -116,7 +116,7 @@ private slots:
 
     void aFolderIsNeitherOpenedNorSavedOver() {
         Fixture f;
-        f.grid.setPalette(sample());
+        f.palette.setPalette(sample());
         QDir(f.work.path()).mkdir(QStringLiteral("taken.pal"));
         f.dialogs.choose(f.work.path(), QStringLiteral("taken.pal"));
         f.commands.run(PaletteCommand::Save);
@@ -127,14 +127,14 @@ private slots:
         QVERIFY(f.messages.at(1).contains(QStringLiteral("is a folder")));
         QVERIFY(f.messages.at(2).contains(QStringLiteral("does not exist")));
         QVERIFY(QFileInfo(f.file(QStringLiteral("taken.pal"))).isDir());
-        QCOMPARE(f.grid.palette(), sample());
+        QCOMPARE(f.palette.palette(), sample());
         QVERIFY(f.commands.lastPath().isEmpty());
         QVERIFY(QGuiApplication::overrideCursor() == nullptr);
     }
 
     void openReadsRiffPalettesAndRefusesWhatIsNoPalette() {
         Fixture f;
-        f.grid.setPalette(sample());
+        f.palette.setPalette(sample());
         // A RIFF palette of two colours: version, count, then red, green, blue, flags.
         writeFile(f.file(QStringLiteral("two.pal")),
                   QByteArray("RIFF\x18\0\0\0PAL data\x0c\0\0\0\0\x03\x02\0"
@@ -145,7 +145,7 @@ private slots:
         Palette expected = sample();
         expected.setColor(1, rgb(10, 20, 30));
         expected.setColor(2, rgb(255, 0, 0));
-        QCOMPARE(f.grid.palette(), expected);
+        QCOMPARE(f.palette.palette(), expected);
         QVERIFY(f.messages.isEmpty());
 
         // Junk, a picture, a named pipe (which must not hang) and a 1 GB sparse file.
@@ -164,13 +164,13 @@ private slots:
                      qPrintable(name));
         }
         QCOMPARE(f.messages.size(), bad.size());
-        QCOMPARE(f.grid.palette(), expected);
+        QCOMPARE(f.palette.palette(), expected);
         QCOMPARE(f.commands.lastPath(), f.file(QStringLiteral("two.pal")));
     }
 
     void eachKindIsSavedByItsExtensionOrFilterAndReadByItsContent() {
         Fixture f;
-        f.grid.setPalette(sample());
+        f.palette.setPalette(sample());
         const QString gimp = QStringLiteral("GIMP Palette (*.gpl)");
         f.dialogs.choose(f.work.path(), QStringLiteral("by-filter.txt"), gimp);
         f.commands.run(PaletteCommand::Save);
@@ -199,7 +199,7 @@ private slots:
             f.commands.run(PaletteCommand::New);
             f.dialogs.choose(f.work.path(), QString::fromLatin1(name));
             f.commands.run(PaletteCommand::Open);
-            QCOMPARE(f.grid.palette(), filled);
+            QCOMPARE(f.palette.palette(), filled);
         }
         QVERIFY(f.messages.isEmpty());
 
@@ -211,7 +211,7 @@ private slots:
         writeFile(f.file(QStringLiteral("many.gpl")), many);
         f.dialogs.choose(f.work.path(), QStringLiteral("many.gpl"));
         f.commands.run(PaletteCommand::Open);
-        QCOMPARE(f.grid.palette().color(256), rgb(255, 1, 2));
+        QCOMPARE(f.palette.palette().color(256), rgb(255, 1, 2));
         QCOMPARE(f.messages,
                  QStringList{f.file(QStringLiteral("many.gpl")) +
                              QStringLiteral(" holds 300 colours; the first 256 were loaded.")});
@@ -222,10 +222,10 @@ private slots:
         QTemporaryDir work;
         QWidget owner;
         ColorSelection selection;
-        SwatchGrid grid(&owner, selection);
-        grid.setPalette(sample());
+        PaletteModel palette;
+        palette.setPalette(sample());
         QtFileDialogs dialogs(&owner);
-        PaletteCommands commands(grid, dialogs, &owner, work.path());
+        PaletteCommands commands(palette, dialogs, &owner, work.path());
         QTimer::singleShot(0, &owner, [&] {
             auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
             QVERIFY(dialog != nullptr);
@@ -247,9 +247,9 @@ private slots:
         QTemporaryDir work;
         QWidget owner;
         ColorSelection selection;
-        SwatchGrid grid(&owner, selection);
+        PaletteModel palette;
         QtFileDialogs dialogs(&owner);
-        PaletteCommands commands(grid, dialogs, &owner, work.path());
+        PaletteCommands commands(palette, dialogs, &owner, work.path());
         QString folder;
         QString name = QStringLiteral("?");
         QTimer::singleShot(0, &owner, [&] {
@@ -271,23 +271,23 @@ private slots:
                   "a\nb\nc\n1 1 1\n"); // wrong case: not the start palette
         QWidget container;
         ColorSelection selection;
-        SwatchGrid grid(&container, selection);
-        QCOMPARE(loadStartPalette(grid, {program.path(), user.path()}),
+        PaletteModel palette;
+        QCOMPARE(loadStartPalette(palette, {program.path(), user.path()}),
                  QString::fromLatin1(kBuiltInPalettePath));
-        QCOMPARE(grid.color(1), std::optional<ColorValue>(kWhite));
-        QCOMPARE(grid.color(241), std::optional<ColorValue>(rgb(0, 0, 1)));
-        QCOMPARE(grid.palette().color(256), rgb(255, 255, 255));
+        QCOMPARE(palette.color(1), std::optional<ColorValue>(kWhite));
+        QCOMPARE(palette.color(241), std::optional<ColorValue>(rgb(0, 0, 1)));
+        QCOMPARE(palette.palette().color(256), rgb(255, 255, 255));
         // Nothing is written out on the way.
         QCOMPARE(QDir(program.path()).entryList(QDir::Files), QStringList{"default.pal"});
         QVERIFY(QDir(user.path()).isEmpty());
 
         writeFile(QDir(user.path()).filePath(QStringLiteral("Default.pal")), "a\nb\nc\n9 9 9\n");
-        QCOMPARE(loadStartPalette(grid, {program.path(), user.path()}),
+        QCOMPARE(loadStartPalette(palette, {program.path(), user.path()}),
                  QDir(user.path()).filePath(QStringLiteral("Default.pal")));
-        QCOMPARE(grid.color(1), std::optional<ColorValue>(rgb(9, 9, 9)));
+        QCOMPARE(palette.color(1), std::optional<ColorValue>(rgb(9, 9, 9)));
         writeFile(QDir(program.path()).filePath(QStringLiteral("Default.pal")), "a\nb\nc\n8 8 8\n");
-        loadStartPalette(grid, {program.path(), user.path()});
-        QCOMPARE(grid.color(1), std::optional<ColorValue>(rgb(8, 8, 8))); // program folder first
+        loadStartPalette(palette, {program.path(), user.path()});
+        QCOMPARE(palette.color(1), std::optional<ColorValue>(rgb(8, 8, 8))); // program folder first
     }
 };
 

@@ -4,6 +4,7 @@
 
 #include "color/ColorSelection.h"
 #include "palette/PaletteFiles.h"
+#include "palette/PaletteModel.h"
 #include "palette/SwatchGrid.h"
 
 #include <QApplication>
@@ -27,7 +28,8 @@ struct World {
     QString path = QDir(folder.path()).filePath(QStringLiteral("input.pal"));
     QWidget container;
     sv::ColorSelection selection;
-    sv::SwatchGrid grid{&container, selection};
+    sv::PaletteModel model;
+    sv::SwatchGrid grid{&container, model, selection}; // the view follows every change
 };
 
 World* world = nullptr;
@@ -53,9 +55,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     sv::Palette before;
     before.setColor(7, sv::rgb(1, 2, 3));
-    world->grid.setPalette(before);
-    const QString error = sv::loadPalette(world->path, world->grid);
-    const sv::Palette after = world->grid.palette();
+    world->model.setPalette(before);
+    const QString error = sv::loadPalette(world->path, world->model);
+    const sv::Palette after = world->model.palette();
     if (!error.isEmpty() && !(after == before)) {
         std::abort();
     }

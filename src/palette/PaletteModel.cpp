@@ -1,0 +1,59 @@
+#include "palette/PaletteModel.h"
+
+namespace sv {
+
+std::optional<ColorValue> PaletteModel::color(int index) const {
+    if (!Palette::validIndex(index) || palette_.isEmpty(index)) {
+        return std::nullopt;
+    }
+    return palette_.color(index);
+}
+
+void PaletteModel::replace(int index, const Palette& from) {
+    if (from.isEmpty(index)) {
+        palette_.emptySwatches(index);
+        emit swatchChanged(index); // emptied anew: views show the mask picture of now
+        return;
+    }
+    const bool changed = palette_.isEmpty(index) || palette_.color(index) != from.color(index);
+    palette_.setColor(index, from.color(index));
+    if (changed) {
+        emit swatchChanged(index);
+    }
+}
+
+void PaletteModel::setColor(int index, ColorValue c) {
+    if (!Palette::validIndex(index)) {
+        return;
+    }
+    Palette one;
+    one.setColor(index, c);
+    replace(index, one);
+}
+
+void PaletteModel::emptySwatches(int index) {
+    const Palette empty;
+    if (index == 0) {
+        for (int i = 1; i <= Palette::kSize; ++i) {
+            replace(i, empty);
+        }
+    } else if (Palette::validIndex(index)) {
+        replace(index, empty);
+    }
+}
+
+void PaletteModel::setPalette(const Palette& p) {
+    for (int i = 1; i <= Palette::kSize; ++i) {
+        replace(i, p);
+    }
+}
+
+void PaletteModel::applyPalette(const Palette& p, const std::bitset<Palette::kSize>& which) {
+    for (int i = 1; i <= Palette::kSize; ++i) {
+        if (which.test(std::size_t(i - 1))) {
+            replace(i, p);
+        }
+    }
+}
+
+} // namespace sv
