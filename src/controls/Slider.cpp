@@ -4,10 +4,12 @@
 
 #include <QAccessibleWidget>
 #include <QBuffer>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <algorithm>
 #include <limits>
 
 namespace sv {
@@ -86,6 +88,7 @@ Slider::Slider(QWidget* parent) : QWidget(parent), icon_(builtInIcon()) {
     }();
     Q_UNUSED(registered);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::StrongFocus);
     model_.setThumbSize(icon_.width(), icon_.height());
 }
 
@@ -303,6 +306,59 @@ void Slider::paintEvent(QPaintEvent*) {
         ++i;
     }
     p.drawImage(QPoint(qRound(model_.thumbLeft()), qRound(model_.thumbTop())), icon_);
+    if (hasFocus()) {
+        // Black and white together: visible on any fill.
+        p.setPen(Qt::black);
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
+        p.setPen(Qt::white);
+        p.drawRect(rect().adjusted(1, 1, -2, -2));
+    }
+}
+
+void Slider::keyPressEvent(QKeyEvent* event) {
+    // Each key acts as a drag released at the new value.
+    const int v = requestedValue();
+    int target = v;
+    switch (event->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Down:
+        target = v - 1;
+        break;
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+        target = v + 1;
+        break;
+    case Qt::Key_PageDown:
+        target = v - kPageStep;
+        break;
+    case Qt::Key_PageUp:
+        target = v + kPageStep;
+        break;
+    case Qt::Key_Home:
+        target = 0;
+        break;
+    case Qt::Key_End:
+        target = SliderModel::kMaxValue;
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    syncSize();
+    announce(model_.setValue(std::clamp(target, 0, int(SliderModel::kMaxValue))), kLeftButton);
+    update();
+    announce({SliderEvent::HostWrite, SliderEvent::Released}, kLeftButton);
+}
+
+void Slider::focusInEvent(QFocusEvent* event) {
+    update();
+    QWidget::focusInEvent(event);
+}
+
+void Slider::focusOutEvent(QFocusEvent* event) {
+    update();
+    QWidget::focusOutEvent(event);
 }
 
 void Slider::resizeEvent(QResizeEvent*) {

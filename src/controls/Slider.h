@@ -3,7 +3,8 @@
 // filled part shows a solid colour or a three-colour gradient, optionally in segments.
 //
 // On every press and release (any button, enabled or not) the slider writes its requested
-// value as decimal text into its host field; nothing is written while dragging.
+// value as decimal text into its host field; nothing is written while dragging. It takes the
+// keyboard focus; each step key acts as a drag released at the new value.
 
 #include "controls/SliderModel.h"
 
@@ -101,8 +102,14 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    // Left/Down -1, Right/Up +1, Page Down/Up -16/+16, Home 0, End 255.
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
+    static constexpr int kPageStep = 16;
+
     void syncSize() const;
     void fitSize();
     void announce(const SliderEvents& events, int button);

@@ -12,6 +12,7 @@
 #include "widgets/ColorBox.h"
 #include "widgets/ImageButton.h"
 
+#include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
 #include <QGuiApplication>
@@ -99,6 +100,31 @@ private slots:
         QVERIFY(v < 20);
         QCOMPARE(f_->field(Channel::Green)->text(), QString::number(v));
         QCOMPARE(f_->selection().current(), rgb(255, v, 255));
+    }
+
+    void aSliderStepsByKeyAsADragReleasedThere() {
+        f_->selection().setCurrent(rgb(255, 100, 255));
+        QApplication::setActiveWindow(f_->window.get());
+        QLineEdit* greenField = f_->field(Channel::Green);
+        greenField->setFocus();
+        QTest::keyClick(greenField, Qt::Key_Tab); // the green slider follows its field
+        Slider* green = f_->window->editor()->slider(Channel::Green);
+        QVERIFY(green->hasFocus());
+        const std::pair<Qt::Key, int> steps[] = {{Qt::Key_Right, 101},  {Qt::Key_Up, 102},
+                                                 {Qt::Key_Down, 101},   {Qt::Key_Left, 100},
+                                                 {Qt::Key_PageUp, 116}, {Qt::Key_PageDown, 100},
+                                                 {Qt::Key_End, 255},    {Qt::Key_Right, 255},
+                                                 {Qt::Key_Home, 0},     {Qt::Key_Left, 0}};
+        for (const auto& [key, value] : steps) {
+            QTest::keyClick(green, key);
+            QCOMPARE(green->requestedValue(), value);
+            QCOMPARE(greenField->text(), QString::number(value));
+            QCOMPARE(f_->selection().current(), rgb(255, value, 255));
+        }
+        // The slider with the focus is framed so a keyboard user sees where they are.
+        QCOMPARE(green->grab().toImage().pixelColor(0, 0), QColor(Qt::black));
+        greenField->setFocus();
+        QVERIFY(green->grab().toImage().pixelColor(0, 0) != QColor(Qt::black));
     }
 
     void theStripsTryShowAndRestoreColours() {

@@ -82,6 +82,7 @@ private slots:
         s.setSegmented(true);
         place(s);
         s.setValue(100); // 53 fill lines; thumb at 46.7
+        s.clearFocus();  // no focus frame over the fill
         const QImage image = s.grab().toImage();
         const QColor back = sv::toQColor(0xE0E0E0);
         const QColor red = sv::toQColor(0x0000FF);
