@@ -1,5 +1,6 @@
 #include "controls/Slider.h"
 
+#include "widgets/FocusFrame.h"
 #include "widgets/QtColor.h"
 
 #include <QAccessibleWidget>
@@ -307,11 +308,7 @@ void Slider::paintEvent(QPaintEvent*) {
     }
     p.drawImage(QPoint(qRound(model_.thumbLeft()), qRound(model_.thumbTop())), icon_);
     if (hasFocus()) {
-        // Black and white together: visible on any fill.
-        p.setPen(Qt::black);
-        p.drawRect(rect().adjusted(0, 0, -1, -1));
-        p.setPen(Qt::white);
-        p.drawRect(rect().adjusted(1, 1, -2, -2));
+        drawFocusFrame(p, rect());
     }
 }
 

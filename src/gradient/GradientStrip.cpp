@@ -2,8 +2,10 @@
 
 #include "color/Numeric.h"
 #include "widgets/Artwork.h"
+#include "widgets/FocusFrame.h"
 #include "widgets/QtColor.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 
 #include <algorithm>
@@ -13,6 +15,7 @@ namespace sv {
 GradientStrip::GradientStrip(QWidget* parent) : ColorBox(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setCursor(appCursor(AppCursor::Hand101));
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 void GradientStrip::setColumns(std::vector<ColorValue> columns) {
@@ -47,6 +50,54 @@ void GradientStrip::paintEvent(QPaintEvent*) {
     }
     QPainter p(this);
     p.drawImage(QRect(0, 0, w, height()), row_);
+    if (hasFocus()) {
+        drawFocusFrame(p, QRect(focusColumn_ - 2, 0, 5, height()));
+    }
+}
+
+void GradientStrip::keyPressEvent(QKeyEvent* event) {
+    const int last = std::max(width() - 1, 0);
+    int column = focusColumn_;
+    switch (event->key()) {
+    case Qt::Key_Left:
+        --column;
+        break;
+    case Qt::Key_Right:
+        ++column;
+        break;
+    case Qt::Key_PageDown:
+        column -= 16;
+        break;
+    case Qt::Key_PageUp:
+        column += 16;
+        break;
+    case Qt::Key_Home:
+        column = 0;
+        break;
+    case Qt::Key_End:
+        column = last;
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        emit pressed(Qt::LeftButton, QPoint(focusColumn_, height() / 2));
+        return;
+    default:
+        ColorBox::keyPressEvent(event);
+        return;
+    }
+    focusColumn_ = std::clamp(column, 0, last);
+    update();
+}
+
+void GradientStrip::focusInEvent(QFocusEvent* event) {
+    update();
+    ColorBox::focusInEvent(event);
+}
+
+void GradientStrip::focusOutEvent(QFocusEvent* event) {
+    update();
+    ColorBox::focusOutEvent(event);
 }
 
 } // namespace sv

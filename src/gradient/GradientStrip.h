@@ -1,7 +1,8 @@
 #pragma once
 // A gradient strip: a background colour and a run of full-height pixel columns from its left
 // edge. It paints exactly what it holds and answers point queries from the same data, so a
-// click reads the colour that is shown.
+// click reads the colour that is shown. It takes the keyboard focus, and keys press it as the
+// pointer does.
 
 #include "widgets/ColorBox.h"
 
@@ -26,10 +27,19 @@ public:
     // The colour shown at a point; empty outside the strip.
     std::optional<ColorValue> colorAt(QPoint pos) const;
 
+    // The column the keyboard acts on; Enter presses it as a click there would.
+    int focusColumn() const { return focusColumn_; }
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+    // Left/Right move the focus column by one pixel, Page Up/Down by 16, Home/End to the
+    // ends; Enter or Space presses the strip at the focus column.
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
+    int focusColumn_ = 0;
     std::vector<ColorValue> columns_;
     // One row of the picture; painting stretches it to the full height.
     QImage row_;

@@ -2,13 +2,16 @@
 
 #include "widgets/Artwork.h"
 #include "widgets/DragColor.h"
+#include "widgets/FocusFrame.h"
 #include "widgets/QtColor.h"
 
 #include <QApplication>
 #include <QDrag>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
+#include <algorithm>
 
 namespace sv {
 
@@ -20,6 +23,7 @@ NamedStrip::NamedStrip(QWidget* parent) : QWidget(parent) {
     setMouseTracking(true);
     setFixedSize(sizeHint());
     setCursor(appCursor(AppCursor::Tinta));
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 QSize NamedStrip::sizeHint() const {
@@ -73,6 +77,57 @@ void NamedStrip::paintEvent(QPaintEvent*) {
         const auto c = cellColor(i);
         p.fillRect(cellRect(i), c ? toQColor(*c) : palette().color(QPalette::Button));
     }
+    if (hasFocus()) {
+        drawFocusFrame(p, cellRect(focusCell_));
+    }
+}
+
+void NamedStrip::keyPressEvent(QKeyEvent* event) {
+    int cell = focusCell_;
+    switch (event->key()) {
+    case Qt::Key_Left:
+        --cell;
+        break;
+    case Qt::Key_Right:
+        ++cell;
+        break;
+    case Qt::Key_Up:
+        cell -= cell > kColumns ? kColumns : 0;
+        break;
+    case Qt::Key_Down:
+        cell += cell + kColumns <= kNamedStripCells ? kColumns : 0;
+        break;
+    case Qt::Key_Home:
+        cell = 1;
+        break;
+    case Qt::Key_End:
+        cell = kNamedStripCells;
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        if (const auto c = cellColor(focusCell_)) {
+            emit cellClicked(*c);
+        }
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    const int old = focusCell_;
+    focusCell_ = std::clamp(cell, 1, kNamedStripCells);
+    update(cellRect(old));
+    update(cellRect(focusCell_));
+}
+
+void NamedStrip::focusInEvent(QFocusEvent* event) {
+    update(cellRect(focusCell_));
+    QWidget::focusInEvent(event);
+}
+
+void NamedStrip::focusOutEvent(QFocusEvent* event) {
+    update(cellRect(focusCell_));
+    QWidget::focusOutEvent(event);
 }
 
 void NamedStrip::mousePressEvent(QMouseEvent* event) {

@@ -41,11 +41,19 @@ public:
 
     QSize sizeHint() const override;
 
+    // The cell the keyboard acts on (1 .. 256); Enter takes its colour as a click does.
+    int focusCell() const { return focusCell_; }
+
 signals:
     void cellClicked(sv::ColorValue color);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    // Arrows move the focus cell (Up/Down by a row), Home/End to the first/last cell; Enter
+    // or Space clicks it.
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -55,6 +63,7 @@ private:
     bool dragEnabled_ = false;
     int pressedCell_ = 0;
     QPoint pressPos_;
+    int focusCell_ = 1;
 };
 
 } // namespace sv

@@ -6,6 +6,7 @@
 #include "palette/SwatchGridAccessible.h"
 #include "widgets/Artwork.h"
 #include "widgets/DragColor.h"
+#include "widgets/FocusFrame.h"
 #include "widgets/QtColor.h"
 
 #include <QAccessible>
@@ -163,12 +164,7 @@ void SwatchGrid::paintEvent(QPaintEvent* event) {
         }
     }
     if (hasFocus()) {
-        // Black and white together: visible on any colour.
-        const QRect cell = cellRect(focusCell_);
-        p.setPen(QPen(Qt::black, 1));
-        p.drawRect(cell.adjusted(0, 0, -1, -1));
-        p.setPen(QPen(Qt::white, 1));
-        p.drawRect(cell.adjusted(1, 1, -2, -2));
+        drawFocusFrame(p, cellRect(focusCell_));
     }
 }
 

@@ -150,6 +150,33 @@ private slots:
         QCOMPARE(blend->columns().back(), rgb(255, 0, 0));
     }
 
+    void theStripsWorkFromTheKeyboard() {
+        f_->selection().setCurrent(rgb(255, 0, 0));
+        f_->selection().setCurrent(rgb(0, 0, 255));
+        QApplication::setActiveWindow(f_->window.get());
+        GradientStrip* blend = f_->window->gradientStrips()->blendStrip();
+        blend->setFocus();
+        QVERIFY(blend->hasFocus());
+        QTest::keyClick(blend, Qt::Key_End);
+        QTest::keyClick(blend, Qt::Key_PageDown);
+        QTest::keyClick(blend, Qt::Key_Left);
+        const int column = blend->width() - 1 - 16 - 1;
+        QCOMPARE(blend->focusColumn(), column);
+        const ColorValue tried = *blend->colorAt(QPoint(column, 1));
+        QTest::keyClick(blend, Qt::Key_Return); // tried as a click there would
+        QCOMPARE(f_->window->currentSwatch()->backColor(), tried);
+
+        GradientStrip* spectrum = f_->window->gradientStrips()->spectrumStrip();
+        spectrum->setFocus();
+        QTest::keyClick(spectrum, Qt::Key_Home);
+        for (int i = 0; i < 3; ++i) {
+            QTest::keyClick(spectrum, Qt::Key_Right);
+        }
+        const ColorValue chosen = *spectrum->colorAt(QPoint(3, 1));
+        QTest::keyClick(spectrum, Qt::Key_Space);
+        QCOMPARE(f_->selection().current(), chosen);
+    }
+
     void theStripsFollowAPickAsTheOptionSays() {
         GradientStrip* blend = f_->window->gradientStrips()->blendStrip();
         ScreenSampler* sampler = f_->window->sampler();

@@ -2,6 +2,7 @@
 #include "palette/NamesPanel.h"
 #include "widgets/DragColor.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QMimeData>
 #include <QMouseEvent>
@@ -60,6 +61,33 @@ private slots:
         second->setCurrentIndex(115); // "Black"
         QCOMPARE(panel.strip()->cellColor(196), colour(kBlack));
         QCOMPARE(panel.strip()->cellColor(256), colour(rgb(78, 78, 78)));
+    }
+
+    void theKeyboardMovesAFocusCellAndEnterClicksIt() {
+        NamedStrip strip;
+        strip.show();
+        strip.paintStrip(rgb(255, 0, 0), rgb(0, 0, 255));
+        QApplication::setActiveWindow(&strip);
+        strip.setFocus();
+        QSignalSpy clicked(&strip, &NamedStrip::cellClicked);
+        for (const Qt::Key k : {Qt::Key_Right, Qt::Key_Right, Qt::Key_Down, Qt::Key_Left}) {
+            QTest::keyClick(&strip, k);
+        }
+        QCOMPARE(strip.focusCell(), 18);
+        QTest::keyClick(&strip, Qt::Key_Return);
+        QCOMPARE(clicked.count(), 1);
+        QCOMPARE(clicked.first().first().value<ColorValue>(), *strip.cellColor(18));
+        QTest::keyClick(&strip, Qt::Key_End);
+        QTest::keyClick(&strip, Qt::Key_Down);
+        QTest::keyClick(&strip, Qt::Key_Right);
+        QCOMPARE(strip.focusCell(), 256);
+        QTest::keyClick(&strip, Qt::Key_Home);
+        QTest::keyClick(&strip, Qt::Key_Up);
+        QCOMPARE(strip.focusCell(), 1);
+        // The focus cell is framed.
+        const QImage picture = strip.grab().toImage();
+        QCOMPARE(picture.pixelColor(0, 0), QColor(Qt::black));
+        QCOMPARE(picture.pixelColor(1, 1), QColor(Qt::white));
     }
 
     void cellsLayoutClicksAndToolTips() {
