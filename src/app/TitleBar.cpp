@@ -8,6 +8,7 @@
 
 #include <QDesktopServices>
 #include <QMouseEvent>
+#include <QShortcut>
 #include <QUrl>
 
 namespace sv {
@@ -76,10 +77,20 @@ TitleBar::TitleBar(QWidget* window)
     }
 
     ColorBox* link = makePicture(this, {width() - 90, top}, Glyph::Link, false);
-    connect(link, &ColorBox::pressed, this, [] {
-        // A browser that cannot be opened is not worth a message.
-        QDesktopServices::openUrl(QUrl(QString::fromLatin1(kMakerUrl)));
-    });
+    // A browser that cannot be opened is not worth a message.
+    auto openMakerPage = [] { QDesktopServices::openUrl(QUrl(QString::fromLatin1(kMakerUrl))); };
+    connect(link, &ColorBox::pressed, this, openMakerPage);
+
+    // The pictures are for the pointer; the keyboard has these in the whole window.
+    auto* onTopKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_T), window);
+    connect(onTopKey, &QShortcut::activated, this, [this] { emit onTopRequested(!showsOnTop()); });
+    auto* linkKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_L), window);
+    connect(linkKey, &QShortcut::activated, this, openMakerPage);
+    for (int onTop = 0; onTop < 2; ++onTop) {
+        pins_[onTop]->setAccessibleDescription(onTopKey->key().toString(QKeySequence::NativeText));
+    }
+    link->setAccessibleName(QStringLiteral("Spectrivue web page"));
+    link->setAccessibleDescription(linkKey->key().toString(QKeySequence::NativeText));
 }
 
 void TitleBar::showOnTop(bool onTop) {

@@ -22,6 +22,7 @@ void showPlaced(ToolWindow* w, const QWidget& mainWindow, double insetTwips) {
     w->placeAgainst(mainWindow, insetTwips);
     w->show();
     w->raise();
+    w->activateWindow(); // the keyboard goes where the user just asked to work
 }
 
 } // namespace
@@ -107,6 +108,7 @@ void ToolWindows::showColorGrid() {
     colorGrid_ = new ColorGridWindow(&main_, palette_);
     // Maximised, its style-sheet panel lands near the top-left corner of the screen.
     colorGrid_->showMaximized();
+    colorGrid_->activateWindow();
 }
 
 void ToolWindows::showAbout() {
@@ -118,6 +120,7 @@ void ToolWindows::showAbout() {
     }
     about_->show();
     about_->raise();
+    about_->activateWindow();
 }
 
 void ToolWindows::showColorDetails() {
@@ -126,7 +129,6 @@ void ToolWindows::showColorDetails() {
         colorDetails_->closeButton()->setToolTip(kClose);
     }
     showPlaced(colorDetails_, main_, kToolInset);
-    colorDetails_->activateWindow();
 }
 
 void ToolWindows::chooseSystemColor() {

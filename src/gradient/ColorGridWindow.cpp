@@ -9,6 +9,7 @@
 #include "widgets/ToolWindow.h"
 #include "widgets/WindowUtil.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMimeData>
@@ -105,6 +106,15 @@ void ColorGridWindow::appendStyle(StyleRule rule) {
         writer_.nextBlock(rule, view_->colorUnderPointer(), cssField_->styleLength()));
     cssPanel_->show();
     cssPanel_->raise();
+}
+
+void ColorGridWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        close();
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void ColorGridWindow::resizeEvent(QResizeEvent* event) {

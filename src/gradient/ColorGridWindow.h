@@ -56,6 +56,8 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    // Escape closes the window, as it does every tool window.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void layOut();

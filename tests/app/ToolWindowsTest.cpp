@@ -14,11 +14,24 @@
 #include "widgets/ImageButton.h"
 #include "zoom/MagnifierWindow.h"
 
+#include <QApplication>
+#include <QDesktopServices>
 #include <QPointer>
 #include <QTest>
+#include <QUrl>
+#include <functional>
 
 using namespace sv;
 using namespace sv::test;
+
+// Stands in for the browser: remembers what it was asked to open.
+class UrlCatcher : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> opened;
+public slots:
+    void open(const QUrl& url) { opened.append(url); }
+};
 
 class ToolWindowsTest : public QObject {
     Q_OBJECT
@@ -52,6 +65,51 @@ private slots:
         QCOMPARE(tools->magnifier()->startButton()->toolTip(),
                  QStringLiteral("  Start Capture - { F10 }  "));
         QCOMPARE(tools->magnifier()->parentWidget(), f_->window.get());
+    }
+
+    // (The magnifier takes the keyboard too; its Escape empties the view instead.)
+    void aToolWindowTakesTheKeyboardAndEscapeClosesEachOne() {
+        ToolWindows* tools = f_->window->toolWindows();
+        const std::pair<ImageButton*, std::function<QWidget*()>> windows[] = {
+            {f_->window->commands().gradientGenerator, [&] { return tools->gradientGenerator(); }},
+            {f_->window->commands().options, [&] { return tools->optionsWindow(); }},
+            {f_->window->commands().pictureColors, [&] { return tools->pictureColors(); }},
+            {f_->window->commands().colorGrid, [&] { return tools->colorGrid(); }},
+        };
+        for (const auto& [button, window] : windows) {
+            click(button);
+            QPointer<QWidget> opened = window();
+            QVERIFY(opened != nullptr);
+            QTRY_COMPARE(QApplication::activeWindow(), opened.data());
+            QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget()
+                                                        : opened.data(),
+                            Qt::Key_Escape);
+            QTRY_VERIFY2(opened.isNull() || !opened->isVisible(),
+                         qPrintable(opened->metaObject()->className() + QStringLiteral(" ") +
+                                    (QApplication::focusWidget()
+                                         ? QApplication::focusWidget()->metaObject()->className()
+                                         : "no focus")));
+        }
+    }
+
+    void theOnTopPinAndTheLinkHaveKeys() {
+        TitleBar* bar = f_->window->titleBar();
+        QApplication::setActiveWindow(f_->window.get());
+        const bool onTop = bar->showsOnTop();
+        QTest::keyClick(f_->window.get(), Qt::Key_T, Qt::ControlModifier);
+        QCOMPARE(bar->showsOnTop(), !onTop);
+        QCOMPARE(bool(f_->window->windowFlags() & Qt::WindowStaysOnTopHint), !onTop);
+        QTest::keyClick(f_->window.get(), Qt::Key_T, Qt::ControlModifier);
+        QCOMPARE(bar->showsOnTop(), onTop);
+
+        UrlCatcher catcher;
+        QDesktopServices::setUrlHandler(QStringLiteral("https"), &catcher, "open");
+        QDesktopServices::setUrlHandler(QStringLiteral("http"), &catcher, "open");
+        QTest::keyClick(f_->window.get(), Qt::Key_L, Qt::ControlModifier);
+        QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+        QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
+        QCOMPARE(catcher.opened.size(), 1);
+        QVERIFY(catcher.opened.front().toString().contains(QStringLiteral("spectrivue")));
     }
 
     void eachToolWindowExistsOnceTheMagnifierIsAlwaysNew() {
