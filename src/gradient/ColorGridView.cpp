@@ -4,14 +4,17 @@
 #include "color/Numeric.h"
 #include "widgets/Artwork.h"
 #include "widgets/DragColor.h"
+#include "widgets/FocusFrame.h"
 #include "widgets/QtColor.h"
 
 #include <QApplication>
 #include <QDrag>
+#include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
+#include <algorithm>
 
 namespace sv {
 
@@ -33,14 +36,24 @@ ColorGridView::ColorGridView(QWidget* parent) : QWidget(parent) {
     setMouseTracking(true);
     setAcceptDrops(true);
     setAccessibleName(QStringLiteral("Color grid"));
+    setFocusPolicy(Qt::StrongFocus);
     colors_.fill(kButtonFace);
+    for (int cell = 1; cell <= kGridCells; ++cell) {
+        cellAtPlace_[slot(cell)] = cell;
+    }
 }
 
 void ColorGridView::layOut(const GridMetrics& metrics) {
     for (int cell = 1; cell <= kGridCells; ++cell) {
         places_[slot(cell)] = cellBox(metrics, cell);
+        cellAtPlace_[slot(cell)] = cell;
     }
     update();
+}
+
+int ColorGridView::placeOf(int cell) const {
+    const auto it = std::find(cellAtPlace_.begin(), cellAtPlace_.end(), cell);
+    return static_cast<int>(it - cellAtPlace_.begin()) + 1;
 }
 
 void ColorGridView::setColors(const std::array<ColorValue, kGridCells>& colors) {
@@ -80,6 +93,7 @@ QMimeData* ColorGridView::makeCellDrag(int cell) const {
 
 void ColorGridView::swapCells(int a, int b) {
     std::swap(places_[slot(a)], places_[slot(b)]);
+    std::swap(cellAtPlace_[std::size_t(placeOf(a) - 1)], cellAtPlace_[std::size_t(placeOf(b) - 1)]);
     update();
 }
 
@@ -88,6 +102,69 @@ void ColorGridView::paintEvent(QPaintEvent*) {
     for (int cell = 1; cell <= kGridCells; ++cell) {
         p.fillRect(cellRect(cell), paintedColor(cellColor(cell), palette()));
     }
+    if (hasFocus()) {
+        drawFocusFrame(p, cellRect(focusCell()));
+    }
+}
+
+void ColorGridView::keyPressEvent(QKeyEvent* event) {
+    const bool menuKey = event->key() == Qt::Key_Menu ||
+                         (event->key() == Qt::Key_F10 && event->modifiers() & Qt::ShiftModifier);
+    if (menuKey) {
+        // The style menu writes the colour "under the pointer": here, the focus cell's.
+        notePointer(cellRect(focusCell()).center());
+        emit menuRequested(mapToGlobal(cellRect(focusCell()).center()));
+        event->accept();
+        return;
+    }
+    const int column = (focusPlace_ - 1) % kGridColumns;
+    int place = focusPlace_;
+    switch (event->key()) {
+    case Qt::Key_Left:
+        place -= 1;
+        break;
+    case Qt::Key_Right:
+        place += 1;
+        break;
+    case Qt::Key_Up:
+        place -= kGridColumns;
+        break;
+    case Qt::Key_Down:
+        place += kGridColumns;
+        break;
+    case Qt::Key_Home:
+        place = event->modifiers() & Qt::ControlModifier ? 1 : focusPlace_ - column;
+        break;
+    case Qt::Key_End:
+        place = event->modifiers() & Qt::ControlModifier ? kGridCells
+                                                         : focusPlace_ - column + kGridColumns - 1;
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    if (place < 1 || place > kGridCells) {
+        return;
+    }
+    const int moving = focusCell();
+    const bool swap = (event->modifiers() & Qt::ControlModifier) && event->key() != Qt::Key_Home &&
+                      event->key() != Qt::Key_End;
+    if (swap) {
+        swapCells(moving, cellAtPlace_[std::size_t(place - 1)]);
+    }
+    focusPlace_ = place;
+    update();
+}
+
+void ColorGridView::focusInEvent(QFocusEvent* event) {
+    update();
+    QWidget::focusInEvent(event);
+}
+
+void ColorGridView::focusOutEvent(QFocusEvent* event) {
+    update();
+    QWidget::focusOutEvent(event);
 }
 
 void ColorGridView::notePointer(QPoint pos) {

@@ -38,6 +38,11 @@ public:
     // Swaps the places of two cells.
     void swapCells(int a, int b);
 
+    // The cell the keyboard acts on. Arrows move it from place to place as the cells lie now;
+    // Ctrl+arrow swaps it with its neighbour (the keyboard's drag); the Menu key or Shift+F10
+    // asks for the style menu on it.
+    int focusCell() const { return cellAtPlace_[std::size_t(focusPlace_ - 1)]; }
+
 signals:
     // The right button was pressed on a cell.
     void menuRequested(QPoint globalPos);
@@ -50,8 +55,13 @@ protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
+    // The row-major place a cell lies in now, 1 .. 256.
+    int placeOf(int cell) const;
     std::size_t slot(int cell) const { return static_cast<std::size_t>(cell - 1); }
     void notePointer(QPoint pos);
     void startDrag(int cell);
@@ -59,6 +69,8 @@ private:
     std::array<TwipBox, kGridCells> places_{};
     std::array<ColorValue, kGridCells> colors_{};
     ColorValue underPointer_ = kBlack;
+    std::array<int, kGridCells> cellAtPlace_{}; // place - 1 -> the cell lying there
+    int focusPlace_ = 1;
     std::optional<int> pressedCell_;
     QPoint pressPos_;
 };

@@ -143,6 +143,41 @@ private slots:
         QVERIFY(view->cellRect(5).left() < view->cellRect(9).left());
     }
 
+    void theKeyboardMovesSwapsAndAsksForTheStyleMenu() {
+        f_->window->paletteModel()->setColor(18, rgb(18, 0, 0));
+        ColorGridWindow* grid = openGrid();
+        ColorGridView* view = grid->view();
+        QTRY_VERIFY(view->hasFocus()); // the window opened with the keyboard on its cells
+        QCOMPARE(view->focusCell(), 1);
+        QTest::keyClick(view, Qt::Key_Right);
+        QTest::keyClick(view, Qt::Key_Down);
+        QCOMPARE(view->focusCell(), 18);
+        QCOMPARE(QColor(view->grab().toImage().pixel(view->cellRect(18).topLeft())),
+                 QColor(Qt::black)); // framed
+
+        // Ctrl+Right carries cell 18 one place on: it swaps with 19 and stays the focus.
+        const QRect eighteen = view->cellRect(18);
+        const QRect nineteen = view->cellRect(19);
+        QTest::keyClick(view, Qt::Key_Right, Qt::ControlModifier);
+        QCOMPARE(view->cellRect(18), nineteen);
+        QCOMPARE(view->cellRect(19), eighteen);
+        QCOMPARE(view->focusCell(), 18);
+        // Moving on walks the places as they lie now: Left finds cell 19 where 18 was.
+        QTest::keyClick(view, Qt::Key_Left);
+        QCOMPARE(view->focusCell(), 19);
+        QTest::keyClick(view, Qt::Key_Right);
+
+        // Shift+F10 (or the Menu key) opens the style menu for the focus cell's colour.
+        QTest::keyClick(view, Qt::Key_F10, Qt::ShiftModifier);
+        QVERIFY(grid->styleMenu()->isVisible());
+        grid->styleMenu()->actions().at(0)->trigger();
+        grid->styleMenu()->close();
+        QVERIFY(grid->cssField()->styleText().contains(QStringLiteral("#120000")));
+        QTest::keyClick(view, Qt::Key_Menu);
+        QVERIFY(grid->styleMenu()->isVisible());
+        grid->styleMenu()->close();
+    }
+
     void aCellDroppedOnTheMainPaletteStoresItsColour() {
         f_->window->paletteModel()->setColor(3, rgb(30, 60, 90));
         ColorGridView* view = openGrid()->view();
