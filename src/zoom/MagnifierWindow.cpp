@@ -5,6 +5,7 @@
 #include "dialogs/Options.h"
 #include "widgets/Artwork.h"
 #include "widgets/ColorBox.h"
+#include "widgets/FocusFrame.h"
 #include "widgets/ImageButton.h"
 #include "widgets/QtColor.h"
 #include "widgets/ScreenReader.h"
@@ -13,6 +14,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
 
 #include <utility>
 
@@ -20,6 +22,7 @@ namespace sv {
 
 MagnifierView::MagnifierView(QWidget* parent) : QWidget(parent) {
     setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
     setAccessibleName(QStringLiteral("Magnified screen"));
 }
 
@@ -35,7 +38,71 @@ void MagnifierView::setSquare(QImage square) {
 void MagnifierView::clear() {
     square_ = QImage();
     frame_ = QImage();
+    inspected_.reset();
     update();
+}
+
+QRect MagnifierView::pixelRect(QPoint source) const {
+    // The first view pixel v showing source pixel s is the least v with v × side / size >= s.
+    const int side = square_.width();
+    auto first = [side](int s, int size) { return (s * size + side - 1) / side; };
+    const QPoint topLeft(first(source.x(), width()), first(source.y(), height()));
+    const QPoint end(first(source.x() + 1, width()), first(source.y() + 1, height()));
+    return {topLeft, end - QPoint(1, 1)};
+}
+
+std::optional<QPoint> MagnifierView::inspectionPoint() const {
+    if (square_.isNull()) {
+        return std::nullopt;
+    }
+    const int side = square_.width();
+    return pixelRect(inspected_.value_or(QPoint(side / 2, side / 2))).center();
+}
+
+void MagnifierView::keyPressEvent(QKeyEvent* event) {
+    const auto point = inspectionPoint();
+    if (!point) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    const int side = square_.width();
+    QPoint source = inspected_.value_or(QPoint(side / 2, side / 2));
+    switch (event->key()) {
+    case Qt::Key_Left:
+        source.rx() -= 1;
+        break;
+    case Qt::Key_Right:
+        source.rx() += 1;
+        break;
+    case Qt::Key_Up:
+        source.ry() -= 1;
+        break;
+    case Qt::Key_Down:
+        source.ry() += 1;
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        emit pressed(*point);
+        emit clicked();
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    inspected_ = QPoint(std::clamp(source.x(), 0, side - 1), std::clamp(source.y(), 0, side - 1));
+    update();
+    emit moved(*inspectionPoint());
+}
+
+void MagnifierView::focusInEvent(QFocusEvent* event) {
+    update();
+    QWidget::focusInEvent(event);
+}
+
+void MagnifierView::focusOutEvent(QFocusEvent* event) {
+    update();
+    QWidget::focusOutEvent(event);
 }
 
 std::optional<ColorValue> MagnifierView::colorAt(QPoint pos) const {
@@ -54,6 +121,11 @@ void MagnifierView::paintEvent(QPaintEvent*) {
         return;
     }
     p.drawImage(rect(), frame_);
+    if (hasFocus() && !square_.isNull()) {
+        const int side = square_.width();
+        drawFocusFrame(
+            p, pixelRect(inspected_.value_or(QPoint(side / 2, side / 2))).adjusted(-2, -2, 2, 2));
+    }
 }
 
 void MagnifierView::mouseMoveEvent(QMouseEvent* event) {

@@ -34,6 +34,10 @@ public:
     // The colour the view shows at a point, read from the square; empty outside the view or
     // before any image.
     std::optional<ColorValue> colorAt(QPoint pos) const;
+    // Where the keyboard's inspection point lies in the view: the middle of the image pixel the
+    // arrow keys moved it to (it starts in the middle of the image). Enter picks it as a click
+    // there would; empty before any image.
+    std::optional<QPoint> inspectionPoint() const;
 
 signals:
     void moved(QPoint pos);
@@ -42,13 +46,20 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    // The view pixels showing image pixel (column, row).
+    QRect pixelRect(QPoint source) const;
+
     QImage square_;
     QImage frame_;
+    std::optional<QPoint> inspected_; // image pixel the keyboard points at
 };
 
 class MagnifierWindow : public ToolWindow {

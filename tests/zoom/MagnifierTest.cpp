@@ -11,6 +11,7 @@
 #include "widgets/QtColor.h"
 #include "zoom/MagnifierWindow.h"
 
+#include <QApplication>
 #include <QPointer>
 #include <QSignalSpy>
 #include <QTest>
@@ -147,6 +148,33 @@ private slots:
         QCOMPARE(f_->selection().previous(), rgb(1, 2, 3));
         press(zoom_->pickedSwatch(), QPoint(5, 5));
         QCOMPARE(f_->selection().current(), under);
+    }
+
+    void onceAnImageIsHeldTheKeysInspectAndPickIt() {
+        start();
+        zoom_->grabTick();
+        QTest::keyClick(zoom_, Qt::Key_F10);
+        QCOMPARE(zoom_->state(), MagnifierState::Inspecting);
+        MagnifierView* view = zoom_->view();
+        QApplication::setActiveWindow(zoom_);
+        view->setFocus();
+        // The point starts on the middle image pixel (20, 20) and moves a pixel per key.
+        for (const Qt::Key k : {Qt::Key_Right, Qt::Key_Right, Qt::Key_Down, Qt::Key_Left}) {
+            QTest::keyClick(view, k);
+        }
+        const QPoint at = *view->inspectionPoint();
+        QCOMPARE(QPoint(at.x() * 40 / 344, at.y() * 40 / 264), QPoint(21, 21));
+        const ColorValue under = fromQRgb(f_->screen.screen.pixel(481 + 21, 381 + 21));
+        QCOMPARE(zoom_->pickedSwatch()->backColor(), under); // shown as hovering shows it
+        QTest::keyClick(view, Qt::Key_Return);
+        QCOMPARE(zoom_->state(), MagnifierState::Locked);
+        press(zoom_->pickedSwatch(), QPoint(5, 5));
+        QCOMPARE(f_->selection().current(), under);
+        // The keys stop at the image's edge.
+        for (int i = 0; i < 30; ++i) {
+            QTest::keyClick(view, Qt::Key_Up);
+        }
+        QCOMPARE(view->inspectionPoint()->y() * 40 / 264, 0);
     }
 
     void anUnreadableScreenShowsBlackAndIsReportedOnce() {
