@@ -3,6 +3,7 @@
 #include "AppInfo.h"
 #include "widgets/Artwork.h"
 #include "widgets/CaptionedLine.h"
+#include "widgets/FixedInk.h"
 #include "widgets/ImageButton.h"
 #include "widgets/Panel.h"
 #include "widgets/WindowUtil.h"
@@ -12,12 +13,17 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QUrl>
+#include <algorithm>
 
 namespace sv {
 
 AboutWindow::AboutWindow(QWidget* mainWindow)
     : ToolWindow(mainWindow, {QStringLiteral("About [ %1 ]").arg(QString::fromLatin1(kAppTitle)),
                               QSize(5600, 3990), QPoint(120, 90)}) {
+    const QString madeBy = QStringLiteral("Made by the Spectrivue makers - %1")
+                               .arg(QString::fromLatin1(kMakerContact));
+    // Wider than designed where the desktop's font needs it, so no line is cut off.
+    setFixedWidth(std::max(width(), fontMetrics().horizontalAdvance(madeBy) + 50));
     const int w = width();
 
     auto* top = new Panel(this);
@@ -39,13 +45,16 @@ AboutWindow::AboutWindow(QWidget* mainWindow)
     label1->setGeometry(10, 6, w - 40, 34);
     auto* line = new CaptionedLine(QStringLiteral("Contact"), bottom);
     line->setGeometry(10, 42, w - 40, 16);
-    auto* label2 = new QLabel(QStringLiteral("Made by the Spectrivue makers - %1")
-                                  .arg(QString::fromLatin1(kMakerContact)),
-                              bottom);
+    auto* label2 = new QLabel(madeBy, bottom);
     label2->setGeometry(10, 62, w - 40, 18);
     siteLink_ = new QLabel(QString::fromLatin1(kMakerUrl), bottom);
-    siteLink_->setStyleSheet(QStringLiteral("color: #1F4E9C; text-decoration: underline;"));
-    siteLink_->setGeometry(10, 84, w - 40, 18);
+    const QColor linkInk(0x1F, 0x4E, 0x9C);
+    const auto face = faceForInk(linkInk, bottom->palette().color(QPalette::Window));
+    siteLink_->setStyleSheet(
+        QStringLiteral("color: %1; text-decoration: underline;%2")
+            .arg(linkInk.name(),
+                 face ? QStringLiteral(" background: %1;").arg(face->name()) : QString()));
+    siteLink_->setGeometry(10, 84, std::min(siteLink_->sizeHint().width(), w - 40), 18);
     siteLink_->setCursor(appCursor(AppCursor::Hand101));
     siteLink_->installEventFilter(this);
 

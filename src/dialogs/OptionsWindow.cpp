@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QMessageBox>
 #include <QRadioButton>
+#include <algorithm>
 
 namespace sv {
 
@@ -62,6 +63,8 @@ OptionsWindow::OptionsWindow(QWidget* mainWindow, Options& options)
               {QStringLiteral("Zoom 5x"), QStringLiteral("Zoom 10x"), QStringLiteral("Zoom 20x")},
               [&](int i) { return QRect(left + 2 + 80 * i, 164, 80, 18); });
 
+    fitButtonsToTheirText();
+
     for (int i = 1; i <= kMaskCount; ++i) {
         auto* mask = new MaskChoice(SwatchMask(i), this);
         mask->move(left + 10 + 32 * (i - 1), 212);
@@ -88,6 +91,30 @@ OptionsWindow::OptionsWindow(QWidget* mainWindow, Options& options)
     gradientButton(options_.value(OptionKey::CreateGradient))->setChecked(true);
     zoomButton(options_.value(OptionKey::Zoom))->setChecked(true);
     maskChoice(options_.value(OptionKey::IndexPicMask))->setBordered(true);
+}
+
+void OptionsWindow::fitButtonsToTheirText() {
+    // Where the desktop's font is wider than the design's, a caption keeps all its letters:
+    // the buttons widen, the zoom row spreads, and the window widens to hold them.
+    int right = 0;
+    for (auto* buttons : {&stopButtons_, &gradientButtons_}) {
+        for (QRadioButton* b : *buttons) {
+            b->resize(std::max(b->width(), b->sizeHint().width()), b->height());
+            right = std::max(right, b->geometry().right());
+        }
+    }
+    int x = zoomButtons_[0]->x();
+    for (QRadioButton* b : zoomButtons_) {
+        b->setGeometry(x, b->y(), std::max(b->width(), b->sizeHint().width()), b->height());
+        x = b->geometry().right() + 1;
+    }
+    right = std::max(right, x);
+    if (right + 10 > width()) {
+        setFixedWidth(right + 10);
+        for (CaptionedLine* line : headings_) {
+            line->resize(width() - 2 * line->x(), line->height());
+        }
+    }
 }
 
 QRadioButton* OptionsWindow::stopButton(int choice) const {

@@ -32,6 +32,7 @@ public:
 
 private:
     void chooseMask(SwatchMask mask);
+    void fitButtonsToTheirText();
 
     Options& options_;
     std::array<QRadioButton*, 2> stopButtons_{};

@@ -1,5 +1,7 @@
 #include "widgets/CaptionedLine.h"
 
+#include "widgets/FixedInk.h"
+
 #include <QPainter>
 
 namespace sv {
@@ -24,7 +26,11 @@ void CaptionedLine::paintEvent(QPaintEvent*) {
     QPainter p(this);
     const int y = height() / 2;
     const int textWidth = caption_.isEmpty() ? 0 : fontMetrics().horizontalAdvance(caption_) + 6;
-    p.setPen(QColor(0x20, 0x20, 0x60));
+    const QColor ink(0x20, 0x20, 0x60);
+    if (const auto face = faceForInk(ink, palette().color(backgroundRole()))) {
+        p.fillRect(QRect(0, 0, textWidth, height()), *face);
+    }
+    p.setPen(ink);
     p.drawText(QRect(0, 0, textWidth, height()), Qt::AlignLeft | Qt::AlignVCenter, caption_);
     p.setPen(QColor(0x80, 0x80, 0x80));
     p.drawLine(textWidth, y, width() - 1, y);

@@ -31,9 +31,9 @@ bool ImageButton::event(QEvent* event) {
 }
 
 QSize ImageButton::sizeHint() const {
-    // Wide enough for a longer caption than "Copy".
+    // As wide as its caption needs, with a little room either side.
     const int textWidth = text().isEmpty() ? 0 : fontMetrics().horizontalAdvance(text()) + 12;
-    return {std::max(48, textWidth), 24};
+    return {std::max(24, textWidth), 24};
 }
 
 void ImageButton::enterEvent(QEnterEvent* event) {

@@ -2,6 +2,7 @@
 #include "widgets/Artwork.h"
 #include "widgets/ImageButton.h"
 
+#include <QApplication>
 #include <QDesktopServices>
 #include <QLabel>
 #include <QMessageBox>
@@ -24,11 +25,30 @@ private slots:
     void opensNearTheMainWindowsBottomRightCorner() {
         QWidget main(nullptr, Qt::FramelessWindowHint); // as the main window is
         main.setGeometry(100, 100, 756, 466);           // twips 1500, 1500, 11340, 6990
+        const QFont before = QApplication::font();
+        QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 7)); // as small as the design's
         AboutWindow about(&main);
+        QApplication::setFont(before);
         about.show();
+        QCOMPARE(about.width(), 373);
         // top = 1500 + 6990 - 3990 - 1330 = 3170 → 211.3; left = 1500 + 11340 - 5595 - 2797.5
         // = 4447.5 → 296.5, halves to even.
         QCOMPARE(about.pos(), QPoint(296, 211));
+    }
+
+    void aWideFontWidensTheWindowRatherThanCutALine() {
+        QWidget main;
+        const QFont before = QApplication::font();
+        QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 12));
+        AboutWindow about(&main);
+        QApplication::setFont(before);
+        about.show();
+        QVERIFY(about.width() > 373);
+        for (QLabel* label : about.findChildren<QLabel*>()) {
+            if (label->pixmap().isNull() && !label->text().contains(QLatin1Char('\n'))) {
+                QVERIFY2(label->width() >= label->sizeHint().width(), qPrintable(label->text()));
+            }
+        }
     }
 
     void helpMessageReleasesThenRestoresTheMainWindowsOnTop() {

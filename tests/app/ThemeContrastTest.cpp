@@ -1,0 +1,162 @@
+// Every window's texts against what is behind them, under a light and a dark desktop theme
+// (GTK's Adwaita through Qt's gtk3 platform theme): each text must stand out at 4.5:1 or more,
+// and no label may be cut off.
+
+#include "MainWindowFixture.h"
+
+#include "app/ToolWindows.h"
+#include "color/Contrast.h"
+#include "widgets/CaptionedLine.h"
+#include "widgets/QtColor.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLabel>
+#include <QMap>
+#include <QRadioButton>
+#include <QTest>
+
+using namespace sv;
+using namespace sv::test;
+
+namespace {
+
+// The colour most of the widget shows (its background), and the one that stands out from it
+// most (the core of its text's strokes).
+struct Inks {
+    QColor background;
+    QColor text;
+};
+
+Inks inksOf(const QImage& image) {
+    QMap<QRgb, int> counts;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            ++counts[image.pixel(x, y) | 0xFF000000u];
+        }
+    }
+    QRgb background = 0;
+    int most = -1;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
+        if (it.value() > most) {
+            most = it.value();
+            background = it.key();
+        }
+    }
+    QRgb text = background;
+    double best = 1.0;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
+        const double ratio = wcagContrastRatio(fromQRgb(it.key()), fromQRgb(background));
+        if (ratio > best) {
+            best = ratio;
+            text = it.key();
+        }
+    }
+    return {QColor(background), QColor(text)};
+}
+
+} // namespace
+
+class ThemeContrastTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() {
+        // The desktop theme must really be in force, or a pass would prove nothing.
+        const bool dark = qEnvironmentVariable("GTK_THEME").endsWith(QStringLiteral(":dark"));
+        const int lightness = QApplication::palette().color(QPalette::Window).lightness();
+        QVERIFY2(dark ? lightness < 100 : lightness > 200,
+                 qPrintable(QStringLiteral("window colour %1 under GTK_THEME=%2")
+                                .arg(QApplication::palette().color(QPalette::Window).name(),
+                                     qEnvironmentVariable("GTK_THEME"))));
+    }
+
+    void everyTextIsReadableAndWhole() {
+        MainWindowFixture f;
+        QVERIFY(f.show());
+        // The details window's samples show the user's colours: black text on white here.
+        f.selection().reset(kWhite);
+        f.selection().setCurrent(kBlack);
+        ToolWindows* tools = f.window->toolWindows();
+        tools->showOptions();
+        tools->showGradientGenerator();
+        tools->showAbout();
+        tools->showColorDetails();
+        tools->showPictureColors();
+        tools->showMagnifier();
+        QList<QWidget*> windows{f.window.get()};
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (w->isVisible() && w != f.window.get()) {
+                windows.append(w);
+            }
+        }
+        QStringList failures;
+        const QString dump = qEnvironmentVariable("SV_THEME_DUMP");
+        for (QWidget* window : windows) {
+            QVERIFY(QTest::qWaitForWindowExposed(window));
+            // The window as a whole, so each text is seen over what is really behind it.
+            const QImage shown = window->grab().toImage();
+            if (!dump.isEmpty()) {
+                shown.save(dump + QLatin1Char('/') + window->metaObject()->className() +
+                           QStringLiteral(".png"));
+            }
+            for (QLabel* label : window->findChildren<QLabel*>()) {
+                if (label->window() != window || !label->isVisible() ||
+                    label->text().trimmed().isEmpty() || !label->pixmap().isNull()) {
+                    continue;
+                }
+                const QRect place(label->mapTo(window, QPoint(0, 0)), label->size());
+                const Inks inks = inksOf(shown.copy(place));
+                const double ratio =
+                    wcagContrastRatio(fromQColor(inks.text), fromQColor(inks.background));
+                if (ratio < 4.5) {
+                    failures.append(
+                        QStringLiteral("\"%1\": %2 on %3, %4:1")
+                            .arg(label->text(), inks.text.name(), inks.background.name())
+                            .arg(ratio, 0, 'f', 2));
+                }
+                if (label->width() < label->sizeHint().width() && !label->wordWrap()) {
+                    failures.append(QStringLiteral("\"%1\" cut off: %2 of %3 pixels")
+                                        .arg(label->text())
+                                        .arg(label->width())
+                                        .arg(label->sizeHint().width()));
+                }
+            }
+            for (QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
+                // A radio button needs its indicator beside the text; a push button the text.
+                const int needed = qobject_cast<QRadioButton*>(button)
+                                       ? button->sizeHint().width()
+                                       : button->fontMetrics().horizontalAdvance(button->text());
+                if (button->window() == window && button->isVisible() &&
+                    !button->text().isEmpty() && button->width() < needed) {
+                    failures.append(QStringLiteral("\"%1\" cut off: %2 of %3 pixels")
+                                        .arg(button->text())
+                                        .arg(button->width())
+                                        .arg(needed));
+                }
+            }
+            // Headings are painted, not labels: the strongest ink over their own rows.
+            for (CaptionedLine* heading : window->findChildren<CaptionedLine*>()) {
+                if (heading->window() != window || !heading->isVisible()) {
+                    continue;
+                }
+                const int textWidth = heading->fontMetrics().horizontalAdvance(heading->caption());
+                const QRect place(heading->mapTo(window, QPoint(0, 0)),
+                                  QSize(textWidth, heading->height()));
+                const Inks inks = inksOf(shown.copy(place));
+                const double ratio =
+                    wcagContrastRatio(fromQColor(inks.text), fromQColor(inks.background));
+                if (ratio < 4.5) {
+                    failures.append(
+                        QStringLiteral("%3 heading \"%1\": %2:1")
+                            .arg(heading->caption())
+                            .arg(ratio, 0, 'f', 2)
+                            .arg(QString::fromLatin1(window->metaObject()->className())));
+                }
+            }
+        }
+        QVERIFY2(failures.isEmpty(), qPrintable(failures.join(QStringLiteral("\n"))));
+    }
+};
+
+QTEST_MAIN(ThemeContrastTest)
+#include "ThemeContrastTest.moc"
