@@ -65,6 +65,9 @@ TitleBar::TitleBar(QWidget* window)
     });
     close_[kLit]->setToolTip(QStringLiteral("  Close Spectrivue  "));
     minimize_[kLit]->setToolTip(QStringLiteral("  Minimize Spectrivue  "));
+    // The unlit pictures, shown until the pointer comes, are named as their lit twins.
+    close_[0]->setAccessibleName(QStringLiteral("Close Spectrivue"));
+    minimize_[0]->setAccessibleName(QStringLiteral("Minimize Spectrivue"));
 
     for (int onTop = 0; onTop < 2; ++onTop) {
         pins_[onTop] =

@@ -115,6 +115,7 @@ void ToolWindows::showAbout() {
     if (about_ == nullptr) {
         about_ = new AboutWindow(&main_);
         about_->closeButton()->setToolTip(QStringLiteral("  About  "));
+        about_->closeButton()->setAccessibleName(QStringLiteral("Close")); // what it does
         about_->helpButton()->setToolTip(QStringLiteral("  Help  "));
         connect(about_, &AboutWindow::mainWindowPutOnTop, this, &ToolWindows::mainWindowPutOnTop);
     }

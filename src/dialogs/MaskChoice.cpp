@@ -1,7 +1,9 @@
 #include "dialogs/MaskChoice.h"
 
 #include "widgets/Artwork.h"
+#include "widgets/FocusFrame.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -11,6 +13,28 @@ MaskChoice::MaskChoice(SwatchMask mask, QWidget* parent)
     : QWidget(parent), mask_(mask), picture_(maskPicture(mask)) {
     setFixedSize(sizeHint());
     setCursor(appCursor(AppCursor::Hand101));
+    setFocusPolicy(Qt::TabFocus);
+    setAccessibleName(QStringLiteral("Mask %1").arg(static_cast<int>(mask)));
+}
+
+void MaskChoice::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Space || event->key() == Qt::Key_Return ||
+        event->key() == Qt::Key_Enter) {
+        emit clicked(mask_);
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void MaskChoice::focusInEvent(QFocusEvent* event) {
+    update();
+    QWidget::focusInEvent(event);
+}
+
+void MaskChoice::focusOutEvent(QFocusEvent* event) {
+    update();
+    QWidget::focusOutEvent(event);
 }
 
 void MaskChoice::setBordered(bool on) {
@@ -27,6 +51,9 @@ void MaskChoice::paintEvent(QPaintEvent*) {
         p.setPen(QPen(Qt::black, 0));
         p.setBrush(Qt::NoBrush);
         p.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+    if (hasFocus()) {
+        drawFocusFrame(p, rect());
     }
 }
 

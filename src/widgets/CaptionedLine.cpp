@@ -2,17 +2,39 @@
 
 #include "widgets/FixedInk.h"
 
+#include <QAccessibleWidget>
+
 #include <QPainter>
 
 namespace sv {
 
+namespace {
+
+// A heading is read out as a label, with its caption as its name.
+QAccessibleInterface* headingAccessible(const QString& className, QObject* object) {
+    if (className == QLatin1String("sv::CaptionedLine") && object != nullptr &&
+        object->isWidgetType()) {
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::StaticText);
+    }
+    return nullptr;
+}
+
+} // namespace
+
 CaptionedLine::CaptionedLine(const QString& caption, QWidget* parent)
     : QWidget(parent), caption_(caption) {
+    static const bool registered = [] {
+        QAccessible::installFactory(headingAccessible);
+        return true;
+    }();
+    Q_UNUSED(registered);
     setMinimumHeight(fontMetrics().height() + 2);
+    setAccessibleName(caption.trimmed());
 }
 
 void CaptionedLine::setCaption(const QString& caption) {
     caption_ = caption;
+    setAccessibleName(caption.trimmed());
     update();
 }
 

@@ -3,6 +3,8 @@
 #include "dialogs/Options.h"
 #include "widgets/CaptionedLine.h"
 
+#include <QAccessible>
+#include <QApplication>
 #include <QFile>
 #include <QPointer>
 #include <QRadioButton>
@@ -88,6 +90,25 @@ private slots:
         QCOMPARE(options.zoom(), ZoomLevel::Times10);
         QVERIFY(w.maskChoice(1)->bordered());
         QCOMPARE(borderedMasks(w), 1);
+    }
+
+    void theMasksAreNamedTabStopsAndHeadingsReadAsLabels() {
+        QWidget main;
+        Options options;
+        OptionsWindow w(&main, options);
+        w.show();
+        QApplication::setActiveWindow(&w);
+        w.zoomButton(3)->setFocus();
+        QTest::keyClick(w.zoomButton(3), Qt::Key_Tab);
+        QVERIFY(w.maskChoice(1)->hasFocus());
+        QTest::keyClick(w.maskChoice(1), Qt::Key_Tab);
+        QTest::keyClick(w.maskChoice(2), Qt::Key_Space);
+        QCOMPARE(options.swatchMask(), SwatchMask::Mask2);
+        QAccessibleInterface* mask = QAccessible::queryAccessibleInterface(w.maskChoice(4));
+        QCOMPARE(mask->text(QAccessible::Name), QStringLiteral("Mask 4"));
+        QAccessibleInterface* heading = QAccessible::queryAccessibleInterface(w.heading(1));
+        QCOMPARE(heading->role(), QAccessible::StaticText);
+        QCOMPARE(heading->text(QAccessible::Name), QStringLiteral("Color Capture:"));
     }
 
     void escapeClosesTheWindowFromAButton() {
