@@ -37,6 +37,7 @@ ColorGridView::ColorGridView(QWidget* parent) : QWidget(parent) {
     setAcceptDrops(true);
     setAccessibleName(QStringLiteral("Color grid"));
     setFocusPolicy(Qt::StrongFocus);
+    installCellTableAccessibility();
     colors_.fill(kButtonFace);
     for (int cell = 1; cell <= kGridCells; ++cell) {
         cellAtPlace_[slot(cell)] = cell;
@@ -111,9 +112,7 @@ void ColorGridView::keyPressEvent(QKeyEvent* event) {
     const bool menuKey = event->key() == Qt::Key_Menu ||
                          (event->key() == Qt::Key_F10 && event->modifiers() & Qt::ShiftModifier);
     if (menuKey) {
-        // The style menu writes the colour "under the pointer": here, the focus cell's.
-        notePointer(cellRect(focusCell()).center());
-        emit menuRequested(mapToGlobal(cellRect(focusCell()).center()));
+        pressTableCell(focusPlace_);
         event->accept();
         return;
     }
@@ -154,10 +153,42 @@ void ColorGridView::keyPressEvent(QKeyEvent* event) {
         swapCells(moving, cellAtPlace_[std::size_t(place - 1)]);
     }
     focusPlace_ = place;
+    announceFocusCell(this, focusPlace_);
     update();
 }
 
+QString ColorGridView::tableCellName(int place) const {
+    return QStringLiteral("Cell %1").arg(cellAtPlace_[slot(place)]);
+}
+
+QString ColorGridView::tableCellDescription(int place) const {
+    const QColor shown = paintedColor(cellColor(cellAtPlace_[slot(place)]), palette());
+    return QLatin1Char('#') + QString::fromStdString(toRgbHex(fromQColor(shown)));
+}
+
+QRect ColorGridView::tableCellRect(int place) const {
+    return cellRect(cellAtPlace_[slot(place)]);
+}
+
+int ColorGridView::tableCellAt(QPoint pos) const {
+    const auto cell = cellAt(pos);
+    return cell ? placeOf(*cell) : 0;
+}
+
+void ColorGridView::setTableFocusCell(int place) {
+    focusPlace_ = std::clamp(place, 1, kGridCells);
+    update();
+}
+
+void ColorGridView::pressTableCell(int place) {
+    setTableFocusCell(place);
+    // The style menu writes the colour "under the pointer": here, the focus cell's.
+    notePointer(cellRect(focusCell()).center());
+    emit menuRequested(mapToGlobal(cellRect(focusCell()).center()));
+}
+
 void ColorGridView::focusInEvent(QFocusEvent* event) {
+    announceFocusCell(this, focusPlace_);
     update();
     QWidget::focusInEvent(event);
 }

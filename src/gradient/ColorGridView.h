@@ -6,6 +6,7 @@
 
 #include "color/Color.h"
 #include "gradient/ColorGridLayout.h"
+#include "widgets/CellTable.h"
 
 #include <QWidget>
 #include <array>
@@ -15,7 +16,7 @@ class QMimeData;
 
 namespace sv {
 
-class ColorGridView : public QWidget {
+class ColorGridView : public QWidget, public CellTable {
     Q_OBJECT
 public:
     explicit ColorGridView(QWidget* parent = nullptr);
@@ -42,6 +43,18 @@ public:
     // Ctrl+arrow swaps it with its neighbour (the keyboard's drag); the Menu key or Shift+F10
     // asks for the style menu on it.
     int focusCell() const { return cellAtPlace_[std::size_t(focusPlace_ - 1)]; }
+
+    // To screen readers: a table of "Cell N" cells, row by row as they lie now, described by
+    // their colour; pressing one asks for its style menu.
+    int tableCellCount() const override { return kGridCells; }
+    int tableColumnCount() const override { return kGridColumns; }
+    QString tableCellName(int place) const override;
+    QString tableCellDescription(int place) const override;
+    QRect tableCellRect(int place) const override;
+    int tableCellAt(QPoint pos) const override;
+    int tableFocusCell() const override { return focusPlace_; }
+    void setTableFocusCell(int place) override;
+    void pressTableCell(int place) override;
 
 signals:
     // The right button was pressed on a cell.

@@ -3,13 +3,11 @@
 #include "color/ColorSelection.h"
 #include "palette/NamedColors.h"
 #include "palette/PaletteModel.h"
-#include "palette/SwatchGridAccessible.h"
 #include "widgets/Artwork.h"
 #include "widgets/DragColor.h"
 #include "widgets/FocusFrame.h"
 #include "widgets/QtColor.h"
 
-#include <QAccessible>
 #include <QApplication>
 #include <QDrag>
 #include <QDropEvent>
@@ -42,7 +40,7 @@ std::optional<ColorValue> droppedColor(const QMimeData* data) {
 SwatchGrid::SwatchGrid(QWidget* container, PaletteModel& model, const ColorSelection& selection,
                        SwatchMask mask)
     : QWidget(container), model_(model), selection_(selection), mask_(mask) {
-    installSwatchGridAccessibility();
+    installCellTableAccessibility();
     setGeometry(kMargin, kMargin, kGridSize, kGridSize);
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true); // tool tips follow the pointer from cell to cell
@@ -98,9 +96,16 @@ void SwatchGrid::onSwatchChanged(int index) {
         cellMasks_[std::size_t(index - 1)] = mask_;
     }
     update(cellRect(index));
-    QAccessibleEvent event(this, QAccessible::DescriptionChanged);
-    event.setChild(index - 1);
-    QAccessible::updateAccessibility(&event);
+    announceCellChanged(this, index);
+}
+
+QString SwatchGrid::tableCellName(int cell) const {
+    return QStringLiteral("Swatch %1").arg(cell);
+}
+
+QString SwatchGrid::tableCellDescription(int cell) const {
+    const QString tip = cellToolTip(cell);
+    return tip.isEmpty() ? QStringLiteral("empty") : tip;
 }
 
 void SwatchGrid::setFocusCell(int index) {
@@ -113,9 +118,7 @@ void SwatchGrid::setFocusCell(int index) {
     update(cellRect(old));
     update(cellRect(index));
     if (hasFocus()) {
-        QAccessibleEvent event(this, QAccessible::Focus);
-        event.setChild(index - 1);
-        QAccessible::updateAccessibility(&event);
+        announceFocusCell(this, index);
     }
     emit focusCellChanged(index);
 }
@@ -249,9 +252,7 @@ void SwatchGrid::keyPressEvent(QKeyEvent* event) {
 
 void SwatchGrid::focusInEvent(QFocusEvent* event) {
     update(cellRect(focusCell_));
-    QAccessibleEvent focus(this, QAccessible::Focus);
-    focus.setChild(focusCell_ - 1);
-    QAccessible::updateAccessibility(&focus);
+    announceFocusCell(this, focusCell_);
     QWidget::focusInEvent(event);
 }
 

@@ -11,6 +11,7 @@
 #include "color/Color.h"
 #include "palette/MaskPictures.h"
 #include "palette/Palette.h"
+#include "widgets/CellTable.h"
 
 #include <QImage>
 #include <QWidget>
@@ -22,7 +23,7 @@ namespace sv {
 class ColorSelection;
 class PaletteModel;
 
-class SwatchGrid : public QWidget {
+class SwatchGrid : public QWidget, public CellTable {
     Q_OBJECT
 public:
     static constexpr int kSwatchSize = 21; // 315 twips
@@ -53,6 +54,17 @@ public:
 
     // What a click with button does on swatch index.
     void activate(int index, Qt::MouseButton button);
+
+    // To screen readers: a table of "Swatch N" cells described by "#RRGGBB" or "empty".
+    int tableCellCount() const override { return Palette::kSize; }
+    int tableColumnCount() const override { return Palette::kColumns; }
+    QString tableCellName(int cell) const override;
+    QString tableCellDescription(int cell) const override;
+    QRect tableCellRect(int cell) const override { return cellRect(cell); }
+    int tableCellAt(QPoint pos) const override { return indexAt(pos); }
+    int tableFocusCell() const override { return focusCell_; }
+    void setTableFocusCell(int cell) override { setFocusCell(cell); }
+    void pressTableCell(int cell) override { activate(cell, Qt::LeftButton); }
 
 signals:
     // A filled swatch was clicked (or its key pressed): its colour should become current.

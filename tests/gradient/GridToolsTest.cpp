@@ -17,6 +17,7 @@
 #include "widgets/ImageButton.h"
 #include "widgets/Panel.h"
 
+#include <QAccessible>
 #include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
@@ -162,6 +163,14 @@ private slots:
         QCOMPARE(view->cellRect(18), nineteen);
         QCOMPARE(view->cellRect(19), eighteen);
         QCOMPARE(view->focusCell(), 18);
+        // Screen readers see the cells as they lie: place 18 now holds cell 19.
+        QAccessibleInterface* table = QAccessible::queryAccessibleInterface(view);
+        QVERIFY(table != nullptr && table->tableInterface() != nullptr);
+        QCOMPARE(table->childCount(), 256);
+        QCOMPARE(table->child(17)->text(QAccessible::Name), QStringLiteral("Cell 19"));
+        QCOMPARE(table->child(18)->text(QAccessible::Name), QStringLiteral("Cell 18"));
+        QCOMPARE(table->child(18)->text(QAccessible::Description), QStringLiteral("#120000"));
+        QVERIFY(table->child(18)->state().focused);
         // Moving on walks the places as they lie now: Left finds cell 19 where 18 was.
         QTest::keyClick(view, Qt::Key_Left);
         QCOMPARE(view->focusCell(), 19);

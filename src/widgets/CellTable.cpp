@@ -1,24 +1,21 @@
-#include "palette/SwatchGridAccessible.h"
-
-#include "palette/PaletteModel.h"
-#include "palette/SwatchGrid.h"
+#include "widgets/CellTable.h"
 
 #include <QAccessibleWidget>
 #include <QPointer>
+#include <QWidget>
 #include <vector>
 
 namespace sv {
 
 namespace {
 
-class GridAccessible;
-
-// One swatch: it owns no QObject, so it asks its grid (which may be gone) for everything.
+// One cell: it owns no QObject, so it asks its table (which may be gone) for everything.
 class CellAccessible : public QAccessibleInterface,
                        public QAccessibleTableCellInterface,
                        public QAccessibleActionInterface {
 public:
-    CellAccessible(SwatchGrid* grid, int index) : grid_(grid), index_(index) {}
+    CellAccessible(QWidget* widget, CellTable* table, int index)
+        : grid_(widget), table_(table), index_(index) {}
 
     bool isValid() const override { return !grid_.isNull(); }
     QObject* object() const override { return nullptr; }
@@ -38,11 +35,9 @@ public:
         }
         switch (t) {
         case QAccessible::Name:
-            return QStringLiteral("Swatch %1").arg(index_);
-        case QAccessible::Description: {
-            const QString tip = grid_->cellToolTip(index_);
-            return tip.isEmpty() ? QStringLiteral("empty") : tip;
-        }
+            return table_->tableCellName(index_);
+        case QAccessible::Description:
+            return table_->tableCellDescription(index_);
         default:
             return {};
         }
@@ -52,7 +47,7 @@ public:
         if (!grid_) {
             return {};
         }
-        const QRect cell = grid_->cellRect(index_);
+        const QRect cell = table_->tableCellRect(index_);
         return {grid_->mapToGlobal(cell.topLeft()), cell.size()};
     }
     QAccessible::Role role() const override { return QAccessible::Cell; }
@@ -64,7 +59,7 @@ public:
         }
         s.invisible = !grid_->isVisible();
         s.focusable = true;
-        s.focused = grid_->hasFocus() && grid_->focusCell() == index_;
+        s.focused = grid_->hasFocus() && table_->tableFocusCell() == index_;
         return s;
     }
     void* interface_cast(QAccessible::InterfaceType type) override {
@@ -81,8 +76,8 @@ public:
     bool isSelected() const override { return false; }
     QList<QAccessibleInterface*> columnHeaderCells() const override { return {}; }
     QList<QAccessibleInterface*> rowHeaderCells() const override { return {}; }
-    int columnIndex() const override { return (index_ - 1) % Palette::kColumns; }
-    int rowIndex() const override { return (index_ - 1) / Palette::kColumns; }
+    int columnIndex() const override { return (index_ - 1) % table_->tableColumnCount(); }
+    int rowIndex() const override { return (index_ - 1) / table_->tableColumnCount(); }
     int columnExtent() const override { return 1; }
     int rowExtent() const override { return 1; }
     QAccessibleInterface* table() const override { return parent(); }
@@ -94,11 +89,11 @@ public:
             return;
         }
         if (name == pressAction()) {
-            grid_->setFocusCell(index_);
-            grid_->activate(index_, Qt::LeftButton);
+            table_->setTableFocusCell(index_);
+            table_->pressTableCell(index_);
         } else if (name == setFocusAction()) {
             grid_->setFocus(Qt::OtherFocusReason);
-            grid_->setFocusCell(index_);
+            table_->setTableFocusCell(index_);
         }
     }
     QStringList keyBindingsForAction(const QString& name) const override {
@@ -106,14 +101,16 @@ public:
     }
 
 private:
-    QPointer<SwatchGrid> grid_;
+    QPointer<QWidget> grid_;
+    CellTable* table_; // the same object as grid_, used only while grid_ lives
     int index_;
 };
 
 class GridAccessible : public QAccessibleWidget, public QAccessibleTableInterface {
 public:
-    explicit GridAccessible(SwatchGrid* grid)
-        : QAccessibleWidget(grid, QAccessible::Table), cells_(Palette::kSize, 0) {}
+    GridAccessible(QWidget* widget, CellTable* table)
+        : QAccessibleWidget(widget, QAccessible::Table), table_(table),
+          cells_(std::size_t(table->tableCellCount()), 0) {}
     ~GridAccessible() override {
         for (const QAccessible::Id id : cells_) {
             if (id != 0) {
@@ -122,27 +119,26 @@ public:
         }
     }
 
-    SwatchGrid* grid() const { return static_cast<SwatchGrid*>(widget()); }
-
     void* interface_cast(QAccessible::InterfaceType type) override {
         if (type == QAccessible::TableInterface) {
             return static_cast<QAccessibleTableInterface*>(this);
         }
         return QAccessibleWidget::interface_cast(type);
     }
-    int childCount() const override { return Palette::kSize; }
+    int childCount() const override { return table_->tableCellCount(); }
     QAccessibleInterface* child(int i) const override {
-        if (i < 0 || i >= Palette::kSize) {
+        if (i < 0 || i >= childCount()) {
             return nullptr;
         }
         QAccessible::Id& id = cells_[std::size_t(i)];
         if (id == 0) {
-            id = QAccessible::registerAccessibleInterface(new CellAccessible(grid(), i + 1));
+            id = QAccessible::registerAccessibleInterface(
+                new CellAccessible(widget(), table_, i + 1));
         }
         return QAccessible::accessibleInterface(id);
     }
     int indexOfChild(const QAccessibleInterface* child) const override {
-        for (int i = 0; i < Palette::kSize; ++i) {
+        for (int i = 0; i < childCount(); ++i) {
             if (cells_[std::size_t(i)] != 0 &&
                 QAccessible::accessibleInterface(cells_[std::size_t(i)]) == child) {
                 return i;
@@ -151,24 +147,24 @@ public:
         return -1;
     }
     QAccessibleInterface* childAt(int x, int y) const override {
-        const int index = grid()->indexAt(grid()->mapFromGlobal(QPoint(x, y)));
+        const int index = table_->tableCellAt(widget()->mapFromGlobal(QPoint(x, y)));
         return index != 0 ? child(index - 1) : nullptr;
     }
     QAccessibleInterface* focusChild() const override {
-        return grid()->hasFocus() ? child(grid()->focusCell() - 1) : nullptr;
+        return widget()->hasFocus() ? child(table_->tableFocusCell() - 1) : nullptr;
     }
 
     // Table
     QAccessibleInterface* caption() const override { return nullptr; }
     QAccessibleInterface* summary() const override { return nullptr; }
     QAccessibleInterface* cellAt(int row, int column) const override {
-        if (row < 0 || column < 0 || row >= Palette::kColumns || column >= Palette::kColumns) {
+        if (row < 0 || column < 0 || row >= rowCount() || column >= columnCount()) {
             return nullptr;
         }
-        return child(row * Palette::kColumns + column);
+        return child(row * columnCount() + column);
     }
-    int columnCount() const override { return Palette::kColumns; }
-    int rowCount() const override { return Palette::kSize / Palette::kColumns; }
+    int columnCount() const override { return table_->tableColumnCount(); }
+    int rowCount() const override { return table_->tableCellCount() / columnCount(); }
     QString columnDescription(int) const override { return {}; }
     QString rowDescription(int) const override { return {}; }
     int selectedCellCount() const override { return 0; }
@@ -186,25 +182,40 @@ public:
     void modelChange(QAccessibleTableModelChangeEvent*) override {}
 
 private:
+    CellTable* table_;
     mutable std::vector<QAccessible::Id> cells_; // made as screen readers ask for them
 };
 
-QAccessibleInterface* gridFactory(const QString& className, QObject* object) {
-    if (className == QLatin1String("sv::SwatchGrid") && object != nullptr &&
-        object->isWidgetType()) {
-        return new GridAccessible(static_cast<SwatchGrid*>(object));
+QAccessibleInterface* tableFactory(const QString&, QObject* object) {
+    if (object == nullptr || !object->isWidgetType()) {
+        return nullptr;
     }
-    return nullptr;
+    auto* table = dynamic_cast<CellTable*>(object);
+    return table != nullptr ? new GridAccessible(static_cast<QWidget*>(object), table) : nullptr;
+}
+
+void announce(QWidget* table, int cell, QAccessible::Event type) {
+    QAccessibleEvent event(table, type);
+    event.setChild(cell - 1);
+    QAccessible::updateAccessibility(&event);
 }
 
 } // namespace
 
-void installSwatchGridAccessibility() {
+void installCellTableAccessibility() {
     static const bool installed = [] {
-        QAccessible::installFactory(gridFactory);
+        QAccessible::installFactory(tableFactory);
         return true;
     }();
     (void)installed;
+}
+
+void announceFocusCell(QWidget* table, int cell) {
+    announce(table, cell, QAccessible::Focus);
+}
+
+void announceCellChanged(QWidget* table, int cell) {
+    announce(table, cell, QAccessible::DescriptionChanged);
 }
 
 } // namespace sv
