@@ -156,7 +156,11 @@ private slots:
         QFile sparse(f.file(QStringLiteral("huge.pal")));
         QVERIFY(sparse.open(QIODevice::WriteOnly) && sparse.resize(qint64(1) << 30));
         sparse.close();
-        const QStringList bad{"junk.pal", "picture.pal", "pipe.pal", "huge.pal"};
+        // GIMP and Adobe files that their own programs would refuse.
+        writeFile(f.file(QStringLiteral("bad.gpl")), "GIMP Palette\n1 2 3\nnot a colour\n");
+        writeFile(f.file(QStringLiteral("cut.ase")), QByteArray("ASEF\0\1\0\0\0\0\0\1\0\1", 14));
+        const QStringList bad{"junk.pal", "picture.pal", "pipe.pal",
+                              "huge.pal", "bad.gpl",     "cut.ase"};
         for (const QString& name : bad) {
             f.dialogs.choose(f.work.path(), name);
             f.commands.run(PaletteCommand::Open);
