@@ -1,10 +1,8 @@
 #include "controls/ProgressBar.h"
 
 #include "controls/ProgressBarDrawing.h"
-#include "controls/PropertyBag.h"
 #include "widgets/QtColor.h"
 
-#include <QBuffer>
 #include <QFontMetrics>
 #include <QPainter>
 
@@ -153,34 +151,6 @@ void ProgressBar::setShowText(bool show) {
 
 void ProgressBar::setImage(const QImage& image) {
     image_ = image;
-    update();
-}
-
-void ProgressBar::save(PropertyBag& bag) const {
-    bag.write("Font", font().toString().toStdString(), "");
-    model_.save(bag);
-    QByteArray png;
-    if (!image_.isNull()) {
-        QBuffer buffer(&png);
-        buffer.open(QIODevice::WriteOnly);
-        image_.save(&buffer, "PNG");
-    }
-    bag.write("Image", png.toBase64().toStdString(), "");
-}
-
-void ProgressBar::load(const PropertyBag& bag) {
-    const QString fontText = QString::fromStdString(bag.read("Font", ""));
-    QFont f;
-    if (!fontText.isEmpty() && f.fromString(fontText)) {
-        setFont(f);
-    }
-    const QByteArray png = QByteArray::fromBase64(QByteArray::fromStdString(bag.read("Image", "")));
-    QImage picture;
-    if (!png.isEmpty()) {
-        picture.loadFromData(png, "PNG");
-    }
-    image_ = picture;
-    model_.load(bag);
     update();
 }
 

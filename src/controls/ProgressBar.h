@@ -9,8 +9,6 @@
 
 namespace sv {
 
-class PropertyBag;
-
 class ProgressBar : public QWidget {
     Q_OBJECT
     Q_PROPERTY(int value READ value WRITE setValue)
@@ -48,10 +46,6 @@ public:
     const QImage& image() const { return image_; }
 
     QString caption() const { return QString::fromStdString(model_.caption()); }
-
-    // "Font", then the model's keys, then "Image".
-    void save(PropertyBag& bag) const;
-    void load(const PropertyBag& bag);
 
     QSize sizeHint() const override { return {194, 12}; }
 

@@ -79,29 +79,4 @@ ColorValue ProgressBarModel::resolve(ColorValue color) const {
     return resolver_ ? resolver_(index) : classicSystemColor(index);
 }
 
-void ProgressBarModel::save(PropertyBag& bag) const {
-    bag.writeInt("BrushStyle", brushStyle_, 4);
-    bag.writeInt("Color", color_, kSystemHighlight);
-    bag.writeInt("Max", max_, 100);
-    bag.writeInt("Min", min_, 0);
-    bag.writeInt("Orientation", orientation_, 0);
-    bag.writeInt("Scrolling", scrolling_, 0);
-    bag.writeBool("ShowText", showText_, false);
-    bag.writeInt("Value", value(), 0);
-}
-
-void ProgressBarModel::load(const PropertyBag& bag) {
-    auto readInt32 = [&bag](const char* key, std::int32_t absent) {
-        return clampToInt32(static_cast<double>(bag.readInt(key, absent)));
-    };
-    setBrushStyle(readInt32("BrushStyle", 4));
-    setColor(readInt32("Color", kSystemHighlight));
-    setMax(readInt32("Max", 100));
-    setMin(readInt32("Min", 0));
-    setOrientation(readInt32("Orientation", 0));
-    setScrolling(readInt32("Scrolling", 0));
-    setShowText(bag.readBool("ShowText", false));
-    setValue(readInt32("Value", 0));
-}
-
 } // namespace sv

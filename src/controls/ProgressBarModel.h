@@ -1,9 +1,8 @@
 #pragma once
-// The state of the progress bar control: its properties, the percentage they give, and how
-// they are saved in a property bag. No drawing here (see ProgressBarDrawing.h).
+// The state of the progress bar control: its properties and the percentage they give. No
+// drawing here (see ProgressBarDrawing.h).
 
 #include "color/Color.h"
-#include "controls/PropertyBag.h"
 
 #include <cstdint>
 #include <functional>
@@ -57,12 +56,6 @@ public:
 
     // A system colour as its current value; any other colour as it is.
     ColorValue resolve(ColorValue color) const;
-
-    // "BrushStyle", "Color", "Max", "Min", "Orientation", "Scrolling", "ShowText", "Value";
-    // a value equal to its absent-default is not written. The host saves "Font" and "Image".
-    void save(PropertyBag& bag) const;
-    // Reads the same keys, each through its property write, Value last but one of them.
-    void load(const PropertyBag& bag);
 
 private:
     SystemColorResolver resolver_;

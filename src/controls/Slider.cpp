@@ -4,7 +4,6 @@
 #include "widgets/QtColor.h"
 
 #include <QAccessibleWidget>
-#include <QBuffer>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -33,21 +32,6 @@ int buttonCode(Qt::MouseButton button) {
 bool fitsInt16(int v) {
     return v >= std::numeric_limits<std::int16_t>::min() &&
            v <= std::numeric_limits<std::int16_t>::max();
-}
-
-QString encodeIcon(const QImage& icon) {
-    QByteArray data;
-    QBuffer buffer(&data);
-    buffer.open(QIODevice::WriteOnly);
-    icon.save(&buffer, "PNG");
-    return QString::fromLatin1(data.toBase64());
-}
-
-QImage decodeIcon(const std::string& text) {
-    if (text.empty()) {
-        return {};
-    }
-    return QImage::fromData(QByteArray::fromBase64(QByteArray::fromStdString(text)), "PNG");
 }
 
 } // namespace
@@ -213,26 +197,6 @@ void Slider::setSliderIcon(const QImage& icon) {
     icon_ = customIcon_ ? icon : builtInIcon();
     syncSize();
     model_.setThumbSize(icon_.width(), icon_.height());
-    updateGeometry();
-    fitSize();
-}
-
-void Slider::saveProperties(PropertyBag& bag) const {
-    model_.save(bag);
-    // The built-in thumb is what a slider without a saved picture gets back.
-    bag.write("SliderIcon", customIcon_ ? encodeIcon(icon_).toStdString() : std::string(), "");
-}
-
-void Slider::loadProperties(const PropertyBag& bag) {
-    syncSize();
-    model_.load(bag);
-    const QImage icon = decodeIcon(bag.read("SliderIcon", ""));
-    customIcon_ = !icon.isNull();
-    icon_ = customIcon_ ? icon : builtInIcon();
-    model_.setThumbSize(icon_.width(), icon_.height());
-    if (model_.currentValue() != 0) {
-        setToolTip(QString::fromStdString(sliderToolTip(model_.currentValue())));
-    }
     updateGeometry();
     fitSize();
 }

@@ -40,10 +40,10 @@ public:
     // (valueChanged, then maximumReached / minimumReached at the ends). Other values are ignored.
     int value() const;
     void setValue(int v);
-    // The last in-range value written (what the fill, the host field and saving use).
+    // The last in-range value written (what the fill and the host field use).
     int requestedValue() const { return model_.requestedValue(); }
 
-    // Kept and saved only: the range is always 0 .. 255. Values outside 16 bits are ignored.
+    // Kept only: the range is always 0 .. 255. Values outside 16 bits are ignored.
     int max() const { return model_.max(); }
     void setMax(int v);
     int min() const { return model_.min(); }
@@ -78,9 +78,6 @@ public:
 
     void setHostField(QLineEdit* field);
     QLineEdit* hostField() const;
-
-    void saveProperties(PropertyBag& bag) const;
-    void loadProperties(const PropertyBag& bag);
 
     // The thumb every slider starts with.
     static QImage builtInIcon();

@@ -37,31 +37,6 @@ void appendRun(std::vector<ColorValue>& table, ColorValue from, ColorValue to, i
     }
 }
 
-// A saved number that does not fit its type reads as the absent-default.
-std::int32_t readInt32(const PropertyBag& bag, const std::string& key, std::int32_t absent) {
-    const std::int64_t v = bag.readInt(key, absent);
-    if (v < std::numeric_limits<std::int32_t>::min() ||
-        v > std::numeric_limits<std::int32_t>::max()) {
-        return absent;
-    }
-    return static_cast<std::int32_t>(v);
-}
-
-std::int16_t readInt16(const PropertyBag& bag, const std::string& key, std::int16_t absent) {
-    const std::int64_t v = bag.readInt(key, absent);
-    if (v < std::numeric_limits<std::int16_t>::min() ||
-        v > std::numeric_limits<std::int16_t>::max()) {
-        return absent;
-    }
-    return static_cast<std::int16_t>(v);
-}
-
-// Saved-property defaults for missing keys.
-constexpr ColorValue kAbsentForeColor = 65280;
-constexpr ColorValue kAbsentStartColor = 65280;
-constexpr ColorValue kAbsentMidColor = 65535;
-constexpr ColorValue kAbsentEndColor = 255;
-
 } // namespace
 
 SliderModel::SliderModel() {
@@ -252,43 +227,6 @@ std::vector<ColorValue> SliderModel::fillLines() const {
         }
     }
     return lines;
-}
-
-void SliderModel::save(PropertyBag& bag) const {
-    bag.writeInt("BackColor", backColor_, kButtonFace);
-    bag.writeBool("Enabled", enabled_, true);
-    bag.writeInt("GradientEndColor", endColor_, kAbsentEndColor);
-    bag.writeInt("GradientMidColor", midColor_, kAbsentMidColor);
-    bag.writeInt("GradientStartColor", startColor_, kAbsentStartColor);
-    bag.writeInt("Orientation", orientation_, kHorizontal);
-    bag.writeBool("Segmented", segmented_, true);
-    bag.writeInt("SegmentSize", segmentSize_, 3);
-    bag.writeBool("UseGradient", useGradient_, true);
-    bag.writeInt("Value", requested_, 0);
-    bag.writeInt("Max", max_, 255);
-    bag.writeInt("Min", min_, 0);
-    bag.writeInt("ForeColor", foreColor_, kAbsentForeColor);
-}
-
-void SliderModel::load(const PropertyBag& bag) {
-    setForeColor(readInt32(bag, "ForeColor", kAbsentForeColor));
-    setBackColor(readInt32(bag, "BackColor", kButtonFace));
-    setEnabled(bag.readBool("Enabled", true));
-    setGradientEndColor(readInt32(bag, "GradientEndColor", kAbsentEndColor));
-    setGradientMidColor(readInt32(bag, "GradientMidColor", kAbsentMidColor));
-    setGradientStartColor(readInt32(bag, "GradientStartColor", kAbsentStartColor));
-    setOrientation(static_cast<int>(readInt32(bag, "Orientation", kHorizontal)));
-    const std::int64_t v = bag.readInt("Value", 0);
-    if (v >= 0 && v <= kMaxValue) {
-        setValue(static_cast<int>(v));
-    }
-    setSegmented(bag.readBool("Segmented", true));
-    setSegmentSize(static_cast<int>(readInt32(bag, "SegmentSize", 3)));
-    setUseGradient(bag.readBool("UseGradient", true));
-    current_ = requested_;
-    placeThumb(requested_);
-    setMax(readInt16(bag, "Max", 255));
-    setMin(readInt16(bag, "Min", 0));
 }
 
 std::string sliderToolTip(int value) {

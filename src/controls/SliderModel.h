@@ -1,6 +1,6 @@
 #pragma once
-// The slider's state and arithmetic, without any widget: values, thumb placement, the fill
-// colours and the saved properties. The Slider widget paints this and turns its event lists
+// The slider's state and arithmetic, without any widget: values, thumb placement and the fill
+// colours. The Slider widget paints this and turns its event lists
 // into signals.
 //
 // Geometry is in pixels of the slider's surface. The thumb position is kept without any inset:
@@ -8,7 +8,6 @@
 // H − thumb height (value 0) to 0 (value 255).
 
 #include "color/Color.h"
-#include "controls/PropertyBag.h"
 
 #include <cstdint>
 #include <string>
@@ -100,12 +99,6 @@ public:
     // The colour of each fill line i = 1 .. F, gaps included. Horizontal line i is pixel
     // column i (rows 2 .. H − 3); vertical line i is pixel row H − i (columns 2 .. W − 3).
     std::vector<ColorValue> fillLines() const;
-
-    // Properties. Loading without a key gives the absent-default, which for Segmented and
-    // UseGradient (true) differs from a new control's (false). The thumb picture is the
-    // widget's business.
-    void save(PropertyBag& bag) const;
-    void load(const PropertyBag& bag);
 
 private:
     float track() const; // W − thumb width (horizontal) or H − thumb height (vertical)

@@ -1,6 +1,5 @@
 #include "controls/ProgressBarModel.h"
 #include "controls/ProgressBarDrawing.h"
-#include "controls/PropertyBag.h"
 
 #include <gtest/gtest.h>
 
@@ -48,34 +47,6 @@ TEST(ProgressBarModel, CaptionAndSystemColours) {
     EXPECT_EQ(m.caption(), "Searching..");
     m.setColor(0x404040);
     EXPECT_EQ(m.color(), 0x404040);
-}
-
-TEST(ProgressBarModel, PropertyBagKeysAndAbsentDefaults) {
-    ProgressBarModel m([](int) { return 0x00FF00; });
-    PropertyBag bag;
-    m.save(bag);
-    // Created BrushStyle 0 differs from its absent-default 4; the resolved colour differs
-    // from the system highlight it replaced.
-    EXPECT_EQ(bag.readInt("BrushStyle", -9), 0);
-    EXPECT_EQ(bag.readInt("Color", -9), 0x00FF00);
-    for (const char* key : {"Max", "Min", "Orientation", "Scrolling", "ShowText", "Value"}) {
-        EXPECT_FALSE(bag.contains(key)) << key;
-    }
-
-    ProgressBarModel splash;
-    splash.setScrolling(5);
-    splash.setMax(2031);
-    splash.setShowText(true);
-    splash.setValue(2031);
-    PropertyBag saved;
-    splash.save(saved);
-    ProgressBarModel back;
-    back.load(saved);
-    EXPECT_EQ(back.scrolling(), 5);
-    EXPECT_TRUE(back.showText());
-    EXPECT_EQ(back.percent(), 100);
-    back.load(PropertyBag{});
-    EXPECT_EQ(back.color(), rgb(0, 120, 215)); // classic highlight
 }
 
 TEST(ProgressBarGradient, LinesRunFromTheFirstColourToTheSecond) {

@@ -115,43 +115,5 @@ TEST(SliderFill, TableAndLines) {
     EXPECT_EQ(m.segmentSize(), 5);
 }
 
-TEST(SliderProperties, SaveThenLoadRestoresEverythingAndMissingKeysGiveTheDefaults) {
-    SliderModel a;
-    a.setOrientation(SliderModel::kVertical);
-    a.resize(16, 104);
-    a.setValue(200);
-    a.setForeColor(0x123456);
-    a.setEnabled(false);
-    a.setGradientMidColor(0x00C000);
-    a.setSegmented(true);
-    a.setSegmentSize(4);
-    a.setMax(-5);
-    PropertyBag bag;
-    a.save(bag);
-    SliderModel b;
-    b.resize(16, 104);
-    b.load(bag);
-    EXPECT_EQ(b.value(), 200);
-    EXPECT_FLOAT_EQ(b.thumbTop(), a.thumbTop());
-    EXPECT_EQ(b.foreColor(), 0x123456);
-    EXPECT_FALSE(b.enabled());
-    EXPECT_EQ(b.gradientMidColor(), 0x00C000);
-    EXPECT_EQ(b.segmentSize(), 4);
-    EXPECT_EQ(b.max(), -5);
-
-    b.load(PropertyBag{});
-    EXPECT_TRUE(b.segmented() && b.useGradient() && b.enabled());
-    EXPECT_EQ(b.backColor(), kButtonFace);
-    EXPECT_EQ(b.gradientMidColor(), 65535);
-    EXPECT_EQ(b.segmentSize(), 3);
-
-    PropertyBag bad;
-    bad.write("Value", "999", "0");
-    bad.write("Max", "70000", "255");
-    b.load(bad);
-    EXPECT_EQ(b.requestedValue(), 0);
-    EXPECT_EQ(b.max(), 255);
-}
-
 } // namespace
 } // namespace sv
