@@ -6,6 +6,7 @@
 #include "widgets/ColorBox.h"
 #include "widgets/WindowUtil.h"
 
+#include <QAccessibleWidget>
 #include <QDesktopServices>
 #include <QMouseEvent>
 #include <QShortcut>
@@ -14,6 +15,38 @@
 namespace sv {
 
 namespace {
+
+// Marks the two pin pictures (true on the one shown while on top) for their accessibility.
+constexpr const char* kOnTopPinProperty = "onTopPin";
+
+// The on-top pin is read out as a check box, checked while the window stays on top; pressing
+// it (its default action) asks for the other state, as a click does.
+class PinAccessible : public QAccessibleWidget {
+public:
+    explicit PinAccessible(QWidget* pin) : QAccessibleWidget(pin, QAccessible::CheckBox) {
+        addControllingSignal(QStringLiteral("pressed(Qt::MouseButton,QPoint)"));
+    }
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.checkable = true;
+        s.checked = widget()->property(kOnTopPinProperty).toBool();
+        return s;
+    }
+    QStringList actionNames() const override { return {toggleAction()}; }
+    void doAction(const QString& name) override {
+        if (name == toggleAction()) {
+            emit static_cast<ColorBox*>(widget())->pressed(Qt::LeftButton, QPoint(1, 1));
+        }
+    }
+};
+
+QAccessibleInterface* pinFactory(const QString& className, QObject* object) {
+    if (className == QLatin1String("sv::ColorBox") && object != nullptr &&
+        object->property(kOnTopPinProperty).isValid()) {
+        return new PinAccessible(static_cast<QWidget*>(object));
+    }
+    return nullptr;
+}
 
 constexpr ColorValue kBarColor = rgb(0xD9, 0xE1, 0xEA);
 constexpr int kPictureSize = 18;
@@ -69,9 +102,15 @@ TitleBar::TitleBar(QWidget* window)
     close_[0]->setAccessibleName(QStringLiteral("Close Spectrivue"));
     minimize_[0]->setAccessibleName(QStringLiteral("Minimize Spectrivue"));
 
+    static const bool pinReadable = [] {
+        QAccessible::installFactory(pinFactory);
+        return true;
+    }();
+    Q_UNUSED(pinReadable);
     for (int onTop = 0; onTop < 2; ++onTop) {
         pins_[onTop] =
             makePicture(this, {width() - 68, top}, onTop ? Glyph::PinOn : Glyph::PinOff, false);
+        pins_[onTop]->setProperty(kOnTopPinProperty, onTop == 1);
         pins_[onTop]->setToolTip(QStringLiteral("  On Top  "));
         pins_[onTop]->setVisible(onTop == 0);
         // A click on the pin asks for the other state.

@@ -11,9 +11,12 @@
 #include "dialogs/OptionsWindow.h"
 #include "gradient/ColorGridWindow.h"
 #include "gradient/GradientGeneratorWindow.h"
+#include "widgets/ColorBox.h"
 #include "widgets/ImageButton.h"
 #include "zoom/MagnifierWindow.h"
 
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QApplication>
 #include <QDesktopServices>
 #include <QPointer>
@@ -101,6 +104,18 @@ private slots:
         QCOMPARE(bool(f_->window->windowFlags() & Qt::WindowStaysOnTopHint), !onTop);
         QTest::keyClick(f_->window.get(), Qt::Key_T, Qt::ControlModifier);
         QCOMPARE(bar->showsOnTop(), onTop);
+
+        // A screen reader finds the pin shown a check box, checked as the window is, and
+        // pressing it asks for the other state.
+        QAccessibleInterface* pin = QAccessible::queryAccessibleInterface(bar->onTopPin(onTop));
+        QCOMPARE(pin->role(), QAccessible::CheckBox);
+        QVERIFY(pin->state().checkable);
+        QCOMPARE(bool(pin->state().checked), onTop);
+        QCOMPARE(pin->text(QAccessible::Name), QStringLiteral("On Top"));
+        pin->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+        QCOMPARE(bar->showsOnTop(), !onTop);
+        QAccessibleInterface* shown = QAccessible::queryAccessibleInterface(bar->onTopPin(!onTop));
+        QCOMPARE(bool(shown->state().checked), !onTop);
 
         UrlCatcher catcher;
         QDesktopServices::setUrlHandler(QStringLiteral("https"), &catcher, "open");
