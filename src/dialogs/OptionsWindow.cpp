@@ -94,7 +94,7 @@ OptionsWindow::OptionsWindow(QWidget* mainWindow, Options& options)
 }
 
 void OptionsWindow::fitButtonsToTheirText() {
-    // Where the desktop's font is wider than the design's, a caption keeps all its letters:
+    // Where the desktop's font is wider than these sizes allow, a caption keeps all its letters:
     // the buttons widen, the zoom row spreads, and the window widens to hold them.
     int right = 0;
     for (auto* buttons : {&stopButtons_, &gradientButtons_}) {

@@ -26,7 +26,7 @@ private slots:
         QWidget main(nullptr, Qt::FramelessWindowHint); // as the main window is
         main.setGeometry(100, 100, 756, 466);           // twips 1500, 1500, 11340, 6990
         const QFont before = QApplication::font();
-        QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 7)); // as small as the design's
+        QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 7)); // fits the window as built
         AboutWindow about(&main);
         QApplication::setFont(before);
         about.show();
