@@ -312,16 +312,6 @@ void Slider::keyPressEvent(QKeyEvent* event) {
     announce({SliderEvent::HostWrite, SliderEvent::Released}, kLeftButton);
 }
 
-void Slider::focusInEvent(QFocusEvent* event) {
-    update();
-    QWidget::focusInEvent(event);
-}
-
-void Slider::focusOutEvent(QFocusEvent* event) {
-    update();
-    QWidget::focusOutEvent(event);
-}
-
 void Slider::resizeEvent(QResizeEvent*) {
     fitSize();
 }

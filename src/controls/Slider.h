@@ -101,8 +101,6 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     // Left/Down -1, Right/Up +1, Page Down/Up -16/+16, Home 0, End 255.
     void keyPressEvent(QKeyEvent* event) override;
-    void focusInEvent(QFocusEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     static constexpr int kPageStep = 16;

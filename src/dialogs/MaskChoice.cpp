@@ -27,16 +27,6 @@ void MaskChoice::keyPressEvent(QKeyEvent* event) {
     QWidget::keyPressEvent(event);
 }
 
-void MaskChoice::focusInEvent(QFocusEvent* event) {
-    update();
-    QWidget::focusInEvent(event);
-}
-
-void MaskChoice::focusOutEvent(QFocusEvent* event) {
-    update();
-    QWidget::focusOutEvent(event);
-}
-
 void MaskChoice::setBordered(bool on) {
     if (bordered_ != on) {
         bordered_ = on;

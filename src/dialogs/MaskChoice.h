@@ -28,8 +28,6 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     // A Tab stop: Space or Enter chooses it as a click does.
     void keyPressEvent(QKeyEvent* event) override;
-    void focusInEvent(QFocusEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     SwatchMask mask_;

@@ -189,13 +189,7 @@ void ColorGridView::pressTableCell(int place) {
 
 void ColorGridView::focusInEvent(QFocusEvent* event) {
     announceFocusCell(this, focusPlace_);
-    update();
     QWidget::focusInEvent(event);
-}
-
-void ColorGridView::focusOutEvent(QFocusEvent* event) {
-    update();
-    QWidget::focusOutEvent(event);
 }
 
 void ColorGridView::notePointer(QPoint pos) {

@@ -90,14 +90,4 @@ void GradientStrip::keyPressEvent(QKeyEvent* event) {
     update();
 }
 
-void GradientStrip::focusInEvent(QFocusEvent* event) {
-    update();
-    ColorBox::focusInEvent(event);
-}
-
-void GradientStrip::focusOutEvent(QFocusEvent* event) {
-    update();
-    ColorBox::focusOutEvent(event);
-}
-
 } // namespace sv

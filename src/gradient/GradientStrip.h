@@ -35,8 +35,6 @@ protected:
     // Left/Right move the focus column by one pixel, Page Up/Down by 16, Home/End to the
     // ends; Enter or Space presses the strip at the focus column.
     void keyPressEvent(QKeyEvent* event) override;
-    void focusInEvent(QFocusEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     int focusColumn_ = 0;

@@ -121,16 +121,6 @@ void NamedStrip::keyPressEvent(QKeyEvent* event) {
     update(cellRect(focusCell_));
 }
 
-void NamedStrip::focusInEvent(QFocusEvent* event) {
-    update(cellRect(focusCell_));
-    QWidget::focusInEvent(event);
-}
-
-void NamedStrip::focusOutEvent(QFocusEvent* event) {
-    update(cellRect(focusCell_));
-    QWidget::focusOutEvent(event);
-}
-
 void NamedStrip::mousePressEvent(QMouseEvent* event) {
     const int cell = cellAt(event->position().toPoint());
     if (!cellColor(cell)) {

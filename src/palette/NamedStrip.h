@@ -52,8 +52,6 @@ protected:
     // Arrows move the focus cell (Up/Down by a row), Home/End to the first/last cell; Enter
     // or Space clicks it.
     void keyPressEvent(QKeyEvent* event) override;
-    void focusInEvent(QFocusEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;

@@ -251,14 +251,8 @@ void SwatchGrid::keyPressEvent(QKeyEvent* event) {
 }
 
 void SwatchGrid::focusInEvent(QFocusEvent* event) {
-    update(cellRect(focusCell_));
     announceFocusCell(this, focusCell_);
     QWidget::focusInEvent(event);
-}
-
-void SwatchGrid::focusOutEvent(QFocusEvent* event) {
-    update(cellRect(focusCell_));
-    QWidget::focusOutEvent(event);
 }
 
 int SwatchGrid::dropTarget(const QDropEvent* event) const {

@@ -95,16 +95,6 @@ void MagnifierView::keyPressEvent(QKeyEvent* event) {
     emit moved(*inspectionPoint());
 }
 
-void MagnifierView::focusInEvent(QFocusEvent* event) {
-    update();
-    QWidget::focusInEvent(event);
-}
-
-void MagnifierView::focusOutEvent(QFocusEvent* event) {
-    update();
-    QWidget::focusOutEvent(event);
-}
-
 std::optional<ColorValue> MagnifierView::colorAt(QPoint pos) const {
     if (square_.isNull() || !rect().contains(pos)) {
         return std::nullopt;
