@@ -44,7 +44,6 @@ int load(const QString& path) {
         sv::PictureColorsWindow window(nullptr);
         QTemporaryDir pages;
         window.setPageFolder(pages.path() + QLatin1Char('/'));
-        window.setMessageSink([](const QString&) {});
         window.setPicture(loaded.image);
         QSignalSpy finished(&window, &sv::PictureColorsWindow::generationFinished);
         window.generate();

@@ -1,39 +1,37 @@
-// One redraw's drawing steps for the two styles the windows use, at their real sizes. The
-// splash redraws on every name loaded, so this runs thousands of times during start-up.
-#include "controls/ProgressBarDrawing.h"
-#include "controls/ProgressBarModel.h"
+// One whole repaint of each progress bar look at the size its window uses. The splash repaints
+// on every name loaded, so this runs thousands of times during start-up.
+#include "controls/ProgressBar.h"
+
+#include <QImage>
+#include <QPainter>
 
 #include <benchmark/benchmark.h>
 
 namespace {
 
-void redraw(benchmark::State& state, int style, int w, int h, sv::ColorValue c) {
-    sv::ProgressBarModel m;
-    m.setScrolling(style);
-    m.setColor(c);
-    m.setMax(2031);
+void repaint(benchmark::State& state, sv::ProgressBar::Look look, QSize size, QColor color) {
+    sv::ProgressBar bar(look);
+    bar.resize(size);
+    bar.setColor(color);
+    bar.setMaximum(2031);
+    QImage target(size, QImage::Format_RGB32);
     int v = 0;
     for (auto _ : state) {
-        m.setValue(v);
+        bar.setValue(v);
         v = (v + 7) % 2032;
-        auto ops = sv::drawProgressBar(m, w, h, {});
-        benchmark::DoNotOptimize(ops.data());
+        bar.render(&target);
+        benchmark::DoNotOptimize(target.constBits());
     }
 }
 
-void BM_SplashStyle5(benchmark::State& state) {
-    redraw(state, 5, 549, 14, 0x00C000);
+void BM_SplashGlow(benchmark::State& state) {
+    repaint(state, sv::ProgressBar::Look::Glow, {549, 14}, QColor(0, 0xC0, 0));
 }
-void BM_BitmapStyle4(benchmark::State& state) {
-    redraw(state, 4, 194, 12, 0x404040);
-}
-void BM_Segmented0(benchmark::State& state) {
-    redraw(state, 0, 549, 20, 0xC06020);
+void BM_PictureColorsEtched(benchmark::State& state) {
+    repaint(state, sv::ProgressBar::Look::Etched, {194, 12}, QColor(0x40, 0x40, 0x40));
 }
 
 } // namespace
 
-BENCHMARK(BM_SplashStyle5);
-BENCHMARK(BM_BitmapStyle4);
-BENCHMARK(BM_Segmented0);
-BENCHMARK_MAIN();
+BENCHMARK(BM_SplashGlow);
+BENCHMARK(BM_PictureColorsEtched);

@@ -1,2 +1,2 @@
 add_executable(progressbar_bench ${CMAKE_CURRENT_LIST_DIR}/ProgressBarBench.cpp)
-target_link_libraries(progressbar_bench PRIVATE spectrivue_logic benchmark::benchmark)
+target_link_libraries(progressbar_bench PRIVATE sv_qtbenchmain spectrivue_ui benchmark::benchmark)

@@ -2,6 +2,7 @@
 
 #include "color/Numeric.h"
 #include "controls/Slider.h"
+#include "widgets/QtColor.h"
 #include "widgets/ShadowLabel.h"
 
 #include <QClipboard>
@@ -59,19 +60,23 @@ ComponentEditor::ComponentEditor(QWidget* parent) : QWidget(parent) {
         field->setToolTip(QStringLiteral("  Up/Down  "));
         field->setAccessibleName(QString::fromLatin1(kRows[k].label));
         field->installEventFilter(this);
-        connect(field, &QLineEdit::textChanged, this, [this, field] { fieldChanged(field); });
         // Text pasted by the mouse or the context menu keeps only its digits.
-        connect(field, &QLineEdit::textEdited, this, [this, field] { keepDigits(field); });
+        connect(field, &QLineEdit::textEdited, this, [this, field] {
+            keepDigits(field);
+            fieldEdited(field);
+        });
         fields_[k] = field;
 
-        auto* slider = new Slider(this);
+        auto* slider = new Slider(Qt::Horizontal, this);
         slider->setGeometry(84, y + 2, 135, 16);
-        slider->setSegmented(false);
-        setChannelColors(*slider, kRows[k].fill);
+        setChannelColors(*slider, toQColor(kRows[k].fill));
         slider->setAccessibleName(QString::fromLatin1(kRows[k].label));
         slider->setValue(255);
         // A press and a release write the slider's value into its field, which edits the colour.
-        slider->setHostField(field);
+        connect(slider, &Slider::sliderPressed, this,
+                [this, field, slider] { editField(field, slider->value()); });
+        connect(slider, &Slider::sliderReleased, this,
+                [this, field](int value) { editField(field, value); });
         sliders_[k] = slider;
     }
 }
@@ -83,33 +88,33 @@ ColorValue ComponentEditor::color() const {
 void ComponentEditor::showColor(ColorValue c) {
     const Components k = splitColor(c);
     const std::array<int, 3> values{k.red, k.green, k.blue};
-    showing_ = true;
     for (std::size_t i = 0; i < 3; ++i) {
         const QString text = QString::number(values[i]);
         if (fields_[i]->text() != text) {
             fields_[i]->setText(text);
         }
     }
-    showing_ = false;
     moveSliders();
 }
 
 void ComponentEditor::moveSliders() {
     for (std::size_t i = 0; i < 3; ++i) {
         // A value the slider cannot show (300, say) leaves it where it is.
-        if (const auto v = textToInt16(fields_[i]->text().toStdString())) {
+        const auto v = textToInt16(fields_[i]->text().toStdString());
+        if (v && *v >= 0 && *v <= 255) {
             sliders_[i]->setValue(*v);
         }
     }
 }
 
-void ComponentEditor::fieldChanged(QLineEdit* field) {
-    if (showing_) {
-        return;
-    }
+void ComponentEditor::editField(QLineEdit* field, int value) {
+    field->setText(QString::number(value));
+    fieldEdited(field);
+}
+
+void ComponentEditor::fieldEdited(QLineEdit* field) {
     if (field->text().isEmpty()) {
-        field->setText(QStringLiteral("0")); // runs this handler again
-        return;
+        field->setText(QStringLiteral("0"));
     }
     moveSliders();
     emit colorEdited(color());
@@ -145,7 +150,7 @@ bool ComponentEditor::keyPressed(QLineEdit* field, QKeyEvent* event) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
         if (field->text().isEmpty()) {
-            field->setText(QStringLiteral("0"));
+            editField(field, 0);
         }
         emit colorEntered(color());
         return true;
@@ -158,7 +163,7 @@ bool ComponentEditor::keyPressed(QLineEdit* field, QKeyEvent* event) {
             return true; // not a number: stepping ignores it
         }
         const bool up = event->key() == Qt::Key_Up || event->key() == Qt::Key_PageUp;
-        field->setText(QString::number(up ? std::min(*v + 1, 255) : std::max(*v - 1, 0)));
+        editField(field, up ? std::min(*v + 1, 255) : std::max(*v - 1, 0));
         return true;
     }
     default:

@@ -42,7 +42,9 @@ protected:
 
 private:
     static std::size_t index(Channel c) { return static_cast<std::size_t>(c) - 1; }
-    void fieldChanged(QLineEdit* field);
+    // A field changed by the user, by a step key or by its slider.
+    void fieldEdited(QLineEdit* field);
+    void editField(QLineEdit* field, int value);
     void keepDigits(QLineEdit* field);
     void insertDigits(QLineEdit* field, const QString& text);
     bool keyPressed(QLineEdit* field, QKeyEvent* event);
@@ -50,7 +52,6 @@ private:
 
     std::array<QLineEdit*, 3> fields_{};
     std::array<Slider*, 3> sliders_{};
-    bool showing_ = false;
 };
 
 } // namespace sv

@@ -12,12 +12,6 @@ namespace sv {
 PortalPicker::PortalPicker(ColorSelection& selection, QObject* parent, int timeoutMs)
     : QObject(parent), selection_(selection), portal_(new DesktopPortal(this, timeoutMs)),
       frozen_(new FrozenFramePick(selection, this)) {
-    showMessage_ = [](const QString& text) {
-        auto* box = new QMessageBox(QMessageBox::Information, QString::fromLatin1(kAppTitle), text,
-                                    QMessageBox::Ok);
-        box->setAttribute(Qt::WA_DeleteOnClose);
-        box->show();
-    };
     connect(portal_, &DesktopPortal::screenshotTaken, frozen_, &FrozenFramePick::start);
     connect(portal_, &DesktopPortal::colorPicked, this, [this](ColorValue c) {
         pickingColor_ = false;
@@ -25,6 +19,14 @@ PortalPicker::PortalPicker(ColorSelection& selection, QObject* parent, int timeo
     });
     connect(portal_, &DesktopPortal::cancelled, this, [this] { pickingColor_ = false; });
     connect(portal_, &DesktopPortal::failed, this, &PortalPicker::onFailed);
+}
+
+void PortalPicker::showMessage(const QString& text) {
+    // Shown without waiting: the pick's answers keep arriving behind it.
+    auto* box = new QMessageBox(QMessageBox::Information, QString::fromLatin1(kAppTitle), text,
+                                QMessageBox::Ok);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->show();
 }
 
 bool PortalPicker::isBusy() const {
@@ -48,7 +50,7 @@ void PortalPicker::onFailed(const QString& message, PortalFailure failure) {
         pickingColor_ = false;
         if (!missingShown_) {
             missingShown_ = true;
-            showMessage_(message);
+            showMessage(message);
         }
         return;
     }
@@ -59,7 +61,7 @@ void PortalPicker::onFailed(const QString& message, PortalFailure failure) {
         return;
     }
     pickingColor_ = false;
-    showMessage_(message);
+    showMessage(message);
 }
 
 } // namespace sv

@@ -6,7 +6,6 @@
 #include "app/DesktopPortal.h"
 
 #include <QObject>
-#include <functional>
 
 namespace sv {
 
@@ -25,11 +24,6 @@ public:
     DesktopPortal& portal() { return *portal_; }
     FrozenFramePick& frozenPick() { return *frozen_; }
 
-    // Replaces the message box (title "Spectrivue", OK only).
-    void setMessageSink(std::function<void(const QString&)> sink) {
-        showMessage_ = std::move(sink);
-    }
-
 private:
     void onFailed(const QString& message, PortalFailure failure);
 
@@ -38,7 +32,7 @@ private:
     FrozenFramePick* frozen_ = nullptr;
     bool pickingColor_ = false; // the one-shot pick, after the screenshot was refused
     bool missingShown_ = false;
-    std::function<void(const QString&)> showMessage_;
+    void showMessage(const QString& text);
 };
 
 } // namespace sv

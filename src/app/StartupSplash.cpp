@@ -44,10 +44,9 @@ StartupSplash::StartupSplash(std::function<MainWindow&()> makeMainWindow)
         l->setStyleSheet(QStringLiteral("color: #DDE6F2; background: transparent;"));
     }
 
-    progressBar_ = new ProgressBar(this);
+    progressBar_ = new ProgressBar(ProgressBar::Look::Glow, this);
     progressBar_->setGeometry(0, 380, 549, 14);
-    progressBar_->setScrolling(5);
-    progressBar_->setColor(0x00C000);
+    progressBar_->setColor(QColor(0, 0xC0, 0));
 
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     setProgress(10);
@@ -102,7 +101,7 @@ void StartupSplash::runLoading() {
         mainWindow().loadStartPalette();
         setProgress(90);
         setProgress(100);
-        progressBar_->setMax(kNamedColorCount);
+        progressBar_->setMaximum(kNamedColorCount);
         NamesPanel* names = mainWindow().namesPanel();
         for (int i = 1; i <= kNamedColorCount; ++i) {
             letEventsRun(false);

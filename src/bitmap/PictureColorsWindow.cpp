@@ -85,19 +85,18 @@ PictureColorsWindow::PictureColorsWindow(QWidget* mainWindow)
     countsLine_->setGeometry(kCountsMargin, height() - 74, width() - 2 * kCountsMargin,
                              countsLine_->minimumHeight());
     countsLine_->hide();
-    progressBar_ = new ProgressBar(this);
+    progressBar_ = new ProgressBar(ProgressBar::Look::Etched, this);
     progressBar_->setGeometry((width() - 194) / 2, height() - 54, 194, 12);
-    progressBar_->setScrolling(4);
-    progressBar_->setColor(0x404040);
-    progressBar_->setBrushStyle(0);
+    progressBar_->setColor(QColor(0x40, 0x40, 0x40));
     progressBar_->hide();
 
     ownDialogs_ = std::make_unique<QtFileDialogs>(this);
     dialogs_ = ownDialogs_.get();
     openUrl_ = [](const QUrl& url) { QDesktopServices::openUrl(url); };
-    showMessage_ = [this](const QString& text) {
-        QMessageBox::critical(this, QString::fromLatin1(kAppTitle), text);
-    };
+}
+
+void PictureColorsWindow::reportFailure(const QString& text) {
+    QMessageBox::critical(this, QString::fromLatin1(kAppTitle), text);
 }
 
 PictureColorsWindow::~PictureColorsWindow() = default;
@@ -147,12 +146,12 @@ void PictureColorsWindow::openPicture() {
         loaded = loadPicture(chosen.path());
     }
     if (loaded.image.isNull()) {
-        showMessage_(loaded.error);
+        reportFailure(loaded.error);
         return;
     }
     setPicture(loaded.image);
     if (!loaded.incomplete.isEmpty()) {
-        showMessage_(loaded.incomplete);
+        reportFailure(loaded.incomplete);
     }
 }
 
@@ -172,7 +171,7 @@ void PictureColorsWindow::generate() {
     const std::size_t pixels =
         static_cast<std::size_t>(picture_.width()) * static_cast<std::size_t>(picture_.height());
     table_ = std::make_unique<ColorTable>(examinedBytes(picture_), pixels);
-    progressBar_->setMax(static_cast<int>(table_->codeCount()));
+    progressBar_->setMaximum(static_cast<int>(table_->codeCount()));
     progressBar_->setValue(1);
     progressBar_->show();
     countsLine_->show();
@@ -242,7 +241,7 @@ void PictureColorsWindow::fail() {
                                 .arg(pagePath_, systemErrorQText(page_->error()));
     // The hourglass goes before the message comes.
     wait_.reset();
-    showMessage_(message);
+    reportFailure(message);
     finish(false);
 }
 

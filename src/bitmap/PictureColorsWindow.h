@@ -53,12 +53,9 @@ public:
     // Opens the last page in the browser, if there is one, and closes the window.
     void openPage();
 
-    // Test seams: the file dialog, the URL opener, the message box and the page folder.
+    // Test seams: the file dialog, the URL opener and the page folder.
     void setFileDialogs(FileDialogs& dialogs) { dialogs_ = &dialogs; }
     void setUrlOpener(std::function<void(const QUrl&)> opener) { openUrl_ = std::move(opener); }
-    void setMessageSink(std::function<void(const QString&)> sink) {
-        showMessage_ = std::move(sink);
-    }
     void setPageFolder(const QString& folder) { pageFolder_ = folder; }
 
 signals:
@@ -87,7 +84,7 @@ private:
     FileDialogs* dialogs_ = nullptr;
     std::unique_ptr<FileDialogs> ownDialogs_;
     std::function<void(const QUrl&)> openUrl_;
-    std::function<void(const QString&)> showMessage_;
+    void reportFailure(const QString& text);
 
     // The generation under way.
     std::unique_ptr<ColorTable> table_;

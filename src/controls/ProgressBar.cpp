@@ -1,215 +1,116 @@
 #include "controls/ProgressBar.h"
 
-#include "controls/ProgressBarDrawing.h"
+#include "color/Numeric.h"
+#include "controls/ProgressBarMath.h"
 #include "widgets/QtColor.h"
 
-#include <QFontMetrics>
 #include <QPainter>
 
-#include <algorithm>
 #include <cstdlib>
-#include <vector>
 
 namespace sv {
 
 namespace {
 
-// A one-pixel line from a to b without its end point, for the axis-parallel lines the styles
-// draw; anything else goes to QPainter's own line.
-void paintLine(QPainter& p, const PbRect& r, const QColor& c) {
-    const int x1 = r.left;
-    const int y1 = r.top;
-    const int x2 = r.right;
-    const int y2 = r.bottom;
-    if (x1 == x2 && y1 == y2) {
-        return;
-    }
-    if (y1 == y2) {
-        const int from = x1 < x2 ? x1 : x2 + 1;
-        p.fillRect(QRect(from, y1, std::abs(x2 - x1), 1), c);
-    } else if (x1 == x2) {
-        const int from = y1 < y2 ? y1 : y2 + 1;
-        p.fillRect(QRect(x1, from, 1, std::abs(y2 - y1)), c);
-    } else {
-        p.setPen(QPen(c, 0));
-        p.drawLine(x1, y1, x2, y2);
+constexpr ColorValue kGlowLight = 0x09FFFA; // the yellow every light shade of the glow takes
+
+// A one-pixel line from (x1, y1) towards (x2, y2), the end point not drawn; the lines drawn
+// here are all level or upright.
+void line(QPainter& p, int x1, int y1, int x2, int y2, ColorValue c) {
+    if (y1 == y2 && x1 != x2) {
+        p.fillRect(QRect(x1 < x2 ? x1 : x2 + 1, y1, std::abs(x2 - x1), 1), toQColor(c));
+    } else if (x1 == x2 && y1 != y2) {
+        p.fillRect(QRect(x1, y1 < y2 ? y1 : y2 + 1, 1, std::abs(y2 - y1)), toQColor(c));
     }
 }
 
-QRect toQRect(const PbRect& r) {
-    return QRect(r.left, r.top, r.right - r.left, r.bottom - r.top);
-}
-
-Qt::BrushStyle hatchPattern(int style) {
-    switch (style) {
-    case 0:
-        return Qt::HorPattern;
-    case 1:
-        return Qt::VerPattern;
-    case 2:
-        return Qt::FDiagPattern;
-    case 3:
-        return Qt::BDiagPattern;
-    case 5:
-        return Qt::DiagCrossPattern;
-    default:
-        return Qt::CrossPattern;
+// steps + 1 upright lines x + i from y to bottom, shading from a to b.
+void shadeAcross(QPainter& p, ColorValue a, ColorValue b, int x, int y, int steps, int bottom) {
+    for (int i = 0; i <= steps; ++i) {
+        line(p, x + i, y, x + i, bottom, shadeLine(a, b, i, steps));
     }
 }
 
-// Two borders of one pixel each, outer then inner, in the classic 3-D colours.
-void paintEdge(QPainter& p, const PbRect& r, int kind) {
-    const QColor light(227, 227, 227);
+// steps + 1 level lines y + i from x to right, shading from a to b.
+void shadeDown(QPainter& p, ColorValue a, ColorValue b, int x, int y, int right, int steps) {
+    for (int i = 0; i <= steps; ++i) {
+        line(p, x, y + i, right, y + i, shadeLine(a, b, i, steps));
+    }
+}
+
+// An etched frame: a sunken border round a raised one.
+void etchedFrame(QPainter& p, QRect r) {
     const QColor shadow(160, 160, 160);
-    const QColor darkShadow(105, 105, 105);
     const QColor highlight(255, 255, 255);
-    struct Border {
-        QColor topLeft;
-        QColor bottomRight;
-    };
-    std::vector<Border> borders;
-    switch (kind) {
-    case 2: // sunken outer
-        borders = {{shadow, highlight}};
-        break;
-    case 9: // bump: raised outer, sunken inner
-        borders = {{light, darkShadow}, {shadow, highlight}};
-        break;
-    default: // 6, etched: sunken outer, raised inner
-        borders = {{shadow, highlight}, {highlight, shadow}};
-        break;
-    }
-    QRect q = toQRect(r);
-    for (const Border& b : borders) {
-        if (q.width() <= 0 || q.height() <= 0) {
+    for (const auto& [topLeft, bottomRight] : {std::pair{shadow, highlight}, {highlight, shadow}}) {
+        if (r.width() <= 0 || r.height() <= 0) {
             return;
         }
-        p.fillRect(QRect(q.left(), q.top(), q.width() - 1, 1), b.topLeft);
-        p.fillRect(QRect(q.left(), q.top(), 1, q.height() - 1), b.topLeft);
-        p.fillRect(QRect(q.left(), q.bottom(), q.width(), 1), b.bottomRight);
-        p.fillRect(QRect(q.right(), q.top(), 1, q.height()), b.bottomRight);
-        q.adjust(1, 1, -1, -1);
+        p.fillRect(QRect(r.left(), r.top(), r.width() - 1, 1), topLeft);
+        p.fillRect(QRect(r.left(), r.top(), 1, r.height() - 1), topLeft);
+        p.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), bottomRight);
+        p.fillRect(QRect(r.right(), r.top(), 1, r.height()), bottomRight);
+        r.adjust(1, 1, -1, -1);
     }
+}
+
+int roundToInt(double v) {
+    return static_cast<int>(roundEven(v));
 }
 
 } // namespace
 
-ProgressBar::ProgressBar(QWidget* parent)
-    : QWidget(parent), model_([this](int index) { return systemColor(index); }) {
+ProgressBar::ProgressBar(Look look, QWidget* parent) : QWidget(parent), look_(look) {
     // Every pixel is painted on each redraw.
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-ColorValue ProgressBar::systemColor(int index) const {
-    const QPalette& pal = palette();
-    switch (index) {
-    case 5:
-        return fromQColor(pal.color(QPalette::Base));
-    case 8:
-        return fromQColor(pal.color(QPalette::Text));
-    case 13:
-        return fromQColor(pal.color(QPalette::Highlight));
-    case 14:
-        return fromQColor(pal.color(QPalette::HighlightedText));
-    case 15:
-        return fromQColor(pal.color(QPalette::Button));
-    case 16:
-        return fromQColor(pal.color(QPalette::Mid));
-    case 18:
-        return fromQColor(pal.color(QPalette::ButtonText));
-    case 20:
-        return fromQColor(pal.color(QPalette::Light));
-    default:
-        return kBlack;
-    }
-}
-
 void ProgressBar::setValue(int value) {
-    model_.setValue(value);
+    value_ = value;
     update();
 }
 
-void ProgressBar::setColor(ColorValue color) {
-    model_.setColor(color);
+void ProgressBar::setMaximum(int maximum) {
+    maximum_ = maximum;
     update();
 }
 
-void ProgressBar::setScrolling(int style) {
-    model_.setScrolling(style);
-    update();
+int ProgressBar::percent() const {
+    return progressPercent(value_, maximum_);
 }
 
-void ProgressBar::setOrientation(int orientation) {
-    model_.setOrientation(orientation);
-    update();
-}
-
-void ProgressBar::setShowText(bool show) {
-    model_.setShowText(show);
-    update();
-}
-
-void ProgressBar::setImage(const QImage& image) {
-    image_ = image;
+void ProgressBar::setColor(const QColor& color) {
+    color_ = color;
     update();
 }
 
 void ProgressBar::paintEvent(QPaintEvent*) {
-    const QFontMetrics fm(font());
-    const auto measure = [&fm](const std::string& text) {
-        const QRect r =
-            fm.boundingRect(QRect(0, 0, 0, 0), Qt::TextSingleLine, QString::fromStdString(text));
-        return std::pair{r.width(), r.height()};
-    };
-    const std::vector<PbDrawOp> ops = drawProgressBar(model_, width(), height(), measure);
-
     QPainter p(this);
-    p.setFont(font());
-    for (const PbDrawOp& op : ops) {
-        const QColor c = toQColor(op.color);
-        switch (op.kind) {
-        case PbDrawKind::Fill:
-            p.fillRect(toQRect(op.rect), c);
-            break;
-        case PbDrawKind::Frame: {
-            const QRect r = toQRect(op.rect);
-            p.setPen(QPen(c, 0));
-            p.setBrush(Qt::NoBrush);
-            p.drawRect(r.adjusted(0, 0, -1, -1));
-            break;
-        }
-        case PbDrawKind::Line:
-            paintLine(p, op.rect, c);
-            break;
-        case PbDrawKind::Pixel:
-            p.fillRect(QRect(op.rect.left, op.rect.top, 1, 1), c);
-            break;
-        case PbDrawKind::Edge:
-            paintEdge(p, op.rect, op.param);
-            break;
-        case PbDrawKind::Hatch:
-            p.fillRect(toQRect(op.rect), toQColor(op.back));
-            p.fillRect(toQRect(op.rect), QBrush(c, hatchPattern(op.param)));
-            break;
-        case PbDrawKind::Pattern:
-            if (image_.isNull()) {
-                p.fillRect(toQRect(op.rect), c);
-            } else {
-                p.fillRect(toQRect(op.rect), QBrush(image_));
-            }
-            break;
-        case PbDrawKind::Text:
-            p.save();
-            if (op.clip) {
-                p.setClipRect(toQRect(*op.clip));
-            }
-            p.setPen(c);
-            p.drawText(toQRect(op.rect), Qt::TextSingleLine | Qt::AlignCenter,
-                       QString::fromStdString(op.text));
-            p.restore();
-            break;
-        }
+    p.fillRect(rect(), Qt::white);
+    if (look_ == Look::Etched) {
+        paintEtched(p);
+    } else {
+        paintGlow(p);
     }
+}
+
+void ProgressBar::paintEtched(QPainter& p) const {
+    const ColorValue c = fromQColor(color_);
+    etchedFrame(p, rect());
+    const int edge = roundToInt(static_cast<double>(width() - 4) * percent() / 100.0);
+    shadeAcross(p, lighten(c, 140), lighten(c, 200), 2, 2, edge, height() - 3);
+}
+
+void ProgressBar::paintGlow(QPainter& p) const {
+    const ColorValue c = fromQColor(color_);
+    const int w = width();
+    const int h = height();
+    p.setPen(toQColor(kGlowLight));
+    p.drawRect(rect().adjusted(0, 0, -1, -1));
+    const int edge = roundToInt(static_cast<double>(w) * percent() / 101.0);
+    shadeDown(p, c, kGlowLight, 2, 2, w - 2, h - 5);
+    shadeDown(p, kGlowLight, c, 3, 3, edge, h - 6);
+    line(p, edge, 2, edge, h - 2, kGlowLight);
 }
 
 } // namespace sv

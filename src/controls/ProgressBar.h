@@ -1,10 +1,7 @@
 #pragma once
-// The progress bar control: a percentage drawn as a filled bar in one of ten styles, with the
-// percentage as text when asked. Hosts write Max and then Value.
+// A progress bar: value out of maximum, drawn as a shaded fill in one of two looks.
 
-#include "controls/ProgressBarModel.h"
-
-#include <QImage>
+#include <QColor>
 #include <QWidget>
 
 namespace sv {
@@ -12,40 +9,27 @@ namespace sv {
 class ProgressBar : public QWidget {
     Q_OBJECT
     Q_PROPERTY(int value READ value WRITE setValue)
-    Q_PROPERTY(int percent READ percent)
-    Q_PROPERTY(bool showText READ showText WRITE setShowText)
+    Q_PROPERTY(int maximum READ maximum WRITE setMaximum)
+    Q_PROPERTY(QColor color READ color WRITE setColor)
 
 public:
-    explicit ProgressBar(QWidget* parent = nullptr);
+    enum class Look {
+        Etched, // a pale fill in an etched frame
+        Glow,   // the colour shading into yellow, with a yellow line at the fill's edge
+    };
+    Q_ENUM(Look)
 
-    // Redraws. percent = round(value × 100 / Max + Min); a Max of 0 gives 0 %.
+    explicit ProgressBar(Look look, QWidget* parent = nullptr);
+
+    int value() const { return value_; }
     void setValue(int value);
-    int value() const { return model_.value(); }
-    int percent() const { return model_.percent(); }
+    int maximum() const { return maximum_; }
+    void setMaximum(int maximum);
+    // round(value × 100 / maximum), 0 .. 100.
+    int percent() const;
 
-    // Take effect at the next setValue; no redraw.
-    void setMax(int max) { model_.setMax(max); }
-    int max() const { return model_.max(); }
-    void setMin(int min) { model_.setMin(min); }
-    int min() const { return model_.min(); }
-
-    // A colour value (0x00BBGGRR) or a system colour (top bit set), stored resolved.
-    void setColor(ColorValue color);
-    ColorValue color() const { return model_.color(); }
-    void setScrolling(int style);
-    int scrolling() const { return model_.scrolling(); }
-    void setOrientation(int orientation);
-    int orientation() const { return model_.orientation(); }
-    void setShowText(bool show);
-    bool showText() const { return model_.showText(); }
-    // The hatch of style 7; no redraw.
-    void setBrushStyle(int style) { model_.setBrushStyle(style); }
-    int brushStyle() const { return model_.brushStyle(); }
-    // The pattern picture of style 8.
-    void setImage(const QImage& image);
-    const QImage& image() const { return image_; }
-
-    QString caption() const { return QString::fromStdString(model_.caption()); }
+    QColor color() const { return color_; }
+    void setColor(const QColor& color);
 
     QSize sizeHint() const override { return {194, 12}; }
 
@@ -53,10 +37,13 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    ColorValue systemColor(int index) const;
+    void paintEtched(QPainter& p) const;
+    void paintGlow(QPainter& p) const;
 
-    ProgressBarModel model_;
-    QImage image_;
+    Look look_;
+    int value_ = 0;
+    int maximum_ = 100;
+    QColor color_{0, 120, 215};
 };
 
 } // namespace sv

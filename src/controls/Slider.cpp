@@ -1,40 +1,17 @@
 #include "controls/Slider.h"
 
+#include "controls/SliderMath.h"
 #include "widgets/FocusFrame.h"
 #include "widgets/QtColor.h"
 
 #include <QAccessibleWidget>
 #include <QKeyEvent>
-#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
 
 #include <algorithm>
-#include <limits>
 
 namespace sv {
-
-namespace {
-
-int buttonCode(Qt::MouseButton button) {
-    switch (button) {
-    case Qt::LeftButton:
-        return kLeftButton;
-    case Qt::RightButton:
-        return kRightButton;
-    case Qt::MiddleButton:
-        return kMiddleButton;
-    default:
-        return 0;
-    }
-}
-
-bool fitsInt16(int v) {
-    return v >= std::numeric_limits<std::int16_t>::min() &&
-           v <= std::numeric_limits<std::int16_t>::max();
-}
-
-} // namespace
 
 namespace {
 
@@ -49,7 +26,7 @@ public:
     }
     QVariant currentValue() const override { return slider()->value(); }
     void setCurrentValue(const QVariant& value) override { slider()->setValue(value.toInt()); }
-    QVariant maximumValue() const override { return 255; }
+    QVariant maximumValue() const override { return kSliderMaximum; }
     QVariant minimumValue() const override { return 0; }
     QVariant minimumStepSize() const override { return 1; }
 
@@ -66,7 +43,8 @@ QAccessibleInterface* sliderAccessible(const QString& className, QObject* object
 
 } // namespace
 
-Slider::Slider(QWidget* parent) : QWidget(parent), icon_(builtInIcon()) {
+Slider::Slider(Qt::Orientation orientation, QWidget* parent)
+    : QWidget(parent), orientation_(orientation), thumb_(builtInThumb()) {
     static const bool registered = [] {
         QAccessible::installFactory(sliderAccessible);
         return true;
@@ -74,10 +52,10 @@ Slider::Slider(QWidget* parent) : QWidget(parent), icon_(builtInIcon()) {
     Q_UNUSED(registered);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
-    model_.setThumbSize(icon_.width(), icon_.height());
+    setToolTip(QString::fromStdString(sliderToolTip(value_)));
 }
 
-QImage Slider::builtInIcon() {
+QImage Slider::builtInThumb() {
     // A raised round knob with a small grip, lit from the top left.
     QImage image(16, 16, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
@@ -96,265 +74,195 @@ QImage Slider::builtInIcon() {
     return image;
 }
 
-void Slider::syncSize() const {
-    if (model_.surfaceWidth() != width() || model_.surfaceHeight() != height()) {
-        model_.resize(width(), height());
+void Slider::setValue(int value) {
+    value = std::clamp(value, 0, kSliderMaximum);
+    if (value == value_) {
+        return;
     }
-}
-
-void Slider::fitSize() {
-    const auto [w, h] = model_.fittedSize(width(), height());
-    if (w != width() || h != height()) {
-        resize(w, h);
-    }
-    model_.resize(width(), height());
+    value_ = value;
+    setToolTip(QString::fromStdString(sliderToolTip(value_)));
     update();
+    QAccessibleValueChangeEvent event(this, value_);
+    QAccessible::updateAccessibility(&event);
+    emit valueChanged(value_);
 }
 
-int Slider::value() const {
-    syncSize();
-    return model_.value();
-}
-
-void Slider::setValue(int v) {
-    syncSize();
-    const SliderEvents events = model_.setValue(v);
-    if (!events.empty()) {
-        update();
-    }
-    announce(events, 0);
-}
-
-void Slider::setHostField(QLineEdit* field) {
-    host_ = field;
-}
-
-QLineEdit* Slider::hostField() const {
-    return host_;
-}
-
-void Slider::setMax(int v) {
-    if (fitsInt16(v)) {
-        model_.setMax(static_cast<std::int16_t>(v));
-    }
-}
-
-void Slider::setMin(int v) {
-    if (fitsInt16(v)) {
-        model_.setMin(static_cast<std::int16_t>(v));
-    }
-}
-
-void Slider::setBackColor(int c) {
-    model_.setBackColor(c);
-    update();
-}
-
-void Slider::setForeColor(int c) {
-    model_.setForeColor(c);
-    update();
-}
-
-void Slider::setGradientStartColor(int c) {
-    model_.setGradientStartColor(c);
-    update();
-}
-
-void Slider::setGradientMidColor(int c) {
-    model_.setGradientMidColor(c);
-    update();
-}
-
-void Slider::setGradientEndColor(int c) {
-    model_.setGradientEndColor(c);
-    update();
-}
-
-void Slider::setOrientation(int o) {
-    syncSize();
-    model_.setOrientation(o);
+void Slider::setOrientation(Qt::Orientation orientation) {
+    orientation_ = orientation;
     updateGeometry();
-    fitSize();
+    update();
+}
+
+void Slider::setTrackColor(const QColor& color) {
+    trackColor_ = color;
+    update();
+}
+
+void Slider::setFillStartColor(const QColor& color) {
+    fillColors_[0] = color;
+    update();
+}
+
+void Slider::setFillMiddleColor(const QColor& color) {
+    fillColors_[1] = color;
+    update();
+}
+
+void Slider::setFillEndColor(const QColor& color) {
+    fillColors_[2] = color;
+    update();
+}
+
+void Slider::setFillColor(const QColor& color) {
+    std::fill(std::begin(fillColors_), std::end(fillColors_), color);
+    update();
 }
 
 void Slider::setSegmented(bool on) {
-    model_.setSegmented(on);
+    segmented_ = on;
     update();
 }
 
 void Slider::setSegmentSize(int size) {
-    model_.setSegmentSize(size);
+    segmentSize_ = std::clamp(size, 2, 5);
     update();
 }
 
-void Slider::setUseGradient(bool on) {
-    model_.setUseGradient(on);
-    update();
-}
-
-void Slider::setSliderIcon(const QImage& icon) {
-    customIcon_ = !icon.isNull();
-    icon_ = customIcon_ ? icon : builtInIcon();
-    syncSize();
-    model_.setThumbSize(icon_.width(), icon_.height());
+void Slider::setThumb(const QImage& thumb) {
+    thumb_ = thumb.isNull() ? builtInThumb() : thumb;
     updateGeometry();
-    fitSize();
+    update();
 }
 
 QSize Slider::sizeHint() const {
-    if (model_.orientation() == SliderModel::kVertical) {
-        return {model_.thumbWidth(), 104};
+    if (orientation_ == Qt::Vertical) {
+        return {thumb_.width(), 104};
     }
-    return {135, model_.thumbHeight()};
+    return {135, thumb_.height()};
 }
 
-void Slider::announce(const SliderEvents& events, int button) {
-    // The value announced is the one this step reached, even if a handler changes it again.
-    const int announced = model_.currentValue();
-    for (const SliderEvent event : events) {
-        switch (event) {
-        case SliderEvent::Clicked:
-            emit clicked();
-            break;
-        case SliderEvent::MinimumReached:
-            emit minimumReached();
-            break;
-        case SliderEvent::MaximumReached:
-            emit maximumReached();
-            break;
-        case SliderEvent::ValueUpdated:
-            emit valueChanged(value());
-            break;
-        case SliderEvent::Pressed:
-            emit pressed(button);
-            break;
-        case SliderEvent::Released:
-            emit released(button);
-            break;
-        case SliderEvent::ToolTipChanged:
-            setToolTip(QString::fromStdString(sliderToolTip(announced)));
-            break;
-        case SliderEvent::HostWrite:
-            if (host_) {
-                host_->setText(QString::number(model_.requestedValue()));
-            }
-            break;
-        }
-    }
+float Slider::track() const {
+    return static_cast<float>(orientation_ == Qt::Vertical ? height() - thumb_.height()
+                                                           : width() - thumb_.width());
 }
 
-QColor Slider::paintColor(ColorValue c) const {
-    if (c == kButtonFace) {
-        return palette().color(QPalette::Button);
+QPoint Slider::thumbTopLeft() const {
+    const float offset = sliderThumbOffset(value_, track());
+    if (orientation_ == Qt::Vertical) {
+        return {0, qRound(track() - offset)};
     }
-    if (c == kButtonText) {
-        return palette().color(QPalette::ButtonText);
-    }
-    return toQColor(c);
+    return {qRound(offset), 0};
+}
+
+SliderFill Slider::fill() const {
+    const QColor track = trackColor_.isValid() ? trackColor_ : palette().color(QPalette::Button);
+    auto fillColor = [this](const QColor& c) {
+        return fromQColor(c.isValid() ? c : palette().color(QPalette::ButtonText));
+    };
+    return {fillColor(fillColors_[0]), fillColor(fillColors_[1]), fillColor(fillColors_[2]),
+            segmented_ ? segmentSize_ : 0, fromQColor(track)};
 }
 
 void Slider::paintEvent(QPaintEvent*) {
-    syncSize();
     QPainter p(this);
-    p.fillRect(rect(), paintColor(model_.backColor()));
-
-    const std::vector<ColorValue> lines = model_.fillLines();
-    const int w = width();
-    const int h = height();
+    const SliderFill colors = fill();
+    p.fillRect(rect(), toQColor(colors.gap));
+    const bool vertical = orientation_ == Qt::Vertical;
+    const std::vector<ColorValue> lines =
+        sliderFillLines(value_, vertical ? height() : width(), colors);
+    // Line i is column i across the track's middle, or row H − i upwards.
     int i = 1;
     for (const ColorValue line : lines) {
-        if (model_.orientation() == SliderModel::kHorizontal) {
-            p.fillRect(QRect(i, 2, 1, h - 4), paintColor(line));
-        } else {
-            p.fillRect(QRect(2, h - i, w - 4, 1), paintColor(line));
-        }
+        const QRect r = vertical ? QRect(2, height() - i, width() - 4, 1)
+                                 : QRect(i, 2, 1, height() - 4);
+        p.fillRect(r, toQColor(line));
         ++i;
     }
-    p.drawImage(QPoint(qRound(model_.thumbLeft()), qRound(model_.thumbTop())), icon_);
+    p.drawImage(thumbTopLeft(), thumb_);
     if (hasFocus()) {
         drawFocusFrame(p, rect());
     }
 }
 
+void Slider::dragTo(QPointF pos) {
+    const float t = track();
+    float offset = 0.0f;
+    if (orientation_ == Qt::Vertical) {
+        const float top = std::clamp(static_cast<float>(pos.y() - grab_.y()), 0.0f, t);
+        offset = t - top;
+    } else {
+        offset = std::clamp(static_cast<float>(pos.x() - grab_.x()), 0.0f, t);
+    }
+    setValue(sliderValueAt(offset, t));
+}
+
+void Slider::mousePressEvent(QMouseEvent* event) {
+    event->accept(); // no press falls through to the window behind
+    if (event->button() != Qt::LeftButton) {
+        return;
+    }
+    dragging_ = true;
+    const QRect thumbRect(thumbTopLeft(), thumb_.size());
+    const QPointF pos = event->position();
+    if (thumbRect.contains(pos.toPoint())) {
+        grab_ = pos - thumbRect.topLeft();
+    } else {
+        // The thumb jumps to centre on the press point and follows from there.
+        grab_ = QPointF(thumb_.width() / 2.0, thumb_.height() / 2.0);
+        dragTo(pos);
+    }
+    emit sliderPressed();
+}
+
+void Slider::mouseMoveEvent(QMouseEvent* event) {
+    if (dragging_) {
+        dragTo(event->position());
+    }
+}
+
+void Slider::mouseReleaseEvent(QMouseEvent* event) {
+    event->accept();
+    if (event->button() == Qt::LeftButton && dragging_) {
+        dragging_ = false;
+        emit sliderReleased(value_);
+    }
+}
+
 void Slider::keyPressEvent(QKeyEvent* event) {
-    // Each key acts as a drag released at the new value.
-    const int v = requestedValue();
-    int target = v;
+    int target = value_;
     switch (event->key()) {
     case Qt::Key_Left:
     case Qt::Key_Down:
-        target = v - 1;
+        target -= 1;
         break;
     case Qt::Key_Right:
     case Qt::Key_Up:
-        target = v + 1;
+        target += 1;
         break;
     case Qt::Key_PageDown:
-        target = v - kPageStep;
+        target -= kPageStep;
         break;
     case Qt::Key_PageUp:
-        target = v + kPageStep;
+        target += kPageStep;
         break;
     case Qt::Key_Home:
         target = 0;
         break;
     case Qt::Key_End:
-        target = SliderModel::kMaxValue;
+        target = kSliderMaximum;
         break;
     default:
         QWidget::keyPressEvent(event);
         return;
     }
     event->accept();
-    syncSize();
-    announce(model_.setValue(std::clamp(target, 0, int(SliderModel::kMaxValue))), kLeftButton);
-    update();
-    announce({SliderEvent::HostWrite, SliderEvent::Released}, kLeftButton);
+    setValue(target);
+    emit sliderReleased(value_);
 }
 
-void Slider::resizeEvent(QResizeEvent*) {
-    fitSize();
-}
-
-void Slider::mousePressEvent(QMouseEvent* event) {
-    syncSize();
-    const int button = buttonCode(event->button());
-    const QPointF pos = event->position();
-    const SliderEvents events =
-        model_.press(button, static_cast<float>(pos.x()), static_cast<float>(pos.y()));
-    update();
-    announce(events, button);
-}
-
-void Slider::mouseMoveEvent(QMouseEvent* event) {
-    if (!model_.dragging()) {
-        return;
-    }
-    syncSize();
-    const QPointF pos = event->position();
-    const SliderEvents events =
-        model_.move(static_cast<float>(pos.x()), static_cast<float>(pos.y()));
-    update();
-    announce(events, 0);
-}
-
-void Slider::mouseReleaseEvent(QMouseEvent* event) {
-    syncSize();
-    const int button = buttonCode(event->button());
-    const QPointF pos = event->position();
-    const SliderEvents events =
-        model_.release(button, static_cast<float>(pos.x()), static_cast<float>(pos.y()));
-    update();
-    announce(events, button);
-}
-
-void setChannelColors(Slider& slider, ColorValue fill) {
-    slider.setBackColor(0xE0E0E0);
-    slider.setGradientStartColor(fill);
-    slider.setGradientMidColor(fill);
-    slider.setGradientEndColor(fill);
-    slider.setForeColor(fill);
-    slider.setUseGradient(true);
+void setChannelColors(Slider& slider, const QColor& fill) {
+    slider.setTrackColor(QColor(0xE0, 0xE0, 0xE0));
+    slider.setFillColor(fill);
 }
 
 } // namespace sv

@@ -1,4 +1,4 @@
 target_sources(spectrivue_logic PRIVATE
-    ${CMAKE_CURRENT_LIST_DIR}/SliderModel.cpp ${CMAKE_CURRENT_LIST_DIR}/SliderModel.h)
+    ${CMAKE_CURRENT_LIST_DIR}/SliderMath.cpp ${CMAKE_CURRENT_LIST_DIR}/SliderMath.h)
 target_sources(spectrivue_ui PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/Slider.cpp ${CMAKE_CURRENT_LIST_DIR}/Slider.h)

@@ -3,6 +3,7 @@
 #include "AppInfo.h"
 #include "color/Numeric.h"
 #include "controls/Slider.h"
+#include "widgets/QtColor.h"
 #include "gradient/PaletteGradient.h"
 #include "palette/PaletteModel.h"
 #include "widgets/CaptionedLine.h"
@@ -88,9 +89,6 @@ GradientGeneratorWindow::GradientGeneratorWindow(QWidget* mainWindow, PaletteMod
     createButton_->setGeometry(width() - 76, height() - 32, 66, 24);
     connect(createButton_, &ImageButton::clicked, this, &GradientGeneratorWindow::createGradient);
 
-    showMessage_ = [this](const QString& text) {
-        QMessageBox::warning(this, QString::fromLatin1(kAppTitle), text);
-    };
 }
 
 void GradientGeneratorWindow::buildEnd(GradientEnd end, int left, const QString& heading,
@@ -112,16 +110,19 @@ void GradientGeneratorWindow::buildEnd(GradientEnd end, int left, const QString&
                                  QString::fromLatin1(kChannels[i].name));
         controls.fields[i] = field;
 
-        auto* slider = new Slider(this);
-        slider->setOrientation(1);
-        setChannelColors(*slider, kChannels[i].fill);
+        auto* slider = new Slider(Qt::Vertical, this);
+        setChannelColors(*slider, toQColor(kChannels[i].fill));
         slider->setAccessibleName(field->accessibleName());
         slider->setValue(initialValues[i]);
         const int sliderWidth = slider->sizeHint().width();
         slider->setGeometry(x + (fieldWidth_ - sliderWidth) / 2, 52, sliderWidth, 100);
         // A press and a release write the value into the field; the release also shows it.
-        slider->setHostField(field);
-        connect(slider, &Slider::released, this, [this, end] { showPreview(end); });
+        connect(slider, &Slider::sliderPressed, field,
+                [field, slider] { field->setText(QString::number(slider->value())); });
+        connect(slider, &Slider::sliderReleased, this, [this, end, field](int value) {
+            field->setText(QString::number(value));
+            showPreview(end);
+        });
         controls.sliders[i] = slider;
     }
 
@@ -155,8 +156,10 @@ void GradientGeneratorWindow::createGradient() {
             QLineEdit* f = ends_[static_cast<std::size_t>(end)].fields[i];
             const auto v = textToInt16(f->text().toStdString());
             if (!v) {
-                showMessage_(QStringLiteral("%1 must hold a number from -32768 to 32767.")
-                                 .arg(f->accessibleName()));
+                QMessageBox::warning(
+                    this, QString::fromLatin1(kAppTitle),
+                    QStringLiteral("%1 must hold a number from -32768 to 32767.")
+                        .arg(f->accessibleName()));
                 f->setFocus();
                 return;
             }

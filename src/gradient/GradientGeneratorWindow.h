@@ -8,7 +8,6 @@
 #include "widgets/ToolWindow.h"
 
 #include <array>
-#include <functional>
 
 class QComboBox;
 class QLineEdit;
@@ -39,11 +38,6 @@ public:
     // 16-bit number is reported and nothing is written.
     void createGradient();
 
-    // Replaces the message box (title "Spectrivue", OK only) that reports a bad field.
-    void setMessageSink(std::function<void(const QString&)> sink) {
-        showMessage_ = std::move(sink);
-    }
-
 private:
     int fieldWidth_ = 0;
     struct EndControls {
@@ -59,7 +53,6 @@ private:
     std::array<EndControls, 2> ends_;
     QComboBox* target_ = nullptr;
     ImageButton* createButton_ = nullptr;
-    std::function<void(const QString&)> showMessage_;
 };
 
 } // namespace sv

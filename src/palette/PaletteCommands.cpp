@@ -17,10 +17,10 @@ namespace sv {
 PaletteCommands::PaletteCommands(PaletteModel& palette, FileDialogs& dialogs,
                                  QWidget* messageParent, const QString& workFolder, QObject* parent)
     : QObject(parent), palette_(palette), dialogs_(dialogs), messageParent_(messageParent),
-      workFolder_(workFolder) {
-    showMessage_ = [this](const QString& text) {
-        QMessageBox::warning(messageParent_, QString::fromLatin1(kAppTitle), text);
-    };
+      workFolder_(workFolder) {}
+
+void PaletteCommands::warn(const QString& text) {
+    QMessageBox::warning(messageParent_, QString::fromLatin1(kAppTitle), text);
 }
 
 namespace {
@@ -107,12 +107,12 @@ void PaletteCommands::openPalette() {
         error = sv::loadPalette(result.path(), palette_, &note);
     }
     if (!error.isEmpty()) {
-        showMessage_(error);
+        warn(error);
         return;
     }
     lastPath_ = result.path();
     if (!note.isEmpty()) {
-        showMessage_(note);
+        warn(note);
     }
 }
 
@@ -126,7 +126,7 @@ void PaletteCommands::savePalette() {
     }
     const QString error = sv::savePalette(result.path(), palette_.palette(), saveFormat(result));
     if (!error.isEmpty()) {
-        showMessage_(error);
+        warn(error);
         return;
     }
     lastPath_ = result.path();

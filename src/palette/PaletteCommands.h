@@ -4,7 +4,6 @@
 
 #include <QObject>
 #include <QString>
-#include <functional>
 
 class QWidget;
 
@@ -21,11 +20,6 @@ public:
     // messageParent owns the message boxes; workFolder holds the "pallets" folder.
     PaletteCommands(PaletteModel& palette, FileDialogs& dialogs, QWidget* messageParent,
                     const QString& workFolder, QObject* parent = nullptr);
-
-    // Replaces the message box (title "Spectrivue", OK only) that reports a failed load or save.
-    void setMessageSink(std::function<void(const QString&)> sink) {
-        showMessage_ = std::move(sink);
-    }
 
     void run(PaletteCommand command);
 
@@ -49,7 +43,7 @@ private:
     QWidget* messageParent_;
     QString workFolder_;
     QString lastPath_;
-    std::function<void(const QString&)> showMessage_;
+    void warn(const QString& text);
 };
 
 } // namespace sv

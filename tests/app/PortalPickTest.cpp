@@ -7,6 +7,7 @@
 #include "app/FrozenFramePick.h"
 #include "app/PortalPicker.h"
 #include "support/TestFiles.h"
+#include "support/MessageBoxes.h"
 
 #include <QCursor>
 #include <QDateTime>
@@ -44,8 +45,7 @@ private slots:
         QVERIFY(f_->show());
         picker_ = f_->window->portalPicker();
         QVERIFY(picker_ != nullptr);
-        messages_.clear();
-        picker_->setMessageSink([this](const QString& m) { messages_.append(m); });
+        boxes_.clear();
         f_->selection().setCurrent(rgb(1, 2, 3));
     }
     void cleanup() { f_.reset(); }
@@ -54,21 +54,21 @@ private slots:
         answer("Screenshot refuse\nPickColor color 0.2 0.4 0.6\n");
         pressF9();
         QTRY_COMPARE(f_->notation(Notation::Html), QStringLiteral("#336699"));
-        QVERIFY(messages_.isEmpty());
+        QVERIFY(boxes_.messages().isEmpty());
     }
 
     void cancelledOrMalformedAnswersChangeNothing() {
         answer("Screenshot refuse\nPickColor cancel\n");
         pressF9();
         QTRY_VERIFY(!picker_->isBusy());
-        QVERIFY2(messages_.isEmpty(), qPrintable(messages_.join('|')));
+        QVERIFY2(boxes_.messages().isEmpty(), qPrintable(boxes_.messages().join('|')));
 
         answer("Screenshot refuse\nPickColor color-text\n");
         pressF9();
-        QTRY_COMPARE(messages_.size(), 1);
-        QVERIFY(messages_.front().contains(QStringLiteral("colour that cannot be read")));
+        QTRY_COMPARE(boxes_.messages().size(), 1);
+        QVERIFY(boxes_.messages().front().contains(QStringLiteral("colour that cannot be read")));
 
-        messages_.clear();
+        boxes_.clear();
         const QString gone = dir_.filePath(QStringLiteral("gone.png"));
         for (const QString& a : {QStringLiteral("Screenshot uri http://example.org/s.png\n"),
                                  QStringLiteral("Screenshot screenshot ") + gone + '\n'}) {
@@ -76,8 +76,8 @@ private slots:
             pressF9();
             QTRY_VERIFY(!picker_->isBusy());
         }
-        QCOMPARE(messages_.size(), 2);
-        QVERIFY(messages_.back().contains(QStringLiteral("cannot be read")));
+        QCOMPARE(boxes_.messages().size(), 2);
+        QVERIFY(boxes_.messages().back().contains(QStringLiteral("cannot be read")));
         QCOMPARE(f_->selection().current(), rgb(1, 2, 3));
     }
 
@@ -150,12 +150,12 @@ private slots:
         const QString link = dir_.filePath(QStringLiteral("link.png"));
         QVERIFY(QFile::link(document, link));
         for (const QString& named : {fifo, folder, link}) {
-            messages_.clear();
+            boxes_.clear();
             answer(("Screenshot screenshot " + named + "\nPickColor cancel\n").toUtf8());
             pressF9();
             QTRY_VERIFY2(!picker_->isBusy(), qPrintable(named));
-            QVERIFY2(messages_.size() == 1 && messages_.front().contains(named),
-                     qPrintable(messages_.join('|')));
+            QVERIFY2(boxes_.messages().size() == 1 && boxes_.messages().front().contains(named),
+                     qPrintable(boxes_.messages().join('|')));
             QCOMPARE(f_->selection().current(), rgb(1, 2, 3));
         }
         QVERIFY(QFileInfo(fifo).exists() && !QFileInfo(fifo).isFile());
@@ -179,12 +179,12 @@ private slots:
         portal_.kill();
         portal_.waitForFinished();
         pressF9();
-        QTRY_COMPARE(messages_.size(), 1);
-        QVERIFY(messages_.front().contains(QStringLiteral("No desktop portal")));
+        QTRY_COMPARE(boxes_.messages().size(), 1);
+        QVERIFY(boxes_.messages().front().contains(QStringLiteral("No desktop portal")));
         pressF9();
         QTRY_VERIFY(!picker_->isBusy());
         QTest::qWait(100);
-        QCOMPARE(messages_.size(), 1);
+        QCOMPARE(boxes_.messages().size(), 1);
         QCOMPARE(f_->selection().current(), rgb(1, 2, 3));
     }
 
@@ -197,7 +197,7 @@ private:
     QProcess portal_;
     std::unique_ptr<MainWindowFixture> f_;
     PortalPicker* picker_ = nullptr;
-    QStringList messages_;
+    test::MessageBoxCatcher boxes_;
 };
 
 QTEST_MAIN(PortalPickTest)

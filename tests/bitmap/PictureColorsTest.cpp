@@ -7,6 +7,7 @@
 #include "support/TestFiles.h"
 #include "widgets/CaptionedLine.h"
 #include "widgets/ImageButton.h"
+#include "support/MessageBoxes.h"
 
 #include <QClipboard>
 #include <QDir>
@@ -57,9 +58,8 @@ private slots:
         window_ = new PictureColorsWindow(nullptr);
         window_->setFileDialogs(dialog_);
         window_->setPageFolder(pages_.path() + QLatin1Char('/'));
-        window_->setMessageSink([this](const QString& m) { messages_.append(m); });
         window_->setUrlOpener([this](const QUrl& url) { opened_.append(url); });
-        messages_.clear();
+        boxes_.clear();
         opened_.clear();
         window_->show();
     }
@@ -80,7 +80,7 @@ private slots:
                                                         "000000000200020000020404c11005003b"))
                         : twoByTwo().save(dialog_.path, format));
             click(PictureCommand::Open);
-            QVERIFY2(messages_.isEmpty(), qPrintable(messages_.join(' ')));
+            QVERIFY2(boxes_.messages().isEmpty(), qPrintable(boxes_.messages().join(' ')));
             QCOMPARE(window_->picture().size(), QSize(2, 2));
             QVERIFY(generate());
             const QByteArray page = readFile(window_->lastPage());
@@ -115,7 +115,7 @@ private slots:
         QGuiApplication::clipboard()->setText(QStringLiteral("no picture"));
         click(PictureCommand::Paste);
         QCOMPARE(window_->picture().size(), QSize(1, 2));
-        QVERIFY(messages_.isEmpty());
+        QVERIFY(boxes_.messages().isEmpty());
     }
 
     void unreadableAndOversizedPicturesAreRefusedWithAMessage() {
@@ -157,11 +157,11 @@ private slots:
              {std::pair{notBmp, loadFormat}, std::pair{wmf, loadFormat}, std::pair{png, tooLarge},
               std::pair{gif, tooLarge}, std::pair{deep, tooLarge}, std::pair{pipe, notAPicture},
               std::pair{linkToPipe, notAPicture}, std::pair{folder, notAPicture}}) {
-            messages_.clear();
+            boxes_.clear();
             dialog_.path = path;
             click(PictureCommand::Open);
-            QCOMPARE(messages_.size(), 1);
-            QVERIFY2(messages_.front().contains(expected), qPrintable(messages_.front()));
+            QCOMPARE(boxes_.messages().size(), 1);
+            QVERIFY2(boxes_.messages().front().contains(expected), qPrintable(boxes_.messages().front()));
             QCOMPARE(window_->picture().size(), QSize(192, 144));
             QVERIFY(QGuiApplication::overrideCursor() == nullptr);
         }
@@ -200,7 +200,7 @@ private slots:
         QFile bmp(dialog_.path);
         QVERIFY(bmp.resize(54 + 40 * 3 * 20)); // the header and 20 rows
         click(PictureCommand::Open);
-        QCOMPARE(messages_,
+        QCOMPARE(boxes_.messages(),
                  QStringList{"The picture is incomplete: only its first 20 rows were read."});
         QCOMPARE(window_->picture().size(), QSize(40, 20));
         QVERIFY(generate());
@@ -208,7 +208,7 @@ private slots:
                  QStringLiteral("All codes = 0 - Effective codes = 1"));
         QVERIFY(readFile(window_->lastPage()).contains("#0000FF"));
 
-        messages_.clear();
+        boxes_.clear();
         dialog_.path = files_.filePath(QStringLiteral("cut.jpg"));
         QImage detailed(64, 64, QImage::Format_RGB32);
         for (int y = 0; y < 64; ++y) {
@@ -220,18 +220,18 @@ private slots:
         const QByteArray whole = readFile(dialog_.path);
         QVERIFY(writeFile(dialog_.path, whole.left(whole.size() * 6 / 10)));
         click(PictureCommand::Open);
-        QCOMPARE(messages_.size(), 1);
+        QCOMPARE(boxes_.messages().size(), 1);
         const int rows = window_->picture().height();
         QVERIFY2(rows > 0 && rows < 64 && rows % 8 == 0, qPrintable(QString::number(rows)));
-        QCOMPARE(messages_.front(),
+        QCOMPARE(boxes_.messages().front(),
                  QStringLiteral("The picture is incomplete: only its first %1 rows were read.")
                      .arg(rows));
 
         // A whole file says nothing.
-        messages_.clear();
+        boxes_.clear();
         QVERIFY(writeFile(dialog_.path, whole));
         click(PictureCommand::Open);
-        QVERIFY(messages_.isEmpty());
+        QVERIFY(boxes_.messages().isEmpty());
         QCOMPARE(window_->picture().size(), QSize(64, 64));
     }
 
@@ -272,8 +272,8 @@ private slots:
         QVERIFY(writeFile(file, "x"));
         window_->setPageFolder(file + QStringLiteral("/tableColor/"));
         QVERIFY(!generate());
-        QCOMPARE(messages_.size(), 1);
-        QVERIFY(messages_.front().startsWith(QStringLiteral("The page ")));
+        QCOMPARE(boxes_.messages().size(), 1);
+        QVERIFY(boxes_.messages().front().startsWith(QStringLiteral("The page ")));
         QVERIFY(window_->countsLine()->caption().isEmpty());
         QVERIFY(window_->lastPage().isEmpty());
     }
@@ -309,7 +309,7 @@ private:
     QTemporaryDir pages_;
     OneFileDialog dialog_;
     QPointer<PictureColorsWindow> window_;
-    QStringList messages_;
+    test::MessageBoxCatcher boxes_;
     QList<QUrl> opened_;
 };
 

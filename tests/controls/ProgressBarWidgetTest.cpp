@@ -20,12 +20,11 @@ QRgb bgr(int v) {
 class ProgressBarWidgetTest : public QObject {
     Q_OBJECT
 private slots:
-    void splashStyleFillsUpTo544At100Percent() {
-        ProgressBar bar;
+    void glowFillsUpTo544At100Percent() {
+        ProgressBar bar(ProgressBar::Look::Glow);
         bar.resize(549, 14);
-        bar.setScrolling(5);
-        bar.setColor(0x00C000);
-        bar.setMax(2031);
+        bar.setColor(QColor(0, 0xC0, 0));
+        bar.setMaximum(2031);
         bar.setValue(2031);
         QCOMPARE(bar.percent(), 100);
         const QImage img = render(bar);
@@ -42,11 +41,10 @@ private slots:
         QCOMPARE(img.pixel(547, 5), qRgb(255, 255, 255));
     }
 
-    void bitmapStyleHalfFilledOn194Pixels() {
-        ProgressBar bar;
+    void etchedLookHalfFilledOn194Pixels() {
+        ProgressBar bar(ProgressBar::Look::Etched);
         bar.resize(194, 12);
-        bar.setScrolling(4);
-        bar.setColor(0x404040);
+        bar.setColor(QColor(0x40, 0x40, 0x40));
         bar.setValue(50);
         const QImage img = render(bar);
         QCOMPARE(img.pixel(2, 2), bgr(0xA8A8A8));
@@ -56,12 +54,9 @@ private slots:
         QCOMPARE(img.pixel(50, 9), qRgb(255, 255, 255)); // lines end above y = 9
     }
 
-    void everyStyleDrawsWithoutFailingAtAnySize() {
-        ProgressBar bar;
-        bar.setShowText(true);
-        bar.setOrientation(1);
-        for (int style = 0; style <= 10; ++style) {
-            bar.setScrolling(style);
+    void bothLooksDrawWithoutFailingAtAnySize() {
+        for (const auto look : {ProgressBar::Look::Etched, ProgressBar::Look::Glow}) {
+            ProgressBar bar(look);
             for (const QSize s : {QSize(0, 0), QSize(3, 2), QSize(40, 200), QSize(300, 20)}) {
                 bar.resize(s);
                 for (int v : {-5, 0, 37, 100, 1000}) {

@@ -1,2 +1,2 @@
-sv_logic_test(slidermodel_tests SliderModelTest.cpp)
+sv_logic_test(slidermath_tests SliderMathTest.cpp)
 sv_widget_test(slider_tests SliderTest.cpp)

@@ -16,6 +16,7 @@
 #include "widgets/ColorBox.h"
 #include "widgets/ImageButton.h"
 #include "widgets/Panel.h"
+#include "support/MessageBoxes.h"
 
 #include <QAccessible>
 #include <QClipboard>
@@ -71,15 +72,14 @@ private slots:
 
     void aBadFieldIsNamedAndNothingIsWritten() {
         GradientGeneratorWindow* gen = openGenerator();
-        QStringList messages;
-        gen->setMessageSink([&](const QString& m) { messages.append(m); });
+        test::MessageBoxCatcher boxes;
         for (const QString& bad :
              {QStringLiteral("abc"), QStringLiteral("40000"), QString(), QStringLiteral("1 2")}) {
             gen->field(GradientEnd::End, Channel::Blue)->setText(bad);
             QTest::mouseClick(gen->createButton(), Qt::LeftButton);
         }
-        QCOMPARE(messages.size(), 4);
-        QCOMPARE(messages.front(),
+        QCOMPARE(boxes.messages().size(), 4);
+        QCOMPARE(boxes.messages().front(),
                  QStringLiteral("End Color Blue must hold a number from -32768 to 32767."));
         QVERIFY(f_->window->paletteModel()->isEmpty(1));
 

@@ -8,6 +8,7 @@
 #include "palette/PaletteText.h"
 
 #include "support/TestFiles.h"
+#include "support/MessageBoxes.h"
 
 #include <QDir>
 #include <QFile>
@@ -85,8 +86,7 @@ private slots:
 
     void aColourPageThatDoesNotFitIsReportedAndLeavesNothing() {
         PictureColorsWindow window(nullptr);
-        QStringList messages;
-        window.setMessageSink([&](const QString& m) { messages.append(m); });
+        test::MessageBoxCatcher boxes;
         const QString folder = QDir(mountPoint_.path()).filePath(QStringLiteral("tableColor"));
         QVERIFY(QDir().mkpath(folder));
         window.setPageFolder(folder + QLatin1Char('/'));
@@ -100,9 +100,9 @@ private slots:
         window.generate();
         QVERIFY(finished.wait(20000));
         QCOMPARE(finished.front().front().toBool(), false);
-        QCOMPARE(messages.size(), 1);
-        QVERIFY2(messages.front().contains(QStringLiteral("No space left on device")),
-                 qPrintable(messages.front()));
+        QCOMPARE(boxes.messages().size(), 1);
+        QVERIFY2(boxes.messages().front().contains(QStringLiteral("No space left on device")),
+                 qPrintable(boxes.messages().front()));
         QVERIFY(window.lastPage().isEmpty());
         QVERIFY(QDir(folder).entryList(QDir::Files | QDir::Hidden).isEmpty());
     }

@@ -6,6 +6,7 @@
 #include "palette/PaletteText.h"
 #include "palette/QtFileDialogs.h"
 #include "support/TestFiles.h"
+#include "support/MessageBoxes.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -54,10 +55,9 @@ struct Fixture {
     PaletteModel palette;
     FakeDialogs dialogs;
     PaletteCommands commands{palette, dialogs, &container, work.path()};
-    QStringList messages;
+    test::MessageBoxCatcher boxes;
 
     Fixture() {
-        commands.setMessageSink([this](const QString& m) { messages.append(m); });
     }
     QString file(const QString& name) const { return QDir(work.path()).filePath(name); }
 };
@@ -98,7 +98,7 @@ private slots:
         QCOMPARE(QDir(open.initialFolder).canonicalPath(), // made before the dialog
                  QDir(f.file(QStringLiteral("pallets"))).canonicalPath());
         QCOMPARE(f.palette.palette(), sample());
-        QVERIFY(f.messages.isEmpty());
+        QVERIFY(f.boxes.messages().isEmpty());
         QVERIFY(QGuiApplication::overrideCursor() == nullptr);
     }
 
@@ -109,7 +109,7 @@ private slots:
         f.commands.run(PaletteCommand::Open);
         f.commands.run(PaletteCommand::Save);
         QCOMPARE(f.palette.palette(), sample());
-        QVERIFY(f.messages.isEmpty());
+        QVERIFY(f.boxes.messages().isEmpty());
         QVERIFY(f.commands.lastPath().isEmpty());
         QCOMPARE(QDir(f.work.path()).entryList(QDir::Files), QStringList());
     }
@@ -123,9 +123,9 @@ private slots:
         f.commands.run(PaletteCommand::Open);
         f.dialogs.choose(f.work.path(), QStringLiteral("gone.pal"));
         f.commands.run(PaletteCommand::Open);
-        QCOMPARE(f.messages.size(), 3);
-        QVERIFY(f.messages.at(1).contains(QStringLiteral("is a folder")));
-        QVERIFY(f.messages.at(2).contains(QStringLiteral("does not exist")));
+        QCOMPARE(f.boxes.messages().size(), 3);
+        QVERIFY(f.boxes.messages().at(1).contains(QStringLiteral("is a folder")));
+        QVERIFY(f.boxes.messages().at(2).contains(QStringLiteral("does not exist")));
         QVERIFY(QFileInfo(f.file(QStringLiteral("taken.pal"))).isDir());
         QCOMPARE(f.palette.palette(), sample());
         QVERIFY(f.commands.lastPath().isEmpty());
@@ -146,7 +146,7 @@ private slots:
         expected.setColor(1, rgb(10, 20, 30));
         expected.setColor(2, rgb(255, 0, 0));
         QCOMPARE(f.palette.palette(), expected);
-        QVERIFY(f.messages.isEmpty());
+        QVERIFY(f.boxes.messages().isEmpty());
 
         // Junk, a picture, a named pipe (which must not hang) and a 1 GB sparse file.
         writeFile(f.file(QStringLiteral("junk.pal")), QByteArray(3000, '\xa5'));
@@ -164,10 +164,10 @@ private slots:
         for (const QString& name : bad) {
             f.dialogs.choose(f.work.path(), name);
             f.commands.run(PaletteCommand::Open);
-            QVERIFY2(f.messages.last().contains(QStringLiteral("is not a palette file")),
+            QVERIFY2(f.boxes.messages().last().contains(QStringLiteral("is not a palette file")),
                      qPrintable(name));
         }
-        QCOMPARE(f.messages.size(), bad.size());
+        QCOMPARE(f.boxes.messages().size(), bad.size());
         QCOMPARE(f.palette.palette(), expected);
         QCOMPARE(f.commands.lastPath(), f.file(QStringLiteral("two.pal")));
     }
@@ -182,7 +182,7 @@ private slots:
         f.commands.run(PaletteCommand::Save);
         f.dialogs.choose(f.work.path(), QStringLiteral("web.css"));
         f.commands.run(PaletteCommand::Save);
-        QVERIFY(f.messages.isEmpty());
+        QVERIFY(f.boxes.messages().isEmpty());
         QVERIFY(readFile(f.file(QStringLiteral("by-filter.txt")))
                     .startsWith("GIMP Palette\nName: by-filter\nColumns: 16\n"
                                 "# Written by Spectrivue; 51 empty swatches skipped\n"));
@@ -205,7 +205,7 @@ private slots:
             f.commands.run(PaletteCommand::Open);
             QCOMPARE(f.palette.palette(), filled);
         }
-        QVERIFY(f.messages.isEmpty());
+        QVERIFY(f.boxes.messages().isEmpty());
 
         // A GIMP file of 300 colours: the first 256, and the user is told.
         QByteArray many = "GIMP Palette\n";
@@ -216,7 +216,7 @@ private slots:
         f.dialogs.choose(f.work.path(), QStringLiteral("many.gpl"));
         f.commands.run(PaletteCommand::Open);
         QCOMPARE(f.palette.palette().color(256), rgb(255, 1, 2));
-        QCOMPARE(f.messages,
+        QCOMPARE(f.boxes.messages(),
                  QStringList{f.file(QStringLiteral("many.gpl")) +
                              QStringLiteral(" holds 300 colours; the first 256 were loaded.")});
         QCOMPARE(f.commands.lastPath(), f.file(QStringLiteral("many.gpl")));
