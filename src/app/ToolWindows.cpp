@@ -30,7 +30,7 @@ void showPlaced(ToolWindow* w, const QWidget& mainWindow, double insetTwips) {
 ToolWindows::ToolWindows(QWidget& mainWindow, Options& options, ColorSelection& selection,
                          PaletteModel& palette, ScreenReader& screen)
     : QObject(&mainWindow), main_(mainWindow), optionValues_(options), selection_(selection),
-      palette_(palette), screen_(screen), colorDialog_(std::make_unique<ColorDialog>()) {}
+      palette_(palette), screen_(screen) {}
 
 ToolWindows::~ToolWindows() = default;
 
@@ -133,13 +133,9 @@ void ToolWindows::showColorDetails() {
 }
 
 void ToolWindows::chooseSystemColor() {
-    if (const auto chosen = colorDialog_->choose(&main_, selection_.current())) {
+    if (const auto chosen = sv::chooseSystemColor(&main_, selection_.current())) {
         selection_.setCurrent(*chosen);
     }
-}
-
-void ToolWindows::setColorDialog(std::unique_ptr<ColorDialog> dialog) {
-    colorDialog_ = std::move(dialog);
 }
 
 } // namespace sv

@@ -13,7 +13,6 @@ namespace sv {
 
 class AboutWindow;
 class ColorDetailsWindow;
-class ColorDialog;
 class ColorGridWindow;
 class ColorSelection;
 class GradientGeneratorWindow;
@@ -56,8 +55,6 @@ public:
     ColorDetailsWindow* colorDetails() const;
 
     // The colour dialog, kept for the run so its custom colours stay.
-    ColorDialog& colorDialog() { return *colorDialog_; }
-    void setColorDialog(std::unique_ptr<ColorDialog> dialog);
 
 signals:
     // The About window's message put the main window back on top.
@@ -78,7 +75,6 @@ private:
     QPointer<ColorGridWindow> colorGrid_;
     QPointer<AboutWindow> about_;
     QPointer<ColorDetailsWindow> colorDetails_;
-    std::unique_ptr<ColorDialog> colorDialog_;
 };
 
 } // namespace sv

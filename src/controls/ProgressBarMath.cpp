@@ -40,7 +40,8 @@ ColorValue shadeLine(ColorValue a, ColorValue b, int i, int steps) {
     for (std::size_t k = 0; k < 3; ++k) {
         const float step =
             steps == 0 ? 0.0f : static_cast<float>(static_cast<double>(to[k] - from[k]) / steps);
-        c[k] = static_cast<int>(roundEven(static_cast<float>(from[k]) + step * static_cast<float>(i)));
+        c[k] =
+            static_cast<int>(roundEven(static_cast<float>(from[k]) + step * static_cast<float>(i)));
     }
     return rgb(c[0], c[1], c[2]);
 }

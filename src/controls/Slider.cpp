@@ -173,8 +173,8 @@ void Slider::paintEvent(QPaintEvent*) {
     // Line i is column i across the track's middle, or row H − i upwards.
     int i = 1;
     for (const ColorValue line : lines) {
-        const QRect r = vertical ? QRect(2, height() - i, width() - 4, 1)
-                                 : QRect(i, 2, 1, height() - 4);
+        const QRect r =
+            vertical ? QRect(2, height() - i, width() - 4, 1) : QRect(i, 2, 1, height() - 4);
         p.fillRect(r, toQColor(line));
         ++i;
     }

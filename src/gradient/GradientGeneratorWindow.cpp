@@ -3,12 +3,12 @@
 #include "AppInfo.h"
 #include "color/Numeric.h"
 #include "controls/Slider.h"
-#include "widgets/QtColor.h"
 #include "gradient/PaletteGradient.h"
 #include "palette/PaletteModel.h"
 #include "widgets/CaptionedLine.h"
 #include "widgets/ColorBox.h"
 #include "widgets/ImageButton.h"
+#include "widgets/QtColor.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -88,7 +88,6 @@ GradientGeneratorWindow::GradientGeneratorWindow(QWidget* mainWindow, PaletteMod
     createButton_->setText(QStringLiteral("Create"));
     createButton_->setGeometry(width() - 76, height() - 32, 66, 24);
     connect(createButton_, &ImageButton::clicked, this, &GradientGeneratorWindow::createGradient);
-
 }
 
 void GradientGeneratorWindow::buildEnd(GradientEnd end, int left, const QString& heading,
@@ -156,10 +155,9 @@ void GradientGeneratorWindow::createGradient() {
             QLineEdit* f = ends_[static_cast<std::size_t>(end)].fields[i];
             const auto v = textToInt16(f->text().toStdString());
             if (!v) {
-                QMessageBox::warning(
-                    this, QString::fromLatin1(kAppTitle),
-                    QStringLiteral("%1 must hold a number from -32768 to 32767.")
-                        .arg(f->accessibleName()));
+                QMessageBox::warning(this, QString::fromLatin1(kAppTitle),
+                                     QStringLiteral("%1 must hold a number from -32768 to 32767.")
+                                         .arg(f->accessibleName()));
                 f->setFocus();
                 return;
             }

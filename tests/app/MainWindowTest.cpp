@@ -8,13 +8,13 @@
 #include "app/TitleBar.h"
 #include "app/ToolWindows.h"
 #include "controls/Slider.h"
-#include "dialogs/ColorDialog.h"
 #include "gradient/GradientStrip.h"
 #include "gradient/GradientStrips.h"
 #include "palette/NamedStrip.h"
 #include "palette/NamesPanel.h"
 #include "palette/PaletteModel.h"
 #include "palette/SwatchGrid.h"
+#include "support/ModalDialogs.h"
 #include "widgets/ColorBox.h"
 #include "widgets/ImageButton.h"
 
@@ -143,8 +143,7 @@ private slots:
         expect("a named colour", 1, 0, beforeName);
         QCOMPARE(f_->selection().current(), rgb(255, 255, 0));
 
-        f_->window->toolWindows()->setColorDialog(std::make_unique<ColorDialog>(
-            [](QWidget*, const QColor&) { return std::optional<QColor>(QColor(0, 0, 255)); }));
+        answerNextColorDialog(QColor(0, 0, 255));
         QTest::mouseClick(f_->window->commands().systemColor, Qt::LeftButton);
         expect("the colour dialog", 1, 0, rgb(255, 255, 0));
 

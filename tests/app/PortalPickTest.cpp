@@ -6,8 +6,8 @@
 #include "app/DesktopPortal.h"
 #include "app/FrozenFramePick.h"
 #include "app/PortalPicker.h"
+#include "support/ModalDialogs.h"
 #include "support/TestFiles.h"
-#include "support/MessageBoxes.h"
 
 #include <QCursor>
 #include <QDateTime>

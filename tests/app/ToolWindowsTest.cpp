@@ -7,10 +7,10 @@
 #include "app/ToolWindows.h"
 #include "bitmap/PictureColorsWindow.h"
 #include "dialogs/AboutWindow.h"
-#include "dialogs/ColorDialog.h"
 #include "dialogs/OptionsWindow.h"
 #include "gradient/ColorGridWindow.h"
 #include "gradient/GradientGeneratorWindow.h"
+#include "support/ModalDialogs.h"
 #include "widgets/ColorBox.h"
 #include "widgets/ImageButton.h"
 #include "zoom/MagnifierWindow.h"
@@ -158,24 +158,24 @@ private slots:
 
     void theColourDialogStartsOnTheCurrentColourAndKeepsItOnCancel() {
         QColor offered;
-        std::optional<QColor> answer = QColor(0, 0, 255);
-        f_->window->toolWindows()->setColorDialog(
-            std::make_unique<ColorDialog>([&](QWidget*, const QColor& initial) {
-                offered = initial;
-                return answer;
-            }));
+        QColor custom;
+        const auto seen = [&](QColorDialog& dialog) {
+            offered = dialog.currentColor();
+            custom = QColorDialog::customColor(15);
+            QVERIFY(dialog.isModal());
+        };
         f_->selection().setCurrent(rgb(255, 0, 0));
+        answerNextColorDialog(QColor(0, 0, 255), seen);
         click(f_->window->commands().systemColor);
         QCOMPARE(offered, QColor(255, 0, 0));
         QCOMPARE(f_->selection().previous(), rgb(255, 0, 0));
         QCOMPARE(f_->notation(Notation::Html), QStringLiteral("#0000FF"));
 
-        answer.reset();
+        answerNextColorDialog(QColor(), seen);
         click(f_->window->commands().systemColor);
         QCOMPARE(offered, QColor(0, 0, 255));
         QCOMPARE(f_->notation(Notation::Html), QStringLiteral("#0000FF"));
-        QCOMPARE(f_->window->toolWindows()->colorDialog().customColors()[15],
-                 ColorDialog::kFirstCustomColor);
+        QCOMPARE(custom, QColor(254, 254, 254));
     }
 
     void aboutKeepsThePinInStepWithTheWindow() {

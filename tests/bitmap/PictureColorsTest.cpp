@@ -4,10 +4,10 @@
 #include "bitmap/PictureColorsWindow.h"
 #include "controls/ProgressBar.h"
 #include "palette/FileDialogs.h"
+#include "support/ModalDialogs.h"
 #include "support/TestFiles.h"
 #include "widgets/CaptionedLine.h"
 #include "widgets/ImageButton.h"
-#include "support/MessageBoxes.h"
 
 #include <QClipboard>
 #include <QDir>
@@ -161,7 +161,8 @@ private slots:
             dialog_.path = path;
             click(PictureCommand::Open);
             QCOMPARE(boxes_.messages().size(), 1);
-            QVERIFY2(boxes_.messages().front().contains(expected), qPrintable(boxes_.messages().front()));
+            QVERIFY2(boxes_.messages().front().contains(expected),
+                     qPrintable(boxes_.messages().front()));
             QCOMPARE(window_->picture().size(), QSize(192, 144));
             QVERIFY(QGuiApplication::overrideCursor() == nullptr);
         }

@@ -92,9 +92,9 @@ private slots:
         s.setFocus();
         QSignalSpy released(&s, &Slider::sliderReleased);
         const std::pair<Qt::Key, int> steps[] = {
-            {Qt::Key_End, 255},   {Qt::Key_Right, 255}, {Qt::Key_Left, 254},
-            {Qt::Key_PageDown, 238}, {Qt::Key_Down, 237}, {Qt::Key_PageUp, 253},
-            {Qt::Key_Up, 254},    {Qt::Key_Home, 0},     {Qt::Key_Down, 0},
+            {Qt::Key_End, 255},      {Qt::Key_Right, 255}, {Qt::Key_Left, 254},
+            {Qt::Key_PageDown, 238}, {Qt::Key_Down, 237},  {Qt::Key_PageUp, 253},
+            {Qt::Key_Up, 254},       {Qt::Key_Home, 0},    {Qt::Key_Down, 0},
         };
         for (const auto& [key, value] : steps) {
             QTest::keyClick(&s, key);

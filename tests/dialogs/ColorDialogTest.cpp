@@ -1,77 +1,49 @@
+// The real colour dialog, answered from inside its own event loop.
 #include "dialogs/ColorDialog.h"
+#include "support/ModalDialogs.h"
 
-#include <QColorDialog>
 #include <QtTest>
-#include <stdexcept>
 
 using namespace sv;
+using namespace sv::test;
 
 class ColorDialogTest : public QObject {
     Q_OBJECT
 private slots:
-    void customColoursStartNearWhiteAndAreKeptWhateverTheAnswer() {
-        QWidget owner;
-        QColor seenInitial;
-        QWidget* seenOwner = nullptr;
-        std::vector<QColor> seenCustom;
-        std::optional<QColor> answer;
-        ColorDialog dialog([&](QWidget* o, const QColor& initial) {
-            seenOwner = o;
-            seenInitial = initial;
-            seenCustom.clear();
-            for (int i = 0; i < 16; ++i) {
-                seenCustom.push_back(QColorDialog::customColor(i));
-            }
-            QColorDialog::setCustomColor(2, QColor(0, 0, 255)); // the user sets one
-            return answer;
-        });
-
-        // Cancelled: the colour stays, the custom colour is kept.
-        QVERIFY(!dialog.choose(&owner, 0x0000FF)); // red, cancelled
-        QCOMPARE(seenOwner, &owner);
-        QCOMPARE(seenInitial, QColor(255, 0, 0));
-        for (const QColor& c : seenCustom) {
-            QCOMPARE(c, QColor(254, 254, 254));
-        }
-        QCOMPARE(dialog.customColors()[2], 0xFF0000);
-        QCOMPARE(dialog.customColors()[3], 0xFEFEFE);
-
-        // Another user of QColorDialog in between does not disturb the record.
-        QColorDialog::setCustomColor(2, QColor(1, 1, 1));
-        answer = QColor(0, 0, 255);
-        QCOMPARE(dialog.choose(&owner, 0x0000FF), std::optional<ColorValue>(0xFF0000)); // blue
-        QCOMPARE(seenCustom[2], QColor(0, 0, 255));
-        QCOMPARE(seenCustom[0], QColor(254, 254, 254));
-    }
-
-    void aFailingDialogCountsAsCancelled() {
-        ColorDialog dialog([](QWidget*, const QColor&) -> std::optional<QColor> {
-            throw std::runtime_error("no dialog");
-        });
-        QVERIFY(!dialog.choose(nullptr, 0x123456));
-    }
-
-    void realDialogStartsOnTheColourWithTheCustomColours() {
+    void startsOnTheColourWithNearWhiteCustomColoursKeptWhateverTheAnswer() {
         QWidget owner;
         owner.show();
-        QColor shownColour;
-        QColor shownCustom;
+        QColor shown;
+        QList<QColor> custom;
         bool nonNative = false;
-        QTimer::singleShot(0, this, [&] {
-            auto* d = qobject_cast<QColorDialog*>(QApplication::activeModalWidget());
-            QVERIFY(d != nullptr);
-            shownColour = d->currentColor();
-            shownCustom = QColorDialog::customColor(15);
-            nonNative = d->testOption(QColorDialog::DontUseNativeDialog);
-            d->setCurrentColor(QColor(10, 20, 30));
-            d->accept();
-        });
-        ColorDialog dialog;
-        const std::optional<ColorValue> chosen = dialog.choose(&owner, 0x00FF00);
-        QCOMPARE(shownColour, QColor(0, 255, 0));
-        QCOMPARE(shownCustom, QColor(254, 254, 254));
+        QWidget* parent = nullptr;
+        const auto look = [&](QColorDialog& d) {
+            shown = d.currentColor();
+            custom.clear();
+            for (int i = 0; i < QColorDialog::customCount(); ++i) {
+                custom.append(QColorDialog::customColor(i));
+            }
+            nonNative = d.testOption(QColorDialog::DontUseNativeDialog);
+            parent = d.parentWidget();
+            QColorDialog::setCustomColor(2, QColor(0, 0, 255)); // the user sets one
+        };
+
+        answerNextColorDialog(QColor(), look); // cancelled
+        QCOMPARE(chooseSystemColor(&owner, 0x0000FF), std::nullopt);
+        QCOMPARE(shown, QColor(255, 0, 0));
+        QCOMPARE(parent, &owner);
         QVERIFY(nonNative);
-        QCOMPARE(chosen, std::optional<ColorValue>(rgb(10, 20, 30)));
+        QCOMPARE(custom.size(), 16);
+        for (const QColor& c : custom) {
+            QCOMPARE(c, QColor(254, 254, 254));
+        }
+
+        // The custom colour set in the cancelled dialog is there in the next one.
+        answerNextColorDialog(QColor(10, 20, 30), look);
+        QCOMPARE(chooseSystemColor(&owner, 0x00FF00), std::optional<ColorValue>(rgb(10, 20, 30)));
+        QCOMPARE(shown, QColor(0, 255, 0));
+        QCOMPARE(custom[2], QColor(0, 0, 255));
+        QCOMPARE(custom[3], QColor(254, 254, 254));
     }
 };
 

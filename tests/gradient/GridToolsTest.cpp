@@ -11,12 +11,12 @@
 #include "gradient/GradientGeneratorWindow.h"
 #include "palette/PaletteModel.h"
 #include "palette/SwatchGrid.h"
+#include "support/ModalDialogs.h"
 #include "support/PointerEvents.h"
 #include "widgets/Artwork.h"
 #include "widgets/ColorBox.h"
 #include "widgets/ImageButton.h"
 #include "widgets/Panel.h"
-#include "support/MessageBoxes.h"
 
 #include <QAccessible>
 #include <QClipboard>

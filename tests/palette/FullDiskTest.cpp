@@ -7,8 +7,8 @@
 #include "palette/PaletteFiles.h"
 #include "palette/PaletteText.h"
 
+#include "support/ModalDialogs.h"
 #include "support/TestFiles.h"
-#include "support/MessageBoxes.h"
 
 #include <QDir>
 #include <QFile>

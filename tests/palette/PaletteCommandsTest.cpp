@@ -5,8 +5,8 @@
 #include "palette/PaletteModel.h"
 #include "palette/PaletteText.h"
 #include "palette/QtFileDialogs.h"
+#include "support/ModalDialogs.h"
 #include "support/TestFiles.h"
-#include "support/MessageBoxes.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -57,8 +57,7 @@ struct Fixture {
     PaletteCommands commands{palette, dialogs, &container, work.path()};
     test::MessageBoxCatcher boxes;
 
-    Fixture() {
-    }
+    Fixture() {}
     QString file(const QString& name) const { return QDir(work.path()).filePath(name); }
 };
 

@@ -1,9 +1,9 @@
 #pragma once
-// Answers every message box the program shows while a test runs, as a user would: reads its
-// text and presses OK. Works for boxes run modally (the catcher looks in from a timer while the
-// box's own event loop runs) and for boxes merely shown.
+// Answers the program's dialogs as a user would, from a timer that runs inside the dialog's own
+// event loop, so the real modal dialogs are shown and answered.
 
 #include <QApplication>
+#include <QColorDialog>
 #include <QMessageBox>
 #include <QPointer>
 #include <QStringList>
@@ -11,6 +11,8 @@
 
 namespace sv::test {
 
+// Answers every message box shown while it lives: reads its text and presses OK. Works for
+// boxes run modally and for boxes merely shown.
 class MessageBoxCatcher {
 public:
     MessageBoxCatcher() {
@@ -53,5 +55,27 @@ private:
     QStringList titles_;
     QList<QPointer<QMessageBox>> answered_;
 };
+
+// Answers the next colour dialog: seen(dialog) looks at it as it opens; then a valid answer is
+// chosen with OK, an invalid one cancels.
+template <typename Seen> void answerNextColorDialog(QColor answer, Seen seen) {
+    QTimer::singleShot(0, [answer, seen] {
+        auto* dialog = qobject_cast<QColorDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr) {
+            return; // the test's own check of what was chosen fails
+        }
+        seen(*dialog);
+        if (answer.isValid()) {
+            dialog->setCurrentColor(answer);
+            dialog->accept();
+        } else {
+            dialog->reject();
+        }
+    });
+}
+
+inline void answerNextColorDialog(QColor answer) {
+    answerNextColorDialog(answer, [](QColorDialog&) {});
+}
 
 } // namespace sv::test
