@@ -24,6 +24,7 @@
 #include "widgets/Panel.h"
 #include "widgets/PointerMotionWatcher.h"
 #include "widgets/ScreenReader.h"
+#include "widgets/Twips.h"
 #include "widgets/WindowUtil.h"
 
 #include <QApplication>
@@ -37,15 +38,6 @@
 
 namespace sv {
 
-namespace {
-
-// The layout is written in twips; Qt places widgets in logical pixels.
-QRect tw(int left, int top, int width, int height) {
-    return {twips(left), twips(top), twips(width), twips(height)};
-}
-
-} // namespace
-
 MainWindow::MainWindow(ScreenReader& screen, Options& options, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), screen_(screen), options_(options) {
     setWindowTitle(QString::fromLatin1(kAppTitle));
@@ -57,7 +49,7 @@ MainWindow::MainWindow(ScreenReader& screen, Options& options, QWidget* parent)
 
     titleBar_ = new TitleBar(this);
     pointerWatcher_ = PointerMotionWatcher::create();
-    readout_ = new PointerReadout(screen_, this, {twips(9870), twips(585)}, pointerWatcher_.get());
+    readout_ = new PointerReadout(screen_, this, pixelsFromTwips(9870, 585), pointerWatcher_.get());
     notations_ = new NotationPanel(this);
     notations_->move(502, 58);
     commands_ = CommandButtons::create(this);
@@ -90,13 +82,14 @@ MainWindow::~MainWindow() {
 
 void MainWindow::buildColorViews() {
     currentSwatch_ = new ColorBox(this);
-    currentSwatch_->setGeometry(tw(5760, 645, 1560, 960));
+    currentSwatch_->setGeometry(pixelsFromTwips(QRect(5760, 645, 1560, 960)));
     currentSwatch_->setToolTip(QStringLiteral("  Actual color  "));
     previousSwatch_ = new ColorBox(this);
-    previousSwatch_->setGeometry(tw(5760, 1845, 1560, 510));
+    previousSwatch_->setGeometry(pixelsFromTwips(QRect(5760, 1845, 1560, 510)));
     previousSwatch_->setToolTip(QStringLiteral("  Last color  "));
     previousSwatch_->setCursor(appCursor(AppCursor::Hand101));
-    strips_ = new GradientStrips(tw(780, 6255, 4065, 450), tw(4830, 6255, 5490, 450), this);
+    strips_ = new GradientStrips(pixelsFromTwips(QRect(780, 6255, 4065, 450)),
+                                 pixelsFromTwips(QRect(4830, 6255, 5490, 450)), this);
 
     connect(&selection_, &ColorSelection::changed, this,
             [this](ColorValue current, ColorValue previous) {
@@ -111,7 +104,7 @@ void MainWindow::buildColorViews() {
 
 void MainWindow::buildPalette() {
     palettePanel_ = new Panel(this);
-    palettePanel_->setGeometry(tw(270, 705, 5220, 5220));
+    palettePanel_->setGeometry(pixelsFromTwips(QRect(270, 705, 5220, 5220)));
     paletteModel_ = new PaletteModel(this);
     grid_ = new SwatchGrid(palettePanel_, *paletteModel_, selection_, options_.swatchMask());
     connect(grid_, &SwatchGrid::colorPicked, this,
@@ -178,8 +171,8 @@ void MainWindow::connectCommands() {
     connect(tools, &ToolWindows::mainWindowPutOnTop, this, [this] { titleBar_->showOnTop(true); });
     connect(c.colorNames, &ImageButton::clicked, this, [this] {
         // Left of "Color from Screen" less 500 twips, level with the palette plus 100 twips.
-        namesPanel_->open(
-            {commands_.pickFromScreen->x() - twips(500), palettePanel_->y() + twips(100)});
+        namesPanel_->open({commands_.pickFromScreen->x() - pixelsFromTwips(500),
+                           palettePanel_->y() + pixelsFromTwips(100)});
     });
     const std::array<std::pair<ImageButton*, PaletteCommand>, 3> paletteButtons{{
         {c.newPalette, PaletteCommand::New},

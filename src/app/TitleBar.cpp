@@ -4,6 +4,7 @@
 #include "color/Numeric.h"
 #include "widgets/Artwork.h"
 #include "widgets/ColorBox.h"
+#include "widgets/Twips.h"
 #include "widgets/WindowUtil.h"
 
 #include <QAccessibleWidget>
@@ -69,9 +70,9 @@ TitleBar::TitleBar(QWidget* window)
     QFont bold = font();
     bold.setBold(true);
     caption_.setFont(bold);
-    caption_.move({twips(120), twips(120)});
+    caption_.move(pixelsFromTwips(120, 120));
 
-    const int top = twips(90);
+    const int top = pixelsFromTwips(90);
     for (int lit = 0; lit < 2; ++lit) {
         // Each lit picture lies exactly over its unlit one and shows while the pointer is on it.
         close_[lit] = makePicture(this, {width() - 24, top}, Glyph::Close, lit == kLit);

@@ -11,9 +11,6 @@ namespace sv {
 
 // Layout geometry is written in twips; Qt's logical pixels are always 15 twips.
 inline constexpr int kTwipsPerPixel = 15;
-constexpr int twips(int tw) {
-    return tw / kTwipsPerPixel;
-}
 
 // Nearest integer, halves to the even neighbour (the default floating-point rounding mode).
 inline double roundEven(double v) {
@@ -21,6 +18,11 @@ inline double roundEven(double v) {
 }
 inline float roundEven(float v) {
     return std::nearbyintf(v);
+}
+
+// Twips as whole pixels, halves to even: the one conversion every layout uses.
+inline int pixelsFromTwips(double tw) {
+    return static_cast<int>(roundEven(tw / kTwipsPerPixel));
 }
 
 // Rounds to a 16-bit / 32-bit integer, halves to even; empty when out of range or not finite.

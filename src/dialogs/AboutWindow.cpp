@@ -84,7 +84,7 @@ QString AboutWindow::helpRequestText() {
 void AboutWindow::placeNearCorner(const QWidget& mainWindow) {
     const TwipRect own = twipGeometry(*this);
     const TwipPoint at = aboutWindowPlacement(twipGeometry(mainWindow), own.width, own.height);
-    move(twipsToPixels(at.left, at.top));
+    move(pixelsFromTwips(at.left, at.top));
 }
 
 void AboutWindow::showEvent(QShowEvent* event) {

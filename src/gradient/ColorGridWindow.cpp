@@ -125,7 +125,7 @@ void ColorGridWindow::resizeEvent(QResizeEvent* event) {
 void ColorGridWindow::sizeCssPanel() {
     // Inside the window, as large as it may be up to its own size, never smaller than its
     // handle and close button side by side.
-    const QPoint inset = twipsToPixels(100, 100);
+    const QPoint inset = pixelsFromTwips(100, 100);
     const QSize room = size() - QSize(2 * inset.x(), 2 * inset.y());
     const QSize smallest(cssHandle_->geometry().right() + 36, 30);
     cssPanel_->resize(QSize(380, 260).boundedTo(room).expandedTo(smallest));
@@ -137,7 +137,7 @@ void ColorGridWindow::layOut() {
     const WaitCursor wait;
     view_->setGeometry(rect());
     cssField_->clear();
-    cssPanel_->move(twipsToPixels(100, 100));
+    cssPanel_->move(pixelsFromTwips(100, 100));
     sizeCssPanel();
     writer_.restartCounters();
     const TwipRect outer = twipGeometry(*this);

@@ -22,8 +22,8 @@ ToolWindow::ToolWindow(QWidget* mainWindow, const ToolWindowSpec& spec)
     : QWidget(mainWindow, Qt::Tool | Qt::FramelessWindowHint), caption_(this, spec.title) {
     setWindowTitle(spec.title);
     setAttribute(Qt::WA_DeleteOnClose);
-    setFixedSize(twips(spec.sizeTwips.width()), twips(spec.sizeTwips.height()));
-    caption_.move(toPixels(spec.titleTwips));
+    setFixedSize(pixelsFromTwips(spec.sizeTwips));
+    caption_.move(pixelsFromTwips(spec.titleTwips.x(), spec.titleTwips.y()));
 
     closeButton_ = new ImageButton(this);
     closeButton_->setIcon(QPixmap::fromImage(glyphImage(Glyph::Close, false)));
@@ -37,15 +37,7 @@ ToolWindow::ToolWindow(QWidget* mainWindow, const ToolWindowSpec& spec)
 void ToolWindow::placeAgainst(const QWidget& mainWindow, double insetTwips) {
     const TwipPoint at =
         toolWindowPlacement(twipGeometry(mainWindow), twipGeometry(*this).width, insetTwips);
-    move(twipsToPixels(at.left, at.top));
-}
-
-QPoint ToolWindow::toPixels(QPoint tw) {
-    return {twips(tw.x()), twips(tw.y())};
-}
-
-QRect ToolWindow::toPixels(const QRect& tw) {
-    return {twips(tw.x()), twips(tw.y()), twips(tw.width()), twips(tw.height())};
+    move(pixelsFromTwips(at.left, at.top));
 }
 
 void ToolWindow::resizeEvent(QResizeEvent* event) {
@@ -76,11 +68,6 @@ TwipRect twipGeometry(const QWidget& widget) {
     const QRect g = widget.frameGeometry();
     return {double(g.x()) * kTwipsPerPixel, double(g.y()) * kTwipsPerPixel,
             double(g.width()) * kTwipsPerPixel, double(g.height()) * kTwipsPerPixel};
-}
-
-QPoint twipsToPixels(double leftTwips, double topTwips) {
-    return {static_cast<int>(roundEven(leftTwips / kTwipsPerPixel)),
-            static_cast<int>(roundEven(topTwips / kTwipsPerPixel))};
 }
 
 } // namespace sv

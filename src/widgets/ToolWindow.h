@@ -5,6 +5,7 @@
 
 #include "widgets/ShadowLabel.h"
 #include "widgets/ToolPlacement.h"
+#include "widgets/Twips.h"
 
 #include <QPoint>
 #include <QSize>
@@ -33,10 +34,6 @@ public:
     // Puts the window against the main window's right edge, level with its palette.
     void placeAgainst(const QWidget& mainWindow, double insetTwips);
 
-    // A twip position or size in the window's pixels.
-    static QPoint toPixels(QPoint twips);
-    static QRect toPixels(const QRect& twips);
-
 protected:
     // Escape closes the window unless a window does something else with it.
     virtual void escapePressed();
@@ -52,7 +49,5 @@ private:
 
 // The outer (frame) geometry of a widget in twips.
 TwipRect twipGeometry(const QWidget& widget);
-// A twip position as whole pixels, halves to even.
-QPoint twipsToPixels(double leftTwips, double topTwips);
 
 } // namespace sv

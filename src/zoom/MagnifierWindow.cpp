@@ -138,14 +138,14 @@ MagnifierWindow::MagnifierWindow(QWidget* mainWindow, ScreenReader& screen, cons
                  {QStringLiteral("[ Image Magnification ]"), QSize(5400, 5400), QPoint(120, 90)}),
       screen_(screen), options_(options), selection_(selection) {
     view_ = new MagnifierView(this);
-    view_->setGeometry(toPixels(QRect(105, 450, 5160, 3960)));
+    view_->setGeometry(pixelsFromTwips(QRect(105, 450, 5160, 3960)));
     connect(view_, &MagnifierView::moved, this, &MagnifierWindow::inspect);
     connect(view_, &MagnifierView::pressed, this, &MagnifierWindow::pick);
     connect(view_, &MagnifierView::clicked, this, [this] { handle(MagnifierEvent::ViewClicked); });
 
     auto box = [this](const QRect& twipRect, ColorValue color, const char* name) {
         auto* b = new ColorBox(this);
-        b->setGeometry(toPixels(twipRect));
+        b->setGeometry(pixelsFromTwips(twipRect));
         b->setBackColor(color);
         b->setAccessibleName(QString::fromLatin1(name));
         return b;
@@ -169,10 +169,10 @@ MagnifierWindow::MagnifierWindow(QWidget* mainWindow, ScreenReader& screen, cons
 
     startButton_ = new ImageButton(this);
     startButton_->setText(QStringLiteral("Go"));
-    startButton_->setGeometry(toPixels(QRect(180, 4605, 495, 540)));
+    startButton_->setGeometry(pixelsFromTwips(QRect(180, 4605, 495, 540)));
     connect(startButton_, &ImageButton::clicked, this,
             [this] { handle(MagnifierEvent::StartPressed); });
-    closeButton()->setGeometry(toPixels(QRect(4755, 4605, 495, 540)));
+    closeButton()->setGeometry(pixelsFromTwips(QRect(4755, 4605, 495, 540)));
 
     grabTimer_.setInterval(kGrabIntervalMs);
     connect(&grabTimer_, &QTimer::timeout, this, &MagnifierWindow::grabTick);

@@ -24,9 +24,13 @@ TEST(TextToInt, DecimalTextWithSignAndDecimalsWithinTheRange) {
     EXPECT_FALSE(textToInt32("2147483648"));
 }
 
-TEST(Twips, FifteenToThePixel) {
-    EXPECT_EQ(twips(11340), 756);
-    EXPECT_EQ(twips(315), 21);
+TEST(Twips, FifteenToThePixelRoundedHalvesToEven) {
+    EXPECT_EQ(pixelsFromTwips(11340), 756);
+    EXPECT_EQ(pixelsFromTwips(315), 21);
+    EXPECT_EQ(pixelsFromTwips(100), 7);   // 6.67
+    EXPECT_EQ(pixelsFromTwips(97.5), 6);  // 6.5
+    EXPECT_EQ(pixelsFromTwips(112.5), 8); // 7.5
+    EXPECT_EQ(pixelsFromTwips(-22.5), -2);
 }
 
 } // namespace
