@@ -25,6 +25,7 @@
 #include "widgets/PointerMotionWatcher.h"
 #include "widgets/ScreenReader.h"
 #include "widgets/Twips.h"
+#include "widgets/WindowAccessible.h"
 #include "widgets/WindowUtil.h"
 
 #include <QApplication>
@@ -40,6 +41,7 @@ namespace sv {
 
 MainWindow::MainWindow(ScreenReader& screen, Options& options, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), screen_(screen), options_(options) {
+    installWindowAccessibility();
     setWindowTitle(QString::fromLatin1(kAppTitle));
     setFixedSize(kSize);
     setMouseTracking(true);

@@ -4,6 +4,7 @@
 #include "widgets/Artwork.h"
 #include "widgets/ImageButton.h"
 #include "widgets/ToolPlacement.h"
+#include "widgets/WindowAccessible.h"
 #include "widgets/WindowUtil.h"
 
 #include <QKeyEvent>
@@ -20,6 +21,7 @@ constexpr int kCloseSize = 20;
 
 ToolWindow::ToolWindow(QWidget* mainWindow, const ToolWindowSpec& spec)
     : QWidget(mainWindow, Qt::Tool | Qt::FramelessWindowHint), caption_(this, spec.title) {
+    installWindowAccessibility();
     setWindowTitle(spec.title);
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(pixelsFromTwips(spec.sizeTwips));

@@ -2,7 +2,9 @@
 """Starts the real program with Qt's accessibility bridge on, walks its accessibility tree over
 AT-SPI and fails on any showing control that a user can focus or act on but that has no name.
 It also checks the roles and values that screen readers rely on: the colour sliders are sliders
-from 0 to 255, and the palette swatches are named "Swatch N" with their colour described.
+from 0 to 255, the palette swatches are named "Swatch N" with their colour described, and the
+colour grid's style menu, opened by a cell's press action, is in the tree with its items while
+it is open.
 Usage: accessibility-tree.py <path to Spectrivue>   (on an X display and a D-Bus session bus)
 """
 import os
@@ -46,6 +48,49 @@ def actions(node):
     return action.get_n_actions() if action is not None else 0
 
 
+def showing(app, predicate):
+    return [n for n in walk(app)
+            if n.get_state_set().contains(Atspi.StateType.SHOWING) and predicate(n)]
+
+
+def wait_for(app, predicate, timeout=5):
+    end = time.time() + timeout
+    while time.time() < end:
+        found = showing(app, predicate)
+        if found:
+            return found
+        time.sleep(0.2)
+    return []
+
+
+def press(node):
+    action = node.get_action_iface()
+    for i in range(action.get_n_actions()):
+        if action.get_action_name(i) == "Press":
+            action.do_action(i)
+            return True
+    return False
+
+
+def style_menu_failures(app):
+    """Opens the colour grid from its button and the style menu from a cell's press action."""
+    buttons = showing(app, lambda n: n.get_role_name() == "push button"
+                      and "Big Color Grid" in (n.get_name() or ""))
+    if not buttons or not press(buttons[0]):
+        return ["no colour grid button to press"]
+    cells = wait_for(app, lambda n: n.get_name() == "Cell 1")
+    if not cells or not press(cells[0]):
+        return ["the colour grid shows no pressable Cell 1"]
+    menus = wait_for(app, lambda n: n.get_role_name() in ("popup menu", "menu"))
+    if not menus:
+        return ["the style menu is not in the tree while open"]
+    items = [n.get_name() for n in walk(menus[0]) if n.get_role_name() == "menu item"]
+    if len(items) != 5 or not all(items):
+        return ["the style menu's items: %s" % items]
+    print("style menu items: %s" % ", ".join(items))
+    return []
+
+
 def main():
     env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
     program = subprocess.Popen([sys.argv[1]], env=env)
@@ -80,6 +125,7 @@ def main():
             failures.append("the colour sliders: %s" % sliders)
         if len(swatches) != 256 or not all(d for _, d in swatches):
             failures.append("%d named swatches, first %s" % (len(swatches), swatches[:2]))
+        failures += style_menu_failures(app)
         for f in failures:
             print(f)
         print("%d controls, %d sliders, %d swatches" % (controls, len(sliders), len(swatches)))
