@@ -93,7 +93,7 @@ QImage FrozenScreen::grabDevicePixels(const QRect& rect) {
     return out;
 }
 
-FrozenFramePick::FrozenFramePick(ColorSelection& selection, QObject* parent)
+FrozenFramePick::FrozenFramePick(const ColorSelection& selection, QObject* parent)
     : QObject(parent), selection_(selection) {}
 
 FrozenFramePick::~FrozenFramePick() {
@@ -132,6 +132,7 @@ void FrozenFramePick::start(const QImage& screenshot) {
     sampler_ = std::make_unique<ScreenSampler>(screen_, selection_, views_.front().data());
     // The sampler is owned here, not by the view it grabs the mouse for.
     sampler_->setParent(nullptr);
+    connect(sampler_.get(), &ScreenSampler::colorPicked, this, &FrozenFramePick::colorPicked);
     sampler_->start();
 }
 
@@ -148,7 +149,7 @@ void FrozenFramePick::cancel() {
         return;
     }
     end();
-    selection_.restore(currentBefore_, previousBefore_);
+    emit colorsRestored(currentBefore_, previousBefore_);
 }
 
 void FrozenFramePick::end() {

@@ -45,7 +45,7 @@ private:
 class FrozenFramePick : public QObject {
     Q_OBJECT
 public:
-    explicit FrozenFramePick(ColorSelection& selection, QObject* parent = nullptr);
+    explicit FrozenFramePick(const ColorSelection& selection, QObject* parent = nullptr);
     ~FrozenFramePick() override;
 
     // Shows the screenshot on every screen and starts the live pick over it.
@@ -62,12 +62,15 @@ public:
     std::vector<QWidget*> views() const;
 
 signals:
+    void colorPicked(sv::ColorValue color);
+    // A cancelled pick puts back the colours of before.
+    void colorsRestored(sv::ColorValue current, sv::ColorValue previous);
     void finished();
 
 private:
     void end();
 
-    ColorSelection& selection_;
+    const ColorSelection& selection_;
     FrozenScreen screen_;
     // Deleted later: a view may be handling the very event that ends the pick.
     std::vector<QPointer<QWidget>> views_;

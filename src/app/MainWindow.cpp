@@ -135,6 +135,14 @@ void MainWindow::connectColorSources() {
     connect(previousSwatch_, &ColorBox::pressed, this,
             [this] { selection_.setCurrent(selection_.previous()); });
     connect(namesPanel_, &NamesPanel::colorPicked, &selection_, &ColorSelection::setCurrent);
+    connect(toolWindows_, &ToolWindows::colorPicked, &selection_, &ColorSelection::setCurrent);
+    connect(sampler_, &ScreenSampler::colorPicked, &selection_, &ColorSelection::setCurrent);
+    if (portalPicker_ != nullptr) {
+        connect(portalPicker_, &PortalPicker::colorPicked, &selection_,
+                &ColorSelection::setCurrent);
+        connect(portalPicker_, &PortalPicker::colorsRestored, &selection_,
+                &ColorSelection::restore);
+    }
 
     // The release that ends a pick reaches the current swatch, which holds the mouse grab.
     connect(currentSwatch_, &ColorBox::released, sampler_, &ScreenSampler::stop);

@@ -9,13 +9,15 @@
 
 namespace sv {
 
-PortalPicker::PortalPicker(ColorSelection& selection, QObject* parent, int timeoutMs)
-    : QObject(parent), selection_(selection), portal_(new DesktopPortal(this, timeoutMs)),
+PortalPicker::PortalPicker(const ColorSelection& selection, QObject* parent, int timeoutMs)
+    : QObject(parent), portal_(new DesktopPortal(this, timeoutMs)),
       frozen_(new FrozenFramePick(selection, this)) {
     connect(portal_, &DesktopPortal::screenshotTaken, frozen_, &FrozenFramePick::start);
+    connect(frozen_, &FrozenFramePick::colorPicked, this, &PortalPicker::colorPicked);
+    connect(frozen_, &FrozenFramePick::colorsRestored, this, &PortalPicker::colorsRestored);
     connect(portal_, &DesktopPortal::colorPicked, this, [this](ColorValue c) {
         pickingColor_ = false;
-        selection_.setCurrent(c);
+        emit colorPicked(c);
     });
     connect(portal_, &DesktopPortal::cancelled, this, [this] { pickingColor_ = false; });
     connect(portal_, &DesktopPortal::failed, this, &PortalPicker::onFailed);

@@ -15,7 +15,7 @@ class FrozenFramePick;
 class PortalPicker : public QObject {
     Q_OBJECT
 public:
-    PortalPicker(ColorSelection& selection, QObject* parent = nullptr, int timeoutMs = 30000);
+    PortalPicker(const ColorSelection& selection, QObject* parent = nullptr, int timeoutMs = 30000);
 
     // Starts a pick; while a frozen-frame pick runs, keeps its colour instead.
     void start();
@@ -24,10 +24,13 @@ public:
     DesktopPortal& portal() { return *portal_; }
     FrozenFramePick& frozenPick() { return *frozen_; }
 
+signals:
+    void colorPicked(sv::ColorValue color);
+    void colorsRestored(sv::ColorValue current, sv::ColorValue previous);
+
 private:
     void onFailed(const QString& message, PortalFailure failure);
 
-    ColorSelection& selection_;
     DesktopPortal* portal_ = nullptr;
     FrozenFramePick* frozen_ = nullptr;
     bool pickingColor_ = false; // the one-shot pick, after the screenshot was refused

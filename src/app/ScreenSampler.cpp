@@ -8,7 +8,8 @@
 
 namespace sv {
 
-ScreenSampler::ScreenSampler(ScreenReader& screen, ColorSelection& selection, QWidget* grabber)
+ScreenSampler::ScreenSampler(ScreenReader& screen, const ColorSelection& selection,
+                             QWidget* grabber)
     : QObject(grabber), screen_(screen), selection_(selection), grabber_(grabber) {
     timer_.setInterval(kIntervalMs);
     connect(&timer_, &QTimer::timeout, this, &ScreenSampler::tick);
@@ -56,12 +57,12 @@ void ScreenSampler::tick() {
         // What lies under a resting pointer can change (a video, a page that scrolls): a
         // changed pixel is shown, an unchanged one redraws nothing.
         if (pixel && *pixel != selection_.current()) {
-            selection_.setCurrent(*pixel);
+            emit colorPicked(*pixel);
         }
         return;
     }
     lastPointer_ = pos;
-    selection_.setCurrent(pixel.value_or(selection_.current()));
+    emit colorPicked(pixel.value_or(selection_.current()));
 }
 
 } // namespace sv

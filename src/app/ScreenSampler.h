@@ -1,9 +1,10 @@
 #pragma once
 // The live pick: while it runs, twenty times a second, the colour of the screen pixel under
-// the pointer becomes the current colour; while the pointer rests, only a change of that pixel
-// is shown. The pointer is a
+// the pointer is picked; while the pointer rests, only a change of that pixel is. The pointer is a
 // crosshair over the whole screen and the mouse is grabbed by one widget, so the release of a
 // button anywhere reaches that widget, whose owner then stops the pick.
+
+#include "color/Color.h"
 
 #include <QObject>
 #include <QPoint>
@@ -23,7 +24,7 @@ class ScreenSampler : public QObject {
 public:
     static constexpr int kIntervalMs = 50;
 
-    ScreenSampler(ScreenReader& screen, ColorSelection& selection, QWidget* grabber);
+    ScreenSampler(ScreenReader& screen, const ColorSelection& selection, QWidget* grabber);
     ~ScreenSampler() override;
 
     bool isSampling() const { return sampling_; }
@@ -39,12 +40,13 @@ public:
     void tick();
 
 signals:
+    void colorPicked(sv::ColorValue color);
     void stopped();
     void screenUnreadable();
 
 private:
     ScreenReader& screen_;
-    ColorSelection& selection_;
+    const ColorSelection& selection_;
     QPointer<QWidget> grabber_;
     QTimer timer_;
     bool sampling_ = false;

@@ -27,7 +27,7 @@ void showPlaced(ToolWindow* w, const QWidget& mainWindow, double insetTwips) {
 
 } // namespace
 
-ToolWindows::ToolWindows(QWidget& mainWindow, Options& options, ColorSelection& selection,
+ToolWindows::ToolWindows(QWidget& mainWindow, Options& options, const ColorSelection& selection,
                          PaletteModel& palette, ScreenReader& screen)
     : QObject(&mainWindow), main_(mainWindow), optionValues_(options), selection_(selection),
       palette_(palette), screen_(screen) {}
@@ -94,6 +94,7 @@ void ToolWindows::showMagnifier() {
     delete magnifier_.data();
     magnifier_ = new MagnifierWindow(&main_, screen_, optionValues_, selection_);
     connect(magnifier_, &MagnifierWindow::screenUnreadable, this, &ToolWindows::screenUnreadable);
+    connect(magnifier_, &MagnifierWindow::colorPicked, this, &ToolWindows::colorPicked);
     magnifier_->closeButton()->setToolTip(kClose);
     magnifier_->startButton()->setToolTip(QStringLiteral("  Start Capture - { F10 }  "));
     showPlaced(magnifier_, main_, kMagnifierInset);
@@ -134,7 +135,7 @@ void ToolWindows::showColorDetails() {
 
 void ToolWindows::chooseSystemColor() {
     if (const auto chosen = sv::chooseSystemColor(&main_, selection_.current())) {
-        selection_.setCurrent(*chosen);
+        emit colorPicked(*chosen);
     }
 }
 

@@ -3,9 +3,10 @@
 // system colour dialog. Each tool window is made when first shown and destroyed when closed,
 // so its button tool tips are set whenever it is made.
 
+#include "color/Color.h"
+
 #include <QObject>
 #include <QPointer>
-#include <memory>
 
 class QWidget;
 
@@ -27,7 +28,7 @@ class ToolWindows : public QObject {
     Q_OBJECT
 public:
     // palette is the main window's palette, which the generator fills and the grid shows.
-    ToolWindows(QWidget& mainWindow, Options& options, ColorSelection& selection,
+    ToolWindows(QWidget& mainWindow, Options& options, const ColorSelection& selection,
                 PaletteModel& palette, ScreenReader& screen);
     ~ToolWindows() override;
 
@@ -61,11 +62,13 @@ signals:
     void mainWindowPutOnTop();
     // The magnifier cannot read the screen on this platform.
     void screenUnreadable();
+    // The magnifier or the colour dialog gave a colour.
+    void colorPicked(sv::ColorValue color);
 
 private:
     QWidget& main_;
     Options& optionValues_;
-    ColorSelection& selection_;
+    const ColorSelection& selection_;
     PaletteModel& palette_;
     ScreenReader& screen_;
     QPointer<GradientGeneratorWindow> gradientGenerator_;

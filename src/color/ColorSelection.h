@@ -1,6 +1,8 @@
 #pragma once
-// The one owner of the current colour and the "Last color". Every colour source sets it and
-// every view follows its signals; nothing else holds the colour.
+// The one owner of the current colour and the "Last color". Colour sources (the palette, the
+// strips, the pickers, the tool windows) only emit the colours they give; the main window alone
+// connects them here, and every view follows this object's signals. Nothing else holds the
+// colour.
 //
 // Two kinds of change:
 // - setCurrent() shows a colour: the notations, the component fields, the sliders and the
@@ -29,7 +31,8 @@ public:
     void reset(ColorValue c);
     // Puts back a current and previous colour read earlier (a pick that was cancelled).
     void restore(ColorValue current, ColorValue previous);
-    // Shows c: emits changed() once, whatever changed.
+    // Shows c: emits changed() exactly once per call, even when c is already current, so a
+    // pick that lands on the colour it started from still refreshes every view.
     void setCurrent(ColorValue c);
     // The current colour alone; emits currentEdited() when it differs.
     void editCurrent(ColorValue c);

@@ -59,7 +59,7 @@ QString verdict(const char* name, bool pass) {
 
 } // namespace
 
-ColorDetailsWindow::ColorDetailsWindow(QWidget* mainWindow, ColorSelection& selection)
+ColorDetailsWindow::ColorDetailsWindow(QWidget* mainWindow, const ColorSelection& selection)
     : ToolWindow(mainWindow, {QStringLiteral("[ Colour Details ]"), QSize(6000, 6000)}) {
     auto* content = new QWidget(this);
     content_ = content;

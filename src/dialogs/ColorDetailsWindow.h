@@ -26,7 +26,7 @@ class ImageButton;
 class ColorDetailsWindow : public ToolWindow {
     Q_OBJECT
 public:
-    ColorDetailsWindow(QWidget* mainWindow, ColorSelection& selection);
+    ColorDetailsWindow(QWidget* mainWindow, const ColorSelection& selection);
 
     QLineEdit* field(ColorFormat format) const { return fields_[std::size_t(format)]; }
     ImageButton* copyButton(ColorFormat format) const { return copyButtons_[std::size_t(format)]; }

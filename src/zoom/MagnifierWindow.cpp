@@ -133,7 +133,7 @@ void MagnifierView::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 MagnifierWindow::MagnifierWindow(QWidget* mainWindow, ScreenReader& screen, const Options& options,
-                                 ColorSelection& selection)
+                                 const ColorSelection& selection)
     : ToolWindow(mainWindow,
                  {QStringLiteral("[ Image Magnification ]"), QSize(5400, 5400), QPoint(120, 90)}),
       screen_(screen), options_(options), selection_(selection) {
@@ -295,7 +295,7 @@ void MagnifierWindow::send(const ColorBox* box, QPoint pos) {
                              ? fromQRgb(shades.pixel(pos.x(), 0))
                              : box->backColor();
     picked_ = c;
-    selection_.setCurrent(c);
+    emit colorPicked(c);
 }
 
 void MagnifierWindow::escapePressed() {

@@ -66,7 +66,7 @@ public:
     static constexpr int kGrabIntervalMs = 100;
 
     MagnifierWindow(QWidget* mainWindow, ScreenReader& screen, const Options& options,
-                    ColorSelection& selection);
+                    const ColorSelection& selection);
     ~MagnifierWindow() override;
 
     ImageButton* startButton() const { return startButton_; }
@@ -83,6 +83,7 @@ public:
 signals:
     // The screen cannot be read on this platform (reported once per window).
     void screenUnreadable();
+    void colorPicked(sv::ColorValue color);
 
 protected:
     // Escape clears and hides the view; a running capture goes on.
@@ -103,7 +104,7 @@ private:
 
     ScreenReader& screen_;
     const Options& options_;
-    ColorSelection& selection_;
+    const ColorSelection& selection_;
     MagnifierView* view_ = nullptr;
     ColorBox* swatch_ = nullptr;
     ColorBox* toBlack_ = nullptr;

@@ -77,6 +77,8 @@ private slots:
         options.set(OptionKey::Zoom, 1);
         ColorSelection selection;
         MagnifierWindow zoom(nullptr, screen, options, selection);
+        QObject::connect(&zoom, &MagnifierWindow::colorPicked, &selection,
+                         &ColorSelection::setCurrent);
         zoom.move(250, 0);
         zoom.show();
         QVERIFY(QTest::qWaitForWindowExposed(&zoom));
@@ -143,6 +145,8 @@ private slots:
         ColorSelection selection;
         selection.setCurrent(rgb(1, 2, 3));
         MagnifierWindow zoom(nullptr, screen, options, selection);
+        QObject::connect(&zoom, &MagnifierWindow::colorPicked, &selection,
+                         &ColorSelection::setCurrent);
         zoom.move(250, 0);
         zoom.show();
         QVERIFY(QTest::qWaitForWindowExposed(&zoom));
