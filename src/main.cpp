@@ -2,11 +2,13 @@
 #include "app/CommandLine.h"
 #include "app/MainWindow.h"
 #include "app/StartupSplash.h"
+#include "app/Translations.h"
 #include "dialogs/Options.h"
 #include "widgets/ScreenReader.h"
 
 #include <QApplication>
 #include <QIcon>
+#include <QLocale>
 #include <QPointer>
 #include <cstdio>
 #include <memory>
@@ -30,6 +32,7 @@ int main(int argc, char* argv[]) {
     }
 
     QApplication app(argc, argv);
+    sv::installTranslations(app, QLocale(), sv::translationsFolder());
     const sv::CommandLineOutcome rest =
         sv::readCommandLine(QCoreApplication::arguments(), sv::CommandLineStage::AfterQt);
     if (!rest.proceed) {

@@ -23,9 +23,12 @@ struct Row {
 };
 
 constexpr std::array<Row, 3> kRows{{
-    {"Red", "background: #FF0000; color: white;", 0x0000FF},
-    {"Green", "background: #00C000; color: white;", 0x00C000},
-    {"Blue", "background: #0000C0; color: white;", 0xFF0000},
+    {QT_TRANSLATE_NOOP("sv::ComponentEditor", "Red"), "background: #FF0000; color: white;",
+     0x0000FF},
+    {QT_TRANSLATE_NOOP("sv::ComponentEditor", "Green"), "background: #00C000; color: white;",
+     0x00C000},
+    {QT_TRANSLATE_NOOP("sv::ComponentEditor", "Blue"), "background: #0000C0; color: white;",
+     0xFF0000},
 }};
 
 QString digitsOf(const QString& text) {
@@ -49,7 +52,7 @@ ComponentEditor::ComponentEditor(QWidget* parent) : QWidget(parent) {
     resize(220, 3 * kRowHeight);
     for (std::size_t k = 0; k < 3; ++k) {
         const int y = static_cast<int>(k) * kRowHeight;
-        ShadowLabel label(this, QString::fromLatin1(kRows[k].label));
+        ShadowLabel label(this, tr(kRows[k].label));
         label.move({0, y + 3});
 
         auto* field = new QLineEdit(QStringLiteral("255"), this);
@@ -57,8 +60,8 @@ ComponentEditor::ComponentEditor(QWidget* parent) : QWidget(parent) {
         field->setMaxLength(3);
         field->setAlignment(Qt::AlignCenter);
         field->setStyleSheet(QString::fromLatin1(kRows[k].fieldStyle));
-        field->setToolTip(QStringLiteral("  Up/Down  "));
-        field->setAccessibleName(QString::fromLatin1(kRows[k].label));
+        field->setToolTip(tr("  Up/Down  "));
+        field->setAccessibleName(tr(kRows[k].label));
         field->installEventFilter(this);
         // Text pasted by the mouse or the context menu keeps only its digits.
         connect(field, &QLineEdit::textEdited, this, [this, field] {
@@ -70,7 +73,7 @@ ComponentEditor::ComponentEditor(QWidget* parent) : QWidget(parent) {
         auto* slider = new Slider(Qt::Horizontal, this);
         slider->setGeometry(84, y + 2, 135, 16);
         setChannelColors(*slider, toQColor(kRows[k].fill));
-        slider->setAccessibleName(QString::fromLatin1(kRows[k].label));
+        slider->setAccessibleName(tr(kRows[k].label));
         slider->setValue(255);
         // A press and a release write the slider's value into its field, which edits the colour.
         connect(slider, &Slider::sliderPressed, this,

@@ -43,8 +43,7 @@ DesktopPortal::DesktopPortal(QObject* parent, int timeoutMs)
     : QObject(parent), timeoutMs_(timeoutMs) {
     timeout_.setSingleShot(true);
     connect(&timeout_, &QTimer::timeout, this, [this] {
-        fail(QStringLiteral("The desktop portal did not answer within %1 s.")
-                 .arg(timeoutMs_ / 1000.0),
+        fail(tr("The desktop portal did not answer within %1 s.").arg(timeoutMs_ / 1000.0),
              PortalFailure::TimedOut);
     });
 }
@@ -63,7 +62,7 @@ void DesktopPortal::send(Request request, QVariantMap options) {
     }
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected()) {
-        fail(QStringLiteral("There is no D-Bus session bus to reach the desktop portal."),
+        fail(tr("There is no D-Bus session bus to reach the desktop portal."),
              PortalFailure::Missing);
         return;
     }
@@ -93,12 +92,12 @@ void DesktopPortal::send(Request request, QVariantMap options) {
         }
         if (reply.isError()) {
             if (portalMissing(reply.error())) {
-                fail(QStringLiteral("No desktop portal with a screenshot service answers "
-                                    "on this desktop, so colours cannot be picked from "
-                                    "the screen."),
+                fail(tr("No desktop portal with a screenshot service answers "
+                        "on this desktop, so colours cannot be picked from "
+                        "the screen."),
                      PortalFailure::Missing);
             } else {
-                fail(QStringLiteral("The desktop portal refused: %1").arg(reply.error().message()),
+                fail(tr("The desktop portal refused: %1").arg(reply.error().message()),
                      PortalFailure::Refused);
             }
             return;
@@ -148,8 +147,8 @@ void DesktopPortal::onResponse(uint response, const QVariantMap& results) {
     }
     if (response != 0) {
         emit failed(request_ == Request::PickColor
-                        ? QStringLiteral("The desktop portal could not pick a colour.")
-                        : QStringLiteral("The desktop portal could not take a screenshot."),
+                        ? tr("The desktop portal could not pick a colour.")
+                        : tr("The desktop portal could not take a screenshot."),
                     PortalFailure::Refused);
         return;
     }
@@ -171,9 +170,8 @@ void DesktopPortal::readColor(const QVariantMap& results) {
     }
     const std::optional<ColorValue> color = portalColor(r, g, b);
     if (!color) {
-        emit failed(
-            QStringLiteral("The desktop portal answered with a colour that cannot be read."),
-            PortalFailure::BadAnswer);
+        emit failed(tr("The desktop portal answered with a colour that cannot be read."),
+                    PortalFailure::BadAnswer);
         return;
     }
     emit colorPicked(*color);
@@ -183,8 +181,8 @@ void DesktopPortal::readScreenshot(const QVariantMap& results) {
     const QString uri = results.value(QStringLiteral("uri")).toString();
     const std::optional<std::string> local = localPathOfFileUri(uri.toStdString());
     if (!local) {
-        emit failed(QStringLiteral("The desktop portal answered with a screenshot that cannot be "
-                                   "read: %1")
+        emit failed(tr("The desktop portal answered with a screenshot that cannot be "
+                       "read: %1")
                         .arg(uri),
                     PortalFailure::BadAnswer);
         return;
@@ -192,7 +190,7 @@ void DesktopPortal::readScreenshot(const QVariantMap& results) {
     const QString path = QFile::decodeName(local->c_str());
     ScreenshotFile read = readScreenshotFile(path, requestStart_);
     if (read.image.isNull()) {
-        emit failed(QStringLiteral("The screenshot %1 cannot be read: %2").arg(path, read.error),
+        emit failed(tr("The screenshot %1 cannot be read: %2").arg(path, read.error),
                     PortalFailure::BadAnswer);
         return;
     }

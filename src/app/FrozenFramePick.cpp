@@ -4,6 +4,7 @@
 #include "color/ColorSelection.h"
 #include "widgets/QtColor.h"
 
+#include <QCoreApplication>
 #include <QCursor>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -25,7 +26,7 @@ public:
         setCursor(Qt::CrossCursor);
         setScreen(screen);
         setGeometry(screen->geometry());
-        setAccessibleName(QStringLiteral("Frozen screen"));
+        setAccessibleName(QCoreApplication::translate("sv::FrozenFramePick", "Frozen screen"));
     }
 
 protected:

@@ -85,10 +85,10 @@ MainWindow::~MainWindow() {
 void MainWindow::buildColorViews() {
     currentSwatch_ = new ColorBox(this);
     currentSwatch_->setGeometry(pixelsFromTwips(QRect(5760, 645, 1560, 960)));
-    currentSwatch_->setToolTip(QStringLiteral("  Actual color  "));
+    currentSwatch_->setToolTip(tr("  Actual color  "));
     previousSwatch_ = new ColorBox(this);
     previousSwatch_->setGeometry(pixelsFromTwips(QRect(5760, 1845, 1560, 510)));
-    previousSwatch_->setToolTip(QStringLiteral("  Last color  "));
+    previousSwatch_->setToolTip(tr("  Last color  "));
     previousSwatch_->setCursor(appCursor(AppCursor::Hand101));
     strips_ = new GradientStrips(pixelsFromTwips(QRect(780, 6255, 4065, 450)),
                                  pixelsFromTwips(QRect(4830, 6255, 5490, 450)), this);
@@ -153,8 +153,7 @@ void MainWindow::connectColorSources() {
             return;
         }
         QMenu menu(this);
-        menu.addAction(QStringLiteral("Colour Details\u2026"), toolWindows_,
-                       &ToolWindows::showColorDetails);
+        menu.addAction(tr("Colour Details\u2026"), toolWindows_, &ToolWindows::showColorDetails);
         menu.exec(QCursor::pos());
     });
     connect(sampler_, &ScreenSampler::stopped, this, [this] {
@@ -290,12 +289,12 @@ void MainWindow::showWaylandNoticeOnce() {
     }
     waylandNoticeShown_ = true;
     // Not modal to the program: the rest of the picker keeps working.
-    auto* box = new QMessageBox(
-        QMessageBox::Information, QString::fromLatin1(kAppTitle),
-        QStringLiteral("Live screen sampling needs X11 or XWayland.\n"
-                       "Start Spectrivue with QT_QPA_PLATFORM=xcb to pick colours from the "
-                       "screen."),
-        QMessageBox::Ok, this);
+    auto* box =
+        new QMessageBox(QMessageBox::Information, QString::fromLatin1(kAppTitle),
+                        tr("Live screen sampling needs X11 or XWayland.\n"
+                           "Start Spectrivue with QT_QPA_PLATFORM=xcb to pick colours from the "
+                           "screen."),
+                        QMessageBox::Ok, this);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->open();
 }

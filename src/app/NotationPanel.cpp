@@ -17,21 +17,21 @@ constexpr int kFieldWidth = 210;
 const char* labelText(Notation n) {
     switch (n) {
     case Notation::VisualBasic:
-        return "Hex code for VB";
+        return QT_TRANSLATE_NOOP("sv::NotationPanel", "Hex code for VB");
     case Notation::Long:
-        return "RGB as long for VB";
+        return QT_TRANSLATE_NOOP("sv::NotationPanel", "RGB as long for VB");
     case Notation::Cpp:
-        return "Hex code for C++";
+        return QT_TRANSLATE_NOOP("sv::NotationPanel", "Hex code for C++");
     case Notation::Delphi:
-        return "Hex code for Delphi";
+        return QT_TRANSLATE_NOOP("sv::NotationPanel", "Hex code for Delphi");
     case Notation::Java:
-        return "Code for Java";
+        return QT_TRANSLATE_NOOP("sv::NotationPanel", "Code for Java");
     case Notation::Photoshop:
-        return "Code for Photoshop";
+        return QT_TRANSLATE_NOOP("sv::NotationPanel", "Code for Photoshop");
     case Notation::Html:
         break;
     }
-    return "Hex code for HTML";
+    return QT_TRANSLATE_NOOP("sv::NotationPanel", "Hex code for HTML");
 }
 
 } // namespace
@@ -41,18 +41,18 @@ NotationPanel::NotationPanel(QWidget* parent) : QWidget(parent) {
     for (int k = 0; k < kNotationCount; ++k) {
         const auto n = static_cast<Notation>(k);
         const int y = k * kRowHeight;
-        ShadowLabel label(this, QString::fromLatin1(labelText(n)));
+        ShadowLabel label(this, tr(labelText(n)));
         label.move({0, y});
         auto* field = new QLineEdit(this);
         field->setReadOnly(true);
         field->setAlignment(Qt::AlignCenter);
         field->setGeometry(0, y + 15, kFieldWidth, 20);
-        field->setAccessibleName(QString::fromLatin1(labelText(n)));
+        field->setAccessibleName(tr(labelText(n)));
         auto* copy = new ImageButton(this);
-        copy->setText(QStringLiteral("Copy"));
-        copy->setToolTip(QStringLiteral("  Copy to Clipboard  "));
+        copy->setText(tr("Copy"));
+        copy->setToolTip(tr("  Copy to Clipboard  "));
         copy->setGeometry(kFieldWidth + 4, y + 15, 36, 20);
-        copy->setAccessibleDescription(QString::fromLatin1(labelText(n)));
+        copy->setAccessibleDescription(tr(labelText(n)));
         connect(copy, &ImageButton::clicked, this, [this, n] { copyToClipboard(n); });
         fields_[index(n)] = field;
         copyButtons_[index(n)] = copy;

@@ -1,5 +1,6 @@
 #include "app/SplashPicture.h"
 
+#include <QCoreApplication>
 #include <QLinearGradient>
 #include <QPainter>
 
@@ -43,8 +44,9 @@ QImage splashPicture() {
     QFont sub(QStringLiteral("DejaVu Sans"), 12);
     p.setFont(sub);
     p.setPen(QColor(0xC8, 0xD4, 0xE6));
-    p.drawText(QRect(44, 140, 500, 30), Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("Colour picker and colour analyst"));
+    p.drawText(
+        QRect(44, 140, 500, 30), Qt::AlignLeft | Qt::AlignVCenter,
+        QCoreApplication::translate("sv::StartupSplash", "Colour picker and colour analyst"));
     return img;
 }
 

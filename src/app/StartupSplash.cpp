@@ -31,12 +31,12 @@ StartupSplash::StartupSplash(std::function<MainWindow&()> makeMainWindow)
     setWindowTitle(QString::fromLatin1(kAppTitle));
     setFixedSize(picture_.size());
 
-    caption_ = new QLabel(QStringLiteral("Loading... files..."), this);
+    caption_ = new QLabel(tr("Loading... files..."), this);
     caption_->setGeometry(10, 356, 530, 18);
-    version_ = new QLabel(QStringLiteral("Version: 1.0"), this);
+    version_ = new QLabel(this);
     version_->setGeometry(44, 170, 300, 18);
-    auto* notice = new QLabel(QStringLiteral("Free software under the MIT licence. Named colour "
-                                             "values from public colour-name lists."),
+    auto* notice = new QLabel(tr("Free software under the MIT licence. Named colour values from "
+                                 "public colour-name lists."),
                               this);
     notice->setGeometry(10, 300, 530, 36);
     notice->setWordWrap(true);
@@ -50,8 +50,8 @@ StartupSplash::StartupSplash(std::function<MainWindow&()> makeMainWindow)
 
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     setProgress(10);
-    version_->setText(QStringLiteral("Version: %1").arg(QString::fromStdString(sv::versionText())));
-    caption_->setText(QStringLiteral("Loading... files..."));
+    version_->setText(tr("Version: %1").arg(QString::fromStdString(sv::versionText())));
+    caption_->setText(tr("Loading... files..."));
     timer_.setSingleShot(true);
     // A coarse timer may fire 5 % early.
     timer_.setTimerType(Qt::PreciseTimer);
@@ -92,7 +92,7 @@ void StartupSplash::runLoading() {
     ran_ = true;
     timer_.stop();
     try {
-        caption_->setText(QStringLiteral("Loading..."));
+        caption_->setText(tr("Loading..."));
         // The main window and the options are ready before the splash; the bar still shows
         // their steps.
         setProgress(40);
@@ -106,7 +106,7 @@ void StartupSplash::runLoading() {
         for (int i = 1; i <= kNamedColorCount; ++i) {
             letEventsRun(false);
             const std::string_view name = namedColorName(i);
-            caption_->setText(QStringLiteral("Loading... Color...") +
+            caption_->setText(tr("Loading... Color...") +
                               QString::fromLatin1(name.data(), qsizetype(name.size())) +
                               QStringLiteral(".."));
             setProgress(i);
@@ -129,10 +129,9 @@ void StartupSplash::runLoading() {
 
 void StartupSplash::reportError(int number, const QString& description) {
     hide();
-    QMessageBox box(
-        QMessageBox::NoIcon, QString::fromLatin1(kAppTitle),
-        QStringLiteral("Error: %1\n%2%3\n").arg(number).arg(description, QString(16, QChar(' '))),
-        QMessageBox::Ok);
+    QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(kAppTitle),
+                    tr("Error: %1\n%2%3\n").arg(number).arg(description, QString(16, QChar(' '))),
+                    QMessageBox::Ok);
     box.exec();
 }
 

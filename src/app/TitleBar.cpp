@@ -97,11 +97,11 @@ TitleBar::TitleBar(QWidget* window)
             emit minimizeClicked();
         }
     });
-    close_[kLit]->setToolTip(QStringLiteral("  Close Spectrivue  "));
-    minimize_[kLit]->setToolTip(QStringLiteral("  Minimize Spectrivue  "));
+    close_[kLit]->setToolTip(tr("  Close Spectrivue  "));
+    minimize_[kLit]->setToolTip(tr("  Minimize Spectrivue  "));
     // The unlit pictures, shown until the pointer comes, are named as their lit twins.
-    close_[0]->setAccessibleName(QStringLiteral("Close Spectrivue"));
-    minimize_[0]->setAccessibleName(QStringLiteral("Minimize Spectrivue"));
+    close_[0]->setAccessibleName(tr("Close Spectrivue"));
+    minimize_[0]->setAccessibleName(tr("Minimize Spectrivue"));
 
     static const bool pinReadable = [] {
         QAccessible::installFactory(pinFactory);
@@ -112,7 +112,7 @@ TitleBar::TitleBar(QWidget* window)
         pins_[onTop] =
             makePicture(this, {width() - 68, top}, onTop ? Glyph::PinOn : Glyph::PinOff, false);
         pins_[onTop]->setProperty(kOnTopPinProperty, onTop == 1);
-        pins_[onTop]->setToolTip(QStringLiteral("  On Top  "));
+        pins_[onTop]->setToolTip(tr("  On Top  "));
         pins_[onTop]->setVisible(onTop == 0);
         // A click on the pin asks for the other state.
         connect(pins_[onTop], &ColorBox::pressed, this,
@@ -132,7 +132,7 @@ TitleBar::TitleBar(QWidget* window)
     for (int onTop = 0; onTop < 2; ++onTop) {
         pins_[onTop]->setAccessibleDescription(onTopKey->key().toString(QKeySequence::NativeText));
     }
-    link->setAccessibleName(QStringLiteral("Spectrivue web page"));
+    link->setAccessibleName(tr("Spectrivue web page"));
     link->setAccessibleDescription(linkKey->key().toString(QKeySequence::NativeText));
 }
 

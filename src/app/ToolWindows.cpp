@@ -15,8 +15,6 @@ namespace sv {
 
 namespace {
 
-const QString kClose = QStringLiteral("  Close  ");
-
 // Against the main window's right edge, level with its palette.
 void showPlaced(ToolWindow* w, const QWidget& mainWindow, double insetTwips) {
     w->placeAgainst(mainWindow, insetTwips);
@@ -59,8 +57,8 @@ ColorDetailsWindow* ToolWindows::colorDetails() const {
 void ToolWindows::showGradientGenerator() {
     if (gradientGenerator_ == nullptr) {
         gradientGenerator_ = new GradientGeneratorWindow(&main_, palette_);
-        gradientGenerator_->createButton()->setToolTip(QStringLiteral("  Create Gradient  "));
-        gradientGenerator_->closeButton()->setToolTip(kClose);
+        gradientGenerator_->createButton()->setToolTip(tr("  Create Gradient  "));
+        gradientGenerator_->closeButton()->setToolTip(tr("  Close  "));
     }
     showPlaced(gradientGenerator_, main_, kToolInset);
 }
@@ -68,7 +66,7 @@ void ToolWindows::showGradientGenerator() {
 void ToolWindows::showOptions() {
     if (options_ == nullptr) {
         options_ = new OptionsWindow(&main_, optionValues_);
-        options_->closeButton()->setToolTip(kClose);
+        options_->closeButton()->setToolTip(tr("  Close  "));
     }
     showPlaced(options_, main_, kToolInset);
 }
@@ -85,7 +83,7 @@ void ToolWindows::showPictureColors() {
         for (const auto& [command, tip] : tips) {
             pictureColors_->commandButton(command)->setToolTip(QString::fromLatin1(tip));
         }
-        pictureColors_->closeButton()->setToolTip(kClose);
+        pictureColors_->closeButton()->setToolTip(tr("  Close  "));
     }
     showPlaced(pictureColors_, main_, kToolInset);
 }
@@ -95,8 +93,8 @@ void ToolWindows::showMagnifier() {
     magnifier_ = new MagnifierWindow(&main_, screen_, optionValues_, selection_);
     connect(magnifier_, &MagnifierWindow::screenUnreadable, this, &ToolWindows::screenUnreadable);
     connect(magnifier_, &MagnifierWindow::colorPicked, this, &ToolWindows::colorPicked);
-    magnifier_->closeButton()->setToolTip(kClose);
-    magnifier_->startButton()->setToolTip(QStringLiteral("  Start Capture - { F10 }  "));
+    magnifier_->closeButton()->setToolTip(tr("  Close  "));
+    magnifier_->startButton()->setToolTip(tr("  Start Capture - { F10 }  "));
     showPlaced(magnifier_, main_, kMagnifierInset);
 }
 
@@ -115,9 +113,9 @@ void ToolWindows::showColorGrid() {
 void ToolWindows::showAbout() {
     if (about_ == nullptr) {
         about_ = new AboutWindow(&main_);
-        about_->closeButton()->setToolTip(QStringLiteral("  About  "));
-        about_->closeButton()->setAccessibleName(QStringLiteral("Close")); // what it does
-        about_->helpButton()->setToolTip(QStringLiteral("  Help  "));
+        about_->closeButton()->setToolTip(tr("  About  "));
+        about_->closeButton()->setAccessibleName(tr("Close")); // what it does
+        about_->helpButton()->setToolTip(tr("  Help  "));
         connect(about_, &AboutWindow::mainWindowPutOnTop, this, &ToolWindows::mainWindowPutOnTop);
     }
     about_->show();
@@ -128,7 +126,7 @@ void ToolWindows::showAbout() {
 void ToolWindows::showColorDetails() {
     if (colorDetails_ == nullptr) {
         colorDetails_ = new ColorDetailsWindow(&main_, selection_);
-        colorDetails_->closeButton()->setToolTip(kClose);
+        colorDetails_->closeButton()->setToolTip(tr("  Close  "));
     }
     showPlaced(colorDetails_, main_, kToolInset);
 }

@@ -32,15 +32,28 @@ bool ColorTable::scan(std::size_t count) {
     return done();
 }
 
-std::string ColorTable::caption() const {
+namespace {
+
+// The template with %1 and %2 replaced by the numbers.
+std::string fillIn(std::string_view text, std::size_t first, std::size_t second) {
+    std::string out(text);
+    for (const auto& [mark, value] : {std::pair{"%1", first}, std::pair{"%2", second}}) {
+        if (const auto at = out.find(mark); at != std::string::npos) {
+            out.replace(at, 2, std::to_string(value));
+        }
+    }
+    return out;
+}
+
+} // namespace
+
+std::string ColorTable::caption(const TableCaptionTexts& texts) const {
     if (colors_.empty()) {
         return {};
     }
-    std::string text = "All codes = " + std::to_string(lastNewAt_) +
-                       " - Effective codes = " + std::to_string(colors_.size());
+    std::string text = fillIn(texts.counts, lastNewAt_, colors_.size());
     if (done() && truncated()) {
-        text += " - first " + std::to_string(codeCount_) + " of " + std::to_string(pixelCount_) +
-                " pixels";
+        text += fillIn(texts.part, codeCount_, pixelCount_);
     }
     return text;
 }

@@ -7,11 +7,19 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace sv {
 
 inline constexpr std::size_t kMaxExaminedPixels = 90001;
+
+// The sentences of the caption, %1 and %2 standing for the numbers; the window passes them
+// in the user's language.
+struct TableCaptionTexts {
+    std::string counts = "All codes = %1 - Effective codes = %2";
+    std::string part = " - first %1 of %2 pixels";
+};
 
 class ColorTable {
 public:
@@ -35,7 +43,7 @@ public:
     // "All codes = i - Effective codes = E": i the pixel (from 0) where the latest new colour
     // was found, E the colours found so far; empty before any. Once done with a truncated
     // picture it says how much of it was examined.
-    std::string caption() const;
+    std::string caption(const TableCaptionTexts& texts = {}) const;
 
 private:
     std::vector<std::uint8_t> rgb_;

@@ -33,7 +33,8 @@ constexpr std::size_t kScanStep = 16384;
 constexpr std::size_t kRowStep = 2048;
 constexpr int kCountsMargin = 10;
 
-const QString kOpenFilter = QStringLiteral(
+const char* const kOpenFilter = QT_TRANSLATE_NOOP(
+    "sv::PictureColorsWindow",
     "Windows Bitmap(*.bmp, *.dib) (*.bmp *.dib);;"
     "Windows Metafile (*.wmf, *.emf) (*.wmf *.emf);;"
     "Icons (*.ico, *.cur) (*.ico *.cur);;"
@@ -63,16 +64,14 @@ QImage startPicture() {
 } // namespace
 
 PictureColorsWindow::PictureColorsWindow(QWidget* mainWindow)
-    : ToolWindow(mainWindow,
-                 {QStringLiteral("[ Extract Bitmap Color ]"), QSize(3900, 3900), QPoint(120, 90)}) {
+    : ToolWindow(mainWindow, {tr("[ Extract Bitmap Color ]"), QSize(3900, 3900), QPoint(120, 90)}) {
     pictureView_ = new QLabel(this);
-    pictureView_->setAccessibleName(QStringLiteral("Picture"));
+    pictureView_->setAccessibleName(tr("Picture"));
     pictureView_->lower();
     pictureView_->move(34, 30);
     setPicture(startPicture());
 
-    const QStringList texts{QStringLiteral("Open"), QStringLiteral("Paste"),
-                            QStringLiteral("Table"), QStringLiteral("Page")};
+    const QStringList texts{tr("Open"), tr("Paste"), tr("Table"), tr("Page")};
     for (int i = 0; i < 4; ++i) {
         auto* b = new ImageButton(this);
         b->setText(texts[i]);
@@ -131,8 +130,8 @@ void PictureColorsWindow::runCommand(PictureCommand command) {
 
 void PictureColorsWindow::openPicture() {
     FileDialogRequest request;
-    request.title = QStringLiteral("Open Bitmap File");
-    request.filter = kOpenFilter;
+    request.title = tr("Open Bitmap File");
+    request.filter = tr(kOpenFilter);
     // The program's folder the first time, then the folder used last.
     request.initialFolder = lastFolder_;
     const FileDialogResult chosen = dialogs_->getOpenFile(request);
@@ -181,7 +180,9 @@ void PictureColorsWindow::generate() {
 void PictureColorsWindow::scanStep() {
     const bool done = table_->scan(kScanStep);
     progressBar_->setValue(static_cast<int>(table_->examined()));
-    showCounts(QString::fromStdString(table_->caption()));
+    const TableCaptionTexts texts{tr("All codes = %1 - Effective codes = %2").toStdString(),
+                                  tr(" - first %1 of %2 pixels").toStdString()};
+    showCounts(QString::fromStdString(table_->caption(texts)));
     if (!done) {
         QTimer::singleShot(0, this, &PictureColorsWindow::scanStep);
         return;
@@ -237,8 +238,8 @@ void PictureColorsWindow::writeStep() {
 }
 
 void PictureColorsWindow::fail() {
-    const QString message = QStringLiteral("The page cannot be written in %1: %2")
-                                .arg(pagePath_, systemErrorQText(page_->error()));
+    const QString message =
+        tr("The page cannot be written in %1: %2").arg(pagePath_, systemErrorQText(page_->error()));
     // The hourglass goes before the message comes.
     wait_.reset();
     reportFailure(message);

@@ -4,6 +4,7 @@
 #include "palette/SafeFileText.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFile>
 #include <QImageReader>
 
@@ -14,9 +15,10 @@
 namespace sv {
 
 QString loadFormatMessage(const QString& description) {
-    return description +
-           QStringLiteral("\n\nLoad format: .bmp .dib .wmf .emf .ico .cur .jpg .jpeg .gif .tif "
-                          ".tiff         \n\n");
+    return description + QCoreApplication::translate(
+                             "sv::PictureFile",
+                             "\n\nLoad format: .bmp .dib .wmf .emf .ico .cur .jpg .jpeg .gif .tif "
+                             ".tiff         \n\n");
 }
 
 bool pictureTooLarge(QSize size, QImage::Format format, double workingBytesPerPixel) {
@@ -85,8 +87,10 @@ namespace {
 constexpr qint64 kJpegHeadBytes = 256 * 1024;
 
 QString tooLargeMessage(QSize size) {
-    return QStringLiteral("The picture is too large: %1 × %2 pixels. Pictures of up to %3 MB "
-                          "decoded can be read.")
+    return QCoreApplication::translate(
+               "sv::PictureFile",
+               "The picture is too large: %1 × %2 pixels. Pictures of up to %3 MB "
+               "decoded can be read.")
         .arg(size.width())
         .arg(size.height())
         .arg(kPictureLimitMb);
@@ -221,7 +225,8 @@ LoadedPicture loadPicture(QIODevice& device) {
     QImageReader reader(&device);
     reader.setAllocationLimit(kPictureLimitMb);
     if (!reader.canRead()) {
-        return refused(loadFormatMessage(QStringLiteral("Invalid picture")));
+        return refused(
+            loadFormatMessage(QCoreApplication::translate("sv::PictureFile", "Invalid picture")));
     }
     const QSize declaredSize = reader.size();
     const QImage::Format format =
@@ -246,13 +251,14 @@ LoadedPicture loadPicture(QIODevice& device) {
         return {std::move(image), {}, {}};
     }
     if (part->rows == 0) {
-        return refused(loadFormatMessage(
-            QStringLiteral("The picture is incomplete: none of its rows could be read.")));
+        return refused(loadFormatMessage(QCoreApplication::translate(
+            "sv::PictureFile", "The picture is incomplete: none of its rows could be read.")));
     }
     const int top = part->fromBottom ? image.height() - part->rows : 0;
     return {image.copy(0, top, image.width(), part->rows),
             {},
-            QStringLiteral("The picture is incomplete: only its first %1 rows were read.")
+            QCoreApplication::translate(
+                "sv::PictureFile", "The picture is incomplete: only its first %1 rows were read.")
                 .arg(part->rows)};
 }
 
@@ -263,15 +269,18 @@ LoadedPicture loadPicture(const QString& path) {
         break;
     case OpenFailure::Folder:
     case OpenFailure::NotRegular:
-        return refused(loadFormatMessage(QStringLiteral("%1 is not a picture file.").arg(path)));
+        return refused(loadFormatMessage(
+            QCoreApplication::translate("sv::PictureFile", "%1 is not a picture file.").arg(path)));
     default:
         return refused(loadFormatMessage(
-            QStringLiteral("Invalid picture: %1 %2").arg(path, openFailureText(opened))));
+            QCoreApplication::translate("sv::PictureFile", "Invalid picture: %1 %2")
+                .arg(path, openFailureText(opened))));
     }
     QFile file;
     if (!file.open(opened.file.fd(), QIODevice::ReadOnly, QFileDevice::DontCloseHandle)) {
         return refused(
-            loadFormatMessage(QStringLiteral("Invalid picture: %1").arg(file.errorString())));
+            loadFormatMessage(QCoreApplication::translate("sv::PictureFile", "Invalid picture: %1")
+                                  .arg(file.errorString())));
     }
     return loadPicture(file);
 }

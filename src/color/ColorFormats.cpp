@@ -1,5 +1,7 @@
 #include "color/ColorFormats.h"
 
+#include "color/Translatable.h"
+
 #include "color/Srgb.h"
 
 #include <algorithm>
@@ -196,11 +198,12 @@ std::string placeholder(std::string_view name, ColorValue c, bool& known) {
     return {};
 }
 
-// Walks the template, writing the expansion into out (when given); the error, or "".
-std::string walkTemplate(std::string_view text, ColorValue c, std::string* out) {
+// Walks the template, writing the expansion into out (when given); the problem, if any.
+TemplateProblem walkTemplate(std::string_view text, ColorValue c, std::string* out) {
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (text[i] == '}') {
-            return "A \"}\" has no \"{\" before it.";
+            return {QT_TRANSLATE_NOOP("sv::OwnFormatDialog", "A \"}\" has no \"{\" before it."),
+                    {}};
         }
         if (text[i] != '{') {
             if (out != nullptr) {
@@ -210,15 +213,16 @@ std::string walkTemplate(std::string_view text, ColorValue c, std::string* out) 
         }
         const std::size_t close = text.find_first_of("{}", i + 1);
         if (close == std::string_view::npos || text[close] != '}') {
-            return "A \"{\" is not closed.";
+            return {QT_TRANSLATE_NOOP("sv::OwnFormatDialog", "A \"{\" is not closed."), {}};
         }
         const std::string_view name = text.substr(i + 1, close - i - 1);
         bool known = false;
         const std::string value = placeholder(name, c, known);
         if (!known) {
-            return "{" + std::string(name) +
-                   "} is not a placeholder: use {r} {g} {b} {rf} {gf} {bf} {hex} {HEX} {h} {s} "
-                   "{l}.";
+            return {QT_TRANSLATE_NOOP("sv::OwnFormatDialog",
+                                      "%1 is not a placeholder: use {r} {g} {b} {rf} {gf} {bf} "
+                                      "{hex} {HEX} {h} {s} {l}."),
+                    "{" + std::string(name) + "}"};
         }
         if (out != nullptr) {
             *out += value;
@@ -230,13 +234,25 @@ std::string walkTemplate(std::string_view text, ColorValue c, std::string* out) 
 
 } // namespace
 
-std::string templateError(std::string_view text) {
+std::string TemplateProblem::text() const {
+    std::string filled = sentence;
+    if (const auto at = filled.find("%1"); at != std::string::npos) {
+        filled.replace(at, 2, placeholder);
+    }
+    return filled;
+}
+
+TemplateProblem templateProblem(std::string_view text) {
     return walkTemplate(text, kBlack, nullptr);
+}
+
+std::string templateError(std::string_view text) {
+    return templateProblem(text).text();
 }
 
 std::string expandTemplate(std::string_view text, ColorValue c) {
     std::string out;
-    return walkTemplate(text, c, &out).empty() ? out : std::string();
+    return walkTemplate(text, c, &out).sentence.empty() ? out : std::string();
 }
 
 } // namespace sv

@@ -18,10 +18,10 @@
 namespace sv {
 
 AboutWindow::AboutWindow(QWidget* mainWindow)
-    : ToolWindow(mainWindow, {QStringLiteral("About [ %1 ]").arg(QString::fromLatin1(kAppTitle)),
+    : ToolWindow(mainWindow, {tr("About [ %1 ]").arg(QString::fromLatin1(kAppTitle)),
                               QSize(5600, 3990), QPoint(120, 90)}) {
-    const QString madeBy = QStringLiteral("Made by the Spectrivue makers - %1")
-                               .arg(QString::fromLatin1(kMakerContact));
+    const QString madeBy =
+        tr("Made by the Spectrivue makers - %1").arg(QString::fromLatin1(kMakerContact));
     // Wider than designed where the desktop's font needs it, so no line is cut off.
     setFixedWidth(std::max(width(), fontMetrics().horizontalAdvance(madeBy) + 50));
     const int w = width();
@@ -39,11 +39,11 @@ AboutWindow::AboutWindow(QWidget* mainWindow)
 
     auto* bottom = new Panel(this);
     bottom->setGeometry(10, 106, w - 20, 118);
-    auto* label1 = new QLabel(QStringLiteral("A colour picker and colour analyst\n"
-                                             "for people who build web pages and programs."),
+    auto* label1 = new QLabel(tr("A colour picker and colour analyst\n"
+                                 "for people who build web pages and programs."),
                               bottom);
     label1->setGeometry(10, 6, w - 40, 34);
-    auto* line = new CaptionedLine(QStringLiteral("Contact"), bottom);
+    auto* line = new CaptionedLine(tr("Contact"), bottom);
     line->setGeometry(10, 42, w - 40, 16);
     auto* label2 = new QLabel(madeBy, bottom);
     label2->setGeometry(10, 62, w - 40, 18);
@@ -68,16 +68,16 @@ AboutWindow::AboutWindow(QWidget* mainWindow)
 
 QString AboutWindow::versionText() {
     // Qt lays a line out at "\n"; a carriage return would show as a stray mark.
-    return QString::fromLatin1(kAppTitle) + QStringLiteral("\nVersion: ") +
+    return QString::fromLatin1(kAppTitle) + tr("\nVersion: ") +
            QString::fromStdString(sv::versionText());
 }
 
 QString AboutWindow::helpRequestText() {
-    return QStringLiteral("Let us know if you can help...\n\n"
-                          "=> You'd like to try create the help file of this program in your "
-                          "language?    \n\n"
-                          "Send in files: DOC, TXT, PDF...\n\n"
-                          "E-mail address: ") +
+    return tr("Let us know if you can help...\n\n"
+              "=> You'd like to try create the help file of this program in your "
+              "language?    \n\n"
+              "Send in files: DOC, TXT, PDF...\n\n"
+              "E-mail address: ") +
            QString::fromLatin1(kMakerContact);
 }
 

@@ -11,6 +11,7 @@
 #include "widgets/QtColor.h"
 
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QLabel>
@@ -40,8 +41,9 @@ QLineEdit* notationField(QWidget* parent, const QString& name) {
 
 ImageButton* copyButtonFor(QLineEdit* field, const QString& name, QWidget* parent) {
     auto* copy = new ImageButton(parent);
-    copy->setText(QStringLiteral("Copy"));
-    copy->setToolTip(QStringLiteral("  Copy %1  ").arg(name));
+    copy->setText(QCoreApplication::translate("sv::ColorDetailsWindow", "Copy"));
+    copy->setToolTip(
+        QCoreApplication::translate("sv::ColorDetailsWindow", "  Copy %1  ").arg(name));
     QObject::connect(copy, &ImageButton::clicked, field,
                      [field] { QGuiApplication::clipboard()->setText(field->text()); });
     return copy;
@@ -54,13 +56,15 @@ void showText(QLineEdit* line, const QString& text) {
 }
 
 QString verdict(const char* name, bool pass) {
-    return QString::fromLatin1(name) + (pass ? QStringLiteral(" Pass") : QStringLiteral(" Fail"));
+    return QString::fromLatin1(name) +
+           (pass ? QCoreApplication::translate("sv::ColorDetailsWindow", " Pass")
+                 : QCoreApplication::translate("sv::ColorDetailsWindow", " Fail"));
 }
 
 } // namespace
 
 ColorDetailsWindow::ColorDetailsWindow(QWidget* mainWindow, const ColorSelection& selection)
-    : ToolWindow(mainWindow, {QStringLiteral("[ Colour Details ]"), QSize(6000, 6000)}) {
+    : ToolWindow(mainWindow, {tr("[ Colour Details ]"), QSize(6000, 6000)}) {
     auto* content = new QWidget(this);
     content_ = content;
     designWidth_ = width();
@@ -92,14 +96,14 @@ ColorDetailsWindow::ColorDetailsWindow(QWidget* mainWindow, const ColorSelection
         ++row;
         return value;
     };
-    ratio_ = addLine(QStringLiteral("Contrast on the last colour"));
-    normalVerdicts_ = addLine(QStringLiteral("Normal text"));
-    largeVerdicts_ = addLine(QStringLiteral("Large text"));
-    interfaceVerdict_ = addLine(QStringLiteral("Interface parts"));
-    apca_ = addLine(QStringLiteral("APCA"));
-    nearest_ = addLine(QStringLiteral("Nearest name"));
-    sample_ = new QLabel(QStringLiteral("Sample text in the current colour"), content);
-    largeSample_ = new QLabel(QStringLiteral("Large sample"), content);
+    ratio_ = addLine(tr("Contrast on the last colour"));
+    normalVerdicts_ = addLine(tr("Normal text"));
+    largeVerdicts_ = addLine(tr("Large text"));
+    interfaceVerdict_ = addLine(tr("Interface parts"));
+    apca_ = addLine(tr("APCA"));
+    nearest_ = addLine(tr("Nearest name"));
+    sample_ = new QLabel(tr("Sample text in the current colour"), content);
+    largeSample_ = new QLabel(tr("Large sample"), content);
     QFont large = largeSample_->font();
     large.setPointSizeF(large.pointSizeF() * 1.5);
     large.setBold(true);
@@ -116,8 +120,8 @@ ColorDetailsWindow::ColorDetailsWindow(QWidget* mainWindow, const ColorSelection
     ownGrid_->setVerticalSpacing(3);
     grid->addWidget(ownRows_, row++, 0, 1, 3);
     addFormat_ = new ImageButton(content);
-    addFormat_->setText(QStringLiteral("Add Format..."));
-    addFormat_->setToolTip(QStringLiteral("  Add a format of your own from a template  "));
+    addFormat_->setText(tr("Add Format..."));
+    addFormat_->setToolTip(tr("  Add a format of your own from a template  "));
     connect(addFormat_, &ImageButton::clicked, this, &ColorDetailsWindow::addFormat);
     grid->addWidget(addFormat_, row++, 0, 1, 3, Qt::AlignLeft);
     content->move(kMargin, kTop);
@@ -151,8 +155,8 @@ void ColorDetailsWindow::showOwnFormats() {
         showText(field, QString::fromStdString(expandTemplate(ownFormats_[i].pattern, shown_)));
         label->setBuddy(field);
         auto* remove = new ImageButton(ownRows_);
-        remove->setText(QStringLiteral("Remove"));
-        remove->setToolTip(QStringLiteral("  Remove %1  ").arg(name));
+        remove->setText(tr("Remove"));
+        remove->setToolTip(tr("  Remove %1  ").arg(name));
         connect(remove, &ImageButton::clicked, this, [this, i] { removeFormat(i); });
         const int row = static_cast<int>(i);
         auto* copy = copyButtonFor(field, name, ownRows_);

@@ -14,7 +14,7 @@ MaskChoice::MaskChoice(SwatchMask mask, QWidget* parent)
     setFixedSize(sizeHint());
     setCursor(appCursor(AppCursor::Hand101));
     setFocusPolicy(Qt::TabFocus);
-    setAccessibleName(QStringLiteral("Mask %1").arg(static_cast<int>(mask)));
+    setAccessibleName(tr("Mask %1").arg(static_cast<int>(mask)));
 }
 
 void MaskChoice::keyPressEvent(QKeyEvent* event) {

@@ -23,13 +23,13 @@ template <std::size_t N> auto at(const std::array<QRadioButton*, N>& a, int inde
 } // namespace
 
 OptionsWindow::OptionsWindow(QWidget* mainWindow, Options& options)
-    : ToolWindow(mainWindow, {QStringLiteral("[ Options ]"), QSize(3900, 3900), QPoint(120, 90)}),
+    : ToolWindow(mainWindow, {tr("[ Options ]"), QSize(3900, 3900), QPoint(120, 90)}),
       options_(options) {
     const int left = 10;
     const int inner = width() - 2 * left;
 
-    const QStringList headings{QStringLiteral("Color Capture:"), QStringLiteral("Zoom Capture:"),
-                               QStringLiteral("Color Capture:"), QStringLiteral("Mask Color:")};
+    const QStringList headings{tr("Color Capture:"), tr("Zoom Capture:"), tr("Color Capture:"),
+                               tr("Mask Color:")};
     const std::array<int, 4> headingTops{30, 88, 146, 190};
     for (int i = 0; i < 4; ++i) {
         auto* line = new CaptionedLine(headings[i], this);
@@ -50,17 +50,14 @@ OptionsWindow::OptionsWindow(QWidget* mainWindow, Options& options)
         connect(group, &QButtonGroup::idClicked, this,
                 [this, key](int id) { options_.setAndStore(key, id); });
     };
-    makeGroup(
-        OptionKey::StopCapture, stopButtons_,
-        {QStringLiteral("Stop Capture -> Mouse Down"), QStringLiteral("Stop Capture -> Mouse Up")},
-        [&](int i) { return QRect(left + 10, 48 + 18 * i, inner - 10, 18); });
+    makeGroup(OptionKey::StopCapture, stopButtons_,
+              {tr("Stop Capture -> Mouse Down"), tr("Stop Capture -> Mouse Up")},
+              [&](int i) { return QRect(left + 10, 48 + 18 * i, inner - 10, 18); });
     makeGroup(OptionKey::CreateGradient, gradientButtons_,
-              {QStringLiteral("Start Gradient -> Mouse Click"),
-               QStringLiteral("Start Gradient -> Mouse Move")},
+              {tr("Start Gradient -> Mouse Click"), tr("Start Gradient -> Mouse Move")},
               [&](int i) { return QRect(left + 10, 106 + 18 * i, inner - 10, 18); });
     // The three zoom buttons stand in one row.
-    makeGroup(OptionKey::Zoom, zoomButtons_,
-              {QStringLiteral("Zoom 5x"), QStringLiteral("Zoom 10x"), QStringLiteral("Zoom 20x")},
+    makeGroup(OptionKey::Zoom, zoomButtons_, {tr("Zoom 5x"), tr("Zoom 10x"), tr("Zoom 20x")},
               [&](int i) { return QRect(left + 2 + 80 * i, 164, 80, 18); });
 
     fitButtonsToTheirText();
@@ -74,12 +71,12 @@ OptionsWindow::OptionsWindow(QWidget* mainWindow, Options& options)
 
     connect(&options_, &Options::cannotStore, this, [this](const QString& path) {
         // Not modal: the options still apply until the program ends.
-        auto* box = new QMessageBox(
-            QMessageBox::Warning, QString::fromLatin1(kAppTitle),
-            QStringLiteral("The options cannot be saved in %1.\nThey apply until Spectrivue "
-                           "ends.")
-                .arg(QDir::toNativeSeparators(path)),
-            QMessageBox::Ok, this);
+        auto* box =
+            new QMessageBox(QMessageBox::Warning, QString::fromLatin1(kAppTitle),
+                            tr("The options cannot be saved in %1.\nThey apply until Spectrivue "
+                               "ends.")
+                                .arg(QDir::toNativeSeparators(path)),
+                            QMessageBox::Ok, this);
         box->setAttribute(Qt::WA_DeleteOnClose);
         box->open();
     });

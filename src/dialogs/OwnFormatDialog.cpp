@@ -3,6 +3,7 @@
 #include "AppInfo.h"
 #include "color/ColorFormats.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
@@ -10,6 +11,17 @@
 #include <QMessageBox>
 
 namespace sv {
+
+namespace {
+
+// A problem of the template in the user's language.
+QString sentence(const TemplateProblem& problem) {
+    QString text = QCoreApplication::translate("sv::OwnFormatDialog", problem.sentence.c_str());
+    return problem.placeholder.empty() ? text
+                                       : text.arg(QString::fromStdString(problem.placeholder));
+}
+
+} // namespace
 
 OwnFormatDialog::OwnFormatDialog(QWidget* parent, ColorValue sample)
     : QDialog(parent), sample_(sample) {
@@ -45,17 +57,18 @@ QString OwnFormatDialog::previewText() const {
 }
 
 void OwnFormatDialog::updatePreview() {
-    const std::string error = templateError(pattern_->text().toStdString());
-    preview_->setText(QString::fromStdString(
-        error.empty() ? expandTemplate(pattern_->text().toStdString(), sample_) : error));
+    const std::string pattern = pattern_->text().toStdString();
+    const TemplateProblem problem = templateProblem(pattern);
+    preview_->setText(problem.sentence.empty()
+                          ? QString::fromStdString(expandTemplate(pattern, sample_))
+                          : sentence(problem));
 }
 
 void OwnFormatDialog::accept() {
-    const std::string error = ownFormatError(format());
-    if (!error.empty()) {
-        QMessageBox::warning(
-            this, QString::fromLatin1(kAppTitle),
-            tr("This format cannot be added:\n%1").arg(QString::fromStdString(error)));
+    const TemplateProblem problem = ownFormatProblem(format());
+    if (!problem.sentence.empty()) {
+        QMessageBox::warning(this, QString::fromLatin1(kAppTitle),
+                             tr("This format cannot be added:\n%1").arg(sentence(problem)));
         return;
     }
     QDialog::accept();

@@ -1,6 +1,7 @@
 #include "dialogs/OwnFormats.h"
 
 #include "color/ColorFormats.h"
+#include "color/Translatable.h"
 
 namespace sv {
 
@@ -39,14 +40,18 @@ std::string unquoteValue(std::string_view value) {
     return out;
 }
 
-std::string ownFormatError(const OwnFormat& format) {
+TemplateProblem ownFormatProblem(const OwnFormat& format) {
     if (format.name.find_first_not_of(' ') == std::string::npos) {
-        return "Give the format a name.";
+        return {QT_TRANSLATE_NOOP("sv::OwnFormatDialog", "Give the format a name."), {}};
     }
     if (format.pattern.empty()) {
-        return "The template is empty.";
+        return {QT_TRANSLATE_NOOP("sv::OwnFormatDialog", "The template is empty."), {}};
     }
-    return templateError(format.pattern);
+    return templateProblem(format.pattern);
+}
+
+std::string ownFormatError(const OwnFormat& format) {
+    return ownFormatProblem(format).text();
 }
 
 std::vector<OwnFormat> readOwnFormats(const SettingsMap& settings) {

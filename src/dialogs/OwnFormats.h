@@ -2,6 +2,7 @@
 // The user's own colour formats, kept in the settings file in a group of their own
 // ("ColorFormats": Name1 and Template1, Name2 and Template2, ...), apart from the options.
 
+#include "color/ColorFormats.h"
 #include "dialogs/SettingsText.h"
 
 #include <string>
@@ -25,7 +26,8 @@ std::vector<OwnFormat> readOwnFormats(const SettingsMap& settings);
 // Replaces the stored formats by these; every other group stays as it is.
 void storeOwnFormats(SettingsMap& settings, const std::vector<OwnFormat>& formats);
 
-// Why a format cannot be added, as a sentence; empty when it can.
+// Why a format cannot be added; an empty sentence when it can.
+TemplateProblem ownFormatProblem(const OwnFormat& format);
 std::string ownFormatError(const OwnFormat& format);
 
 // A text as a settings value that reads back exactly, blanks at either end included:

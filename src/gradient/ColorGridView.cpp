@@ -35,7 +35,7 @@ std::optional<int> draggedCell(const QMimeData* data) {
 ColorGridView::ColorGridView(QWidget* parent) : QWidget(parent) {
     setMouseTracking(true);
     setAcceptDrops(true);
-    setAccessibleName(QStringLiteral("Color grid"));
+    setAccessibleName(tr("Color grid"));
     setFocusPolicy(Qt::StrongFocus);
     installCellTableAccessibility();
     colors_.fill(kButtonFace);
@@ -158,7 +158,7 @@ void ColorGridView::keyPressEvent(QKeyEvent* event) {
 }
 
 QString ColorGridView::tableCellName(int place) const {
-    return QStringLiteral("Cell %1").arg(cellAtPlace_[slot(place)]);
+    return tr("Cell %1").arg(cellAtPlace_[slot(place)]);
 }
 
 QString ColorGridView::tableCellDescription(int place) const {

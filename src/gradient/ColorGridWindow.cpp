@@ -55,8 +55,8 @@ QMimeData* StyleSheetField::createMimeDataFromSelection() const {
 
 ColorGridWindow::ColorGridWindow(QWidget* mainWindow, PaletteModel& palette)
     : QWidget(mainWindow, Qt::Window), palette_(palette) {
-    setWindowTitle(QString::fromLatin1(kAppTitle) + QStringLiteral(" [ Version: ") +
-                   QString::fromStdString(versionText()) + QStringLiteral(" ]"));
+    setWindowTitle(tr("%1 [ Version: %2 ]")
+                       .arg(QString::fromLatin1(kAppTitle), QString::fromStdString(versionText())));
     setAttribute(Qt::WA_DeleteOnClose);
     resize(800, 600);
 
@@ -74,9 +74,9 @@ ColorGridWindow::ColorGridWindow(QWidget* mainWindow, PaletteModel& palette)
     cssCloseButton_ = new ImageButton(cssPanel_);
     cssCloseButton_->setIcon(QPixmap::fromImage(glyphImage(Glyph::Close, false)));
     cssCloseButton_->setIconSize(QSize(16, 16));
-    cssCloseButton_->setToolTip(QStringLiteral("  Close  "));
+    cssCloseButton_->setToolTip(tr("  Close  "));
     cssField_ = new StyleSheetField(cssPanel_);
-    cssField_->setAccessibleName(QStringLiteral("Style sheet"));
+    cssField_->setAccessibleName(tr("Style sheet"));
     sizeCssPanel();
     connect(cssCloseButton_, &ImageButton::clicked, this, [this] {
         cssField_->clear();
@@ -86,8 +86,7 @@ ColorGridWindow::ColorGridWindow(QWidget* mainWindow, PaletteModel& palette)
     menu_ = new QMenu(this);
     for (const StyleRule rule : {StyleRule::Body, StyleRule::Link, StyleRule::Border,
                                  StyleRule::Column, StyleRule::TextClass}) {
-        menu_->addAction(QString::fromLatin1(styleRuleCaption(rule)), this,
-                         [this, rule] { appendStyle(rule); });
+        menu_->addAction(tr(styleRuleCaption(rule)), this, [this, rule] { appendStyle(rule); });
     }
     connect(view_, &ColorGridView::menuRequested, this,
             [this](QPoint globalPos) { menu_->popup(globalPos); });

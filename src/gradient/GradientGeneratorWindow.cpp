@@ -11,6 +11,7 @@
 #include "widgets/QtColor.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QStyle>
@@ -26,9 +27,9 @@ struct ChannelLook {
 };
 
 constexpr std::array<ChannelLook, 3> kChannels{{
-    {"Red", 0x0000FF},
-    {"Green", 0x00C000},
-    {"Blue", 0xFF0000},
+    {QT_TRANSLATE_NOOP("sv::GradientGeneratorWindow", "Red"), 0x0000FF},
+    {QT_TRANSLATE_NOOP("sv::GradientGeneratorWindow", "Green"), 0x00C000},
+    {QT_TRANSLATE_NOOP("sv::GradientGeneratorWindow", "Blue"), 0xFF0000},
 }};
 
 constexpr int kMinColumnWidth = 38;
@@ -40,7 +41,9 @@ std::size_t at(Channel c) {
 }
 
 QString headingOf(GradientEnd end) {
-    return end == GradientEnd::Start ? QStringLiteral("Start Color") : QStringLiteral("End Color");
+    return end == GradientEnd::Start
+               ? QCoreApplication::translate("sv::GradientGeneratorWindow", "Start Color")
+               : QCoreApplication::translate("sv::GradientGeneratorWindow", "End Color");
 }
 
 // The width a field needs to show text whole, in the field's own font and style.
@@ -60,8 +63,7 @@ int fieldWidthFor(const QLineEdit& field, const QString& text) {
 } // namespace
 
 GradientGeneratorWindow::GradientGeneratorWindow(QWidget* mainWindow, PaletteModel& palette)
-    : ToolWindow(mainWindow,
-                 {QStringLiteral("[ Gradient Generator ]"), QSize(3900, 3900), QPoint(120, 90)}),
+    : ToolWindow(mainWindow, {tr("[ Gradient Generator ]"), QSize(3900, 3900), QPoint(120, 90)}),
       palette_(palette) {
     // Every number a field takes is shown whole: the columns widen for the font, and the
     // window for the columns.
@@ -77,15 +79,15 @@ GradientGeneratorWindow::GradientGeneratorWindow(QWidget* mainWindow, PaletteMod
              rgb(0, 0, 255));
 
     target_ = new QComboBox(this);
-    target_->addItem(QStringLiteral("All Grid"));
+    target_->addItem(tr("All Grid"));
     for (int row = 1; row <= kGradientSwatches / kGradientRowLength; ++row) {
-        target_->addItem(QStringLiteral("Row %1").arg(row));
+        target_->addItem(tr("Row %1").arg(row));
     }
     target_->setGeometry(10, height() - 32, 120, 24);
-    target_->setAccessibleName(QStringLiteral("Gradient target"));
+    target_->setAccessibleName(tr("Gradient target"));
 
     createButton_ = new ImageButton(this);
-    createButton_->setText(QStringLiteral("Create"));
+    createButton_->setText(tr("Create"));
     createButton_->setGeometry(width() - 76, height() - 32, 66, 24);
     connect(createButton_, &ImageButton::clicked, this, &GradientGeneratorWindow::createGradient);
 }
@@ -105,8 +107,7 @@ void GradientGeneratorWindow::buildEnd(GradientEnd end, int left, const QString&
         auto* field = new QLineEdit(QString::number(initialValues[i]), this);
         field->setGeometry(x, 160, fieldWidth_, 20);
         field->setAlignment(Qt::AlignCenter);
-        field->setAccessibleName(heading + QLatin1Char(' ') +
-                                 QString::fromLatin1(kChannels[i].name));
+        field->setAccessibleName(heading + QLatin1Char(' ') + tr(kChannels[i].name));
         controls.fields[i] = field;
 
         auto* slider = new Slider(Qt::Vertical, this);
@@ -155,9 +156,9 @@ void GradientGeneratorWindow::createGradient() {
             QLineEdit* f = ends_[static_cast<std::size_t>(end)].fields[i];
             const auto v = textToInt16(f->text().toStdString());
             if (!v) {
-                QMessageBox::warning(this, QString::fromLatin1(kAppTitle),
-                                     QStringLiteral("%1 must hold a number from -32768 to 32767.")
-                                         .arg(f->accessibleName()));
+                QMessageBox::warning(
+                    this, QString::fromLatin1(kAppTitle),
+                    tr("%1 must hold a number from -32768 to 32767.").arg(f->accessibleName()));
                 f->setFocus();
                 return;
             }

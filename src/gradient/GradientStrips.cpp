@@ -18,8 +18,8 @@ GradientStrips::GradientStrips(const QRect& blendRect, const QRect& spectrumRect
     spectrum_ = new GradientStrip(this);
     spectrum_->setGeometry(spectrumRect.translated(-origin));
     spectrum_->setBackColor(0xC0C0C0);
-    blend_->setAccessibleName(QStringLiteral("Blend from the current to the last colour"));
-    spectrum_->setAccessibleName(QStringLiteral("Last colour to black, then the spectrum"));
+    blend_->setAccessibleName(tr("Blend from the current to the last colour"));
+    spectrum_->setAccessibleName(tr("Last colour to black, then the spectrum"));
 
     connect(blend_, &GradientStrip::pressed, this, [this](Qt::MouseButton, QPoint pos) {
         if (const auto c = blend_->colorAt(pos)) {

@@ -1,5 +1,7 @@
 #include "gradient/StyleSheet.h"
 
+#include "color/Translatable.h"
+
 #include <string_view>
 
 namespace sv {
@@ -19,25 +21,29 @@ struct RuleTemplate {
 };
 
 constexpr RuleTemplate kRules[] = {
-    {StyleRule::Body, "New Style - Body", "body {background-color: #colorBODY}", "#colorBODY", {}},
+    {StyleRule::Body,
+     QT_TRANSLATE_NOOP("sv::ColorGridWindow", "New Style - Body"),
+     "body {background-color: #colorBODY}",
+     "#colorBODY",
+     {}},
     {StyleRule::Link,
-     "New Style - Link",
+     QT_TRANSLATE_NOOP("sv::ColorGridWindow", "New Style - Link"),
      "a:link { \xC2\xA7 font: 12px Arial, Helvetica; \xC2\xA7 color: #000000; \xC2\xA7 "
      "text-decoration: none} \xC2\xA7 a:hover { \xC2\xA7 font: 12px Arial, Helvetica; \xC2\xA7 "
      "color: #colorLink1; \xC2\xA7 text-decoration: underline}",
      "#colorLink1",
      {}},
     {StyleRule::Border,
-     "New Style - Border",
+     QT_TRANSLATE_NOOP("sv::ColorGridWindow", "New Style - Border"),
      "p \xC2\xA7 {border: medium double #colorBorder}",
      "#colorBorder",
      {}},
-    {StyleRule::Column, "New Style - Column",
+    {StyleRule::Column, QT_TRANSLATE_NOOP("sv::ColorGridWindow", "New Style - Column"),
      ".Column{ \xC2\xA7 width:80%; \xC2\xA7 margin-left:9%; \xC2\xA7 border:1px solid #000000; "
      "\xC2\xA7  background-color: #colorCol}",
      "#colorCol", ".Column"},
     // The caption's spelling is what users have always seen.
-    {StyleRule::TextClass, "New Style - Cass",
+    {StyleRule::TextClass, QT_TRANSLATE_NOOP("sv::ColorGridWindow", "New Style - Cass"),
      ".Class { \xC2\xA7 font-size: 12px; \xC2\xA7 font-family: Tahoma, Arial, Helvetica; \xC2\xA7 "
      "color: #colorClass;}",
      "#colorClass", ".Class"},

@@ -24,7 +24,7 @@ NamedStrip::NamedStrip(QWidget* parent) : QWidget(parent) {
     setFixedSize(sizeHint());
     setCursor(appCursor(AppCursor::Tinta));
     setFocusPolicy(Qt::StrongFocus);
-    setAccessibleName(QStringLiteral("Colour names strip"));
+    setAccessibleName(tr("Colour names strip"));
 }
 
 QSize NamedStrip::sizeHint() const {

@@ -22,15 +22,14 @@ QString nameText(int index) {
 
 NamesPanel::NamesPanel(QWidget* parent)
     : Panel(parent), firstList_(new QComboBox(this)), secondList_(new QComboBox(this)),
-      strip_(new NamedStrip(this)),
-      dragCheck_(new QCheckBox(QStringLiteral("Enable drag and drop"), this)),
+      strip_(new NamedStrip(this)), dragCheck_(new QCheckBox(tr("Enable drag and drop"), this)),
       closeButton_(new ImageButton(this)) {
     setMovable(true);
     hide();
-    dragCheck_->setToolTip(QStringLiteral("Drag the child color and drop in Grid main."));
+    dragCheck_->setToolTip(tr("Drag the child color and drop in Grid main."));
     closeButton_->setIcon(QIcon(QPixmap::fromImage(glyphImage(Glyph::Close, false))));
     closeButton_->setIconSize(QSize(14, 14));
-    closeButton_->setToolTip(QStringLiteral("  Close  "));
+    closeButton_->setToolTip(tr("  Close  "));
 
     const int margin = 6;
     const QSize stripSize = strip_->sizeHint();

@@ -32,14 +32,15 @@ struct FileKind {
 
 // The classic filter first: it is the one a dialog starts with.
 constexpr std::array<FileKind, 4> kFileKinds{{
-    {"PSP Palette File (*.pal)", PaletteFormat::Jasc},
-    {"GIMP Palette (*.gpl)", PaletteFormat::Gimp},
-    {"Adobe Swatch Exchange (*.ase)", PaletteFormat::AdobeSwatches},
-    {"CSS Custom Properties (*.css)", PaletteFormat::Css},
+    {QT_TRANSLATE_NOOP("sv::PaletteCommands", "PSP Palette File (*.pal)"), PaletteFormat::Jasc},
+    {QT_TRANSLATE_NOOP("sv::PaletteCommands", "GIMP Palette (*.gpl)"), PaletteFormat::Gimp},
+    {QT_TRANSLATE_NOOP("sv::PaletteCommands", "Adobe Swatch Exchange (*.ase)"),
+     PaletteFormat::AdobeSwatches},
+    {QT_TRANSLATE_NOOP("sv::PaletteCommands", "CSS Custom Properties (*.css)"), PaletteFormat::Css},
 }};
 
 QString filterText(const FileKind& kind) {
-    return QCoreApplication::translate("PaletteCommands", kind.filter);
+    return QCoreApplication::translate("sv::PaletteCommands", kind.filter);
 }
 
 // What a save writes: the kind the typed extension names, else the chosen filter's.
@@ -57,7 +58,7 @@ PaletteFormat saveFormat(const FileDialogResult& result) {
 
 QString PaletteCommands::openFilter() {
     QStringList filters{
-        QCoreApplication::translate("PaletteCommands", "All palettes (*.pal *.gpl *.ase)")};
+        QCoreApplication::translate("sv::PaletteCommands", "All palettes (*.pal *.gpl *.ase)")};
     for (const FileKind& kind : kFileKinds) {
         if (kind.format != PaletteFormat::Css) { // written, never read
             filters.append(filterText(kind));

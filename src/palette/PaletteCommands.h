@@ -30,8 +30,8 @@ public:
     // The file of the last successful Open or Save; empty before one.
     QString lastPath() const { return lastPath_; }
 
-    static QString openTitle() { return QStringLiteral("Load PSP Palette"); }
-    static QString saveTitle() { return QStringLiteral("Save PSP Palette"); }
+    static QString openTitle() { return tr("Load PSP Palette"); }
+    static QString saveTitle() { return tr("Save PSP Palette"); }
     // Open lists every kind it reads, then each kind; Save each kind it writes, the classic
     // one first.
     static QString openFilter();

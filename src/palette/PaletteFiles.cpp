@@ -17,14 +17,10 @@ namespace sv {
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("PaletteFiles", text);
-}
-
 constexpr std::size_t kMaxForeignPaletteBytes = std::size_t(4) << 20;
 
 QString notAPalette(const QString& path) {
-    return tr("%1 is not a palette file.").arg(path);
+    return QCoreApplication::translate("sv::PaletteFiles", "%1 is not a palette file.").arg(path);
 }
 
 // A folder's "Default.pal", spelt exactly so; empty when it has none.
@@ -51,15 +47,23 @@ struct FileBytes {
 FileBytes readRegularFile(const QString& path, std::size_t maxBytes) {
     const OpenedFile opened = openRegularFile(QFile::encodeName(path).toStdString());
     auto unreadable = [&](int error) {
-        return tr("The palette file %1 could not be read:\n%2").arg(path, systemErrorQText(error));
+        return QCoreApplication::translate("sv::PaletteFiles",
+                                           "The palette file %1 could not be read:\n%2")
+            .arg(path, systemErrorQText(error));
     };
     switch (opened.failure) {
     case OpenFailure::None:
         break;
     case OpenFailure::Missing:
-        return {{}, tr("The palette file %1 does not exist.").arg(path)};
+        return {
+            {},
+            QCoreApplication::translate("sv::PaletteFiles", "The palette file %1 does not exist.")
+                .arg(path)};
     case OpenFailure::Folder:
-        return {{}, tr("%1 is a folder, not a palette file.").arg(path)};
+        return {
+            {},
+            QCoreApplication::translate("sv::PaletteFiles", "%1 is a folder, not a palette file.")
+                .arg(path)};
     case OpenFailure::System:
         return {{}, unreadable(opened.errorNumber)};
     default:
@@ -83,7 +87,8 @@ QString applyPaletteBytes(const QByteArray& bytes, const QString& path, PaletteM
     }
     model.applyPalette(p, read.written);
     if (note != nullptr && read.colorsInFile > Palette::kSize) {
-        *note = tr("%1 holds %2 colours; the first %3 were loaded.")
+        *note = QCoreApplication::translate("sv::PaletteFiles",
+                                            "%1 holds %2 colours; the first %3 were loaded.")
                     .arg(path)
                     .arg(read.colorsInFile)
                     .arg(Palette::kSize);
@@ -97,7 +102,9 @@ QString savePalette(const QString& path, const Palette& palette, PaletteFormat f
     QSaveFile file(path);
     // Unbuffered: a full disk shows at the write, not in a flush that commit() may not report.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        return tr("The palette could not be saved to %1:\n%2").arg(path, file.errorString());
+        return QCoreApplication::translate("sv::PaletteFiles",
+                                           "The palette could not be saved to %1:\n%2")
+            .arg(path, file.errorString());
     }
     const std::string text =
         writePaletteAs(palette, format, QFileInfo(path).completeBaseName().toStdString());
@@ -107,7 +114,9 @@ QString savePalette(const QString& path, const Palette& palette, PaletteFormat f
     if (!written || !file.commit()) {
         const QString reason = file.errorString();
         file.cancelWriting();
-        return tr("The palette could not be saved to %1:\n%2").arg(path, reason);
+        return QCoreApplication::translate("sv::PaletteFiles",
+                                           "The palette could not be saved to %1:\n%2")
+            .arg(path, reason);
     }
     return {};
 }

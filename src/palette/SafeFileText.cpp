@@ -1,5 +1,7 @@
 #include "palette/SafeFileText.h"
 
+#include <QCoreApplication>
+
 namespace sv {
 
 QString openFailureText(const OpenedFile& opened) {
@@ -7,15 +9,16 @@ QString openFailureText(const OpenedFile& opened) {
     case OpenFailure::None:
         return {};
     case OpenFailure::Missing:
-        return QStringLiteral("No such file.");
+        return QCoreApplication::translate("sv::SafeFileText", "No such file.");
     case OpenFailure::Folder:
-        return QStringLiteral("It is a folder, not a file.");
+        return QCoreApplication::translate("sv::SafeFileText", "It is a folder, not a file.");
     case OpenFailure::NotRegular:
-        return QStringLiteral("It is not a regular file.");
+        return QCoreApplication::translate("sv::SafeFileText", "It is not a regular file.");
     case OpenFailure::TooLarge:
-        return QStringLiteral("The file is too large.");
+        return QCoreApplication::translate("sv::SafeFileText", "The file is too large.");
     case OpenFailure::Link:
-        return QStringLiteral("It is a symbolic link, not a file.");
+        return QCoreApplication::translate("sv::SafeFileText",
+                                           "It is a symbolic link, not a file.");
     case OpenFailure::System:
         break;
     }

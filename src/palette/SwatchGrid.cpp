@@ -46,7 +46,7 @@ SwatchGrid::SwatchGrid(QWidget* container, PaletteModel& model, const ColorSelec
     setMouseTracking(true); // tool tips follow the pointer from cell to cell
     setAcceptDrops(true);
     setCursor(appCursor(AppCursor::Tinta));
-    setAccessibleName(QStringLiteral("Palette"));
+    setAccessibleName(tr("Palette"));
     cellMasks_.fill(mask);
     connect(&model_, &PaletteModel::swatchChanged, this, &SwatchGrid::onSwatchChanged);
 }
@@ -100,12 +100,12 @@ void SwatchGrid::onSwatchChanged(int index) {
 }
 
 QString SwatchGrid::tableCellName(int cell) const {
-    return QStringLiteral("Swatch %1").arg(cell);
+    return tr("Swatch %1").arg(cell);
 }
 
 QString SwatchGrid::tableCellDescription(int cell) const {
     const QString tip = cellToolTip(cell);
-    return tip.isEmpty() ? QStringLiteral("empty") : tip;
+    return tip.isEmpty() ? tr("empty") : tip;
 }
 
 void SwatchGrid::setFocusCell(int index) {

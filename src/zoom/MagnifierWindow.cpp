@@ -23,7 +23,7 @@ namespace sv {
 MagnifierView::MagnifierView(QWidget* parent) : QWidget(parent) {
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
-    setAccessibleName(QStringLiteral("Magnified screen"));
+    setAccessibleName(tr("Magnified screen"));
 }
 
 void MagnifierView::setSquare(QImage square) {
@@ -134,8 +134,7 @@ void MagnifierView::mouseReleaseEvent(QMouseEvent* event) {
 
 MagnifierWindow::MagnifierWindow(QWidget* mainWindow, ScreenReader& screen, const Options& options,
                                  const ColorSelection& selection)
-    : ToolWindow(mainWindow,
-                 {QStringLiteral("[ Image Magnification ]"), QSize(5400, 5400), QPoint(120, 90)}),
+    : ToolWindow(mainWindow, {tr("[ Image Magnification ]"), QSize(5400, 5400), QPoint(120, 90)}),
       screen_(screen), options_(options), selection_(selection) {
     view_ = new MagnifierView(this);
     view_->setGeometry(pixelsFromTwips(QRect(105, 450, 5160, 3960)));
@@ -147,12 +146,12 @@ MagnifierWindow::MagnifierWindow(QWidget* mainWindow, ScreenReader& screen, cons
         auto* b = new ColorBox(this);
         b->setGeometry(pixelsFromTwips(twipRect));
         b->setBackColor(color);
-        b->setAccessibleName(QString::fromLatin1(name));
+        b->setAccessibleName(tr(name));
         return b;
     };
-    swatch_ = box(QRect(795, 4575, 795, 615), 0xC0C0C0, "Picked colour");
-    toBlack_ = box(QRect(1710, 4575, 2895, 285), kBlack, "Shades to black");
-    toWhite_ = box(QRect(1710, 4905, 2895, 285), kWhite, "Shades to white");
+    swatch_ = box(QRect(795, 4575, 795, 615), 0xC0C0C0, QT_TR_NOOP("Picked colour"));
+    toBlack_ = box(QRect(1710, 4575, 2895, 285), kBlack, QT_TR_NOOP("Shades to black"));
+    toWhite_ = box(QRect(1710, 4905, 2895, 285), kWhite, QT_TR_NOOP("Shades to white"));
     for (ColorBox* strip : {toBlack_, toWhite_}) {
         connect(strip, &ColorBox::pressed, this,
                 [this, strip](Qt::MouseButton, QPoint pos) { send(strip, pos); });
@@ -168,7 +167,7 @@ MagnifierWindow::MagnifierWindow(QWidget* mainWindow, ScreenReader& screen, cons
     });
 
     startButton_ = new ImageButton(this);
-    startButton_->setText(QStringLiteral("Go"));
+    startButton_->setText(tr("Go"));
     startButton_->setGeometry(pixelsFromTwips(QRect(180, 4605, 495, 540)));
     connect(startButton_, &ImageButton::clicked, this,
             [this] { handle(MagnifierEvent::StartPressed); });

@@ -1,0 +1,83 @@
+// The main window's tool tips in the language of the environment the test runs in: under
+// pt_BR every tool tip with words is translated, and none is empty; under C they are exactly
+// the program's own texts, blanks included.
+#include "MainWindowFixture.h"
+#include "app/Translations.h"
+
+#include <QLocale>
+#include <QRegularExpression>
+
+using namespace sv;
+using namespace sv::test;
+
+class TranslationTest : public QObject {
+    Q_OBJECT
+
+    // The tool tips of a window and of everything in it, in the order the widgets were made.
+    static QStringList toolTips(QWidget& window) {
+        QStringList tips{window.toolTip()};
+        for (const QWidget* w : window.findChildren<QWidget*>()) {
+            tips.append(w->toolTip());
+        }
+        return tips;
+    }
+
+private slots:
+    void toolTipsFollowTheLanguage() {
+        QStringList english;
+        {
+            MainWindowFixture untranslated;
+            english = toolTips(*untranslated.window);
+        }
+        const bool translated =
+            installTranslations(*qApp, QLocale(), QStringLiteral(SV_TRANSLATIONS));
+        MainWindowFixture f;
+        const QStringList shown = toolTips(*f.window);
+        QCOMPARE(shown.size(), english.size());
+
+        if (QLocale().name() == QLatin1String("pt_BR")) {
+            QVERIFY(translated);
+            const QRegularExpression words(QStringLiteral("[A-Za-z]{2}"));
+            int compared = 0;
+            for (qsizetype i = 0; i < english.size(); ++i) {
+                if (!english[i].contains(words)) {
+                    continue; // numbers only, as the sliders show
+                }
+                ++compared;
+                QVERIFY2(!shown[i].trimmed().isEmpty(), qPrintable(english[i]));
+                QVERIFY2(shown[i] != english[i], qPrintable(english[i]));
+            }
+            QVERIFY(compared >= 20);
+            QVERIFY(shown.contains(QStringLiteral("  Cor da Tela  - { F9 }  ")));
+            return;
+        }
+        QVERIFY(!translated);
+        QCOMPARE(shown, english);
+        const QStringList design{QStringLiteral("  Color from Screen  - { F9 }  "),
+                                 QStringLiteral("  Gradient Creator  "),
+                                 QStringLiteral("  Big Color Grid  "),
+                                 QStringLiteral("  Capture Magnification  "),
+                                 QStringLiteral("  Extract Bitmap Color  "),
+                                 QStringLiteral("  Color Names  "),
+                                 QStringLiteral("  System Color Picker  "),
+                                 QStringLiteral("  Options...      "),
+                                 QStringLiteral("  About Spectrivue  "),
+                                 QStringLiteral("  New Palette  "),
+                                 QStringLiteral("  Open Palette  "),
+                                 QStringLiteral("  Save Palette  "),
+                                 QStringLiteral("  Exit  "),
+                                 QStringLiteral("  Actual color  "),
+                                 QStringLiteral("  Last color  "),
+                                 QStringLiteral("  Copy to Clipboard  "),
+                                 QStringLiteral("  Up/Down  "),
+                                 QStringLiteral("  Close Spectrivue  "),
+                                 QStringLiteral("  Minimize Spectrivue  "),
+                                 QStringLiteral("  On Top  ")};
+        for (const QString& tip : design) {
+            QVERIFY2(shown.contains(tip), qPrintable(tip));
+        }
+    }
+};
+
+QTEST_MAIN(TranslationTest)
+#include "TranslationTest.moc"
