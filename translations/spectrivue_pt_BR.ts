@@ -118,6 +118,14 @@ Endereço de e-mail: </translation>
         <source>Your formats could not be saved in %1.</source>
         <translation>Não foi possível salvar seus formatos em %1.</translation>
     </message>
+    <message>
+        <source>CSS rgb, comma form</source>
+        <translation>CSS rgb, com vírgulas</translation>
+    </message>
+    <message>
+        <source>exact</source>
+        <translation>exata</translation>
+    </message>
 </context>
 <context>
     <name>sv::ColorGridView</name>

@@ -10,11 +10,14 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
+#include <algorithm>
+
 namespace sv {
 
 namespace {
 
 constexpr int kRowHeight = 24;
+constexpr int kFieldLeft = 42;
 
 struct Row {
     const char* label;
@@ -49,14 +52,20 @@ int fieldValue(const QLineEdit* field) {
 } // namespace
 
 ComponentEditor::ComponentEditor(QWidget* parent) : QWidget(parent) {
-    resize(220, 3 * kRowHeight);
+    // The fields stand right of the widest channel name: "Vermelho" is wider than "Green".
+    int fieldLeft = kFieldLeft;
+    for (const Row& row : kRows) {
+        fieldLeft = std::max(fieldLeft, fontMetrics().horizontalAdvance(tr(row.label)) + 6);
+    }
+    const int shift = fieldLeft - kFieldLeft;
+    resize(220 + shift, 3 * kRowHeight);
     for (std::size_t k = 0; k < 3; ++k) {
         const int y = static_cast<int>(k) * kRowHeight;
         ShadowLabel label(this, tr(kRows[k].label));
         label.move({0, y + 3});
 
         auto* field = new QLineEdit(QStringLiteral("255"), this);
-        field->setGeometry(42, y, 36, 20);
+        field->setGeometry(fieldLeft, y, 36, 20);
         field->setMaxLength(3);
         field->setAlignment(Qt::AlignCenter);
         field->setStyleSheet(QString::fromLatin1(kRows[k].fieldStyle));
@@ -71,7 +80,7 @@ ComponentEditor::ComponentEditor(QWidget* parent) : QWidget(parent) {
         fields_[k] = field;
 
         auto* slider = new Slider(Qt::Horizontal, this);
-        slider->setGeometry(84, y + 2, 135, 16);
+        slider->setGeometry(84 + shift, y + 2, 135, 16);
         setChannelColors(*slider, toQColor(kRows[k].fill));
         slider->setAccessibleName(tr(kRows[k].label));
         slider->setValue(255);

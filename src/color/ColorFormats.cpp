@@ -102,7 +102,7 @@ const char* colorFormatName(ColorFormat format) {
     case ColorFormat::CssRgb:
         return "CSS rgb";
     case ColorFormat::CssRgbComma:
-        return "CSS rgb, comma form";
+        return QT_TRANSLATE_NOOP("sv::ColorDetailsWindow", "CSS rgb, comma form");
     case ColorFormat::CssHsl:
         return "CSS hsl";
     case ColorFormat::CssHwb:

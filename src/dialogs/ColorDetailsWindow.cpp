@@ -74,7 +74,7 @@ ColorDetailsWindow::ColorDetailsWindow(QWidget* mainWindow, const ColorSelection
     int row = 0;
     for (int i = 0; i < kColorFormatCount; ++i, ++row) {
         const auto format = static_cast<ColorFormat>(i);
-        const QString name = QString::fromLatin1(colorFormatName(format));
+        const QString name = tr(colorFormatName(format));
         auto* label = new QLabel(name, content);
         auto* field = notationField(content, name);
         label->setBuddy(field);
@@ -229,8 +229,7 @@ void ColorDetailsWindow::showColor(ColorValue current, ColorValue previous) {
     const NearestName nearest = nearestNamedColor(current);
     const std::string_view name = namedColorName(nearest.index);
     showText(nearest_, QString::fromUtf8(name.data(), qsizetype(name.size())) +
-                           QStringLiteral("  ") +
-                           QString::fromStdString(distanceText(nearest.distance)));
+                           QStringLiteral("  ") + tr(distanceText(nearest.distance).c_str()));
     for (QLabel* s : {sample_, largeSample_}) {
         QPalette p = s->palette();
         p.setColor(QPalette::Window, toQColor(previous));

@@ -1,6 +1,7 @@
 #include "palette/NearestNamedColor.h"
 
 #include "color/ColorFormats.h"
+#include "color/Translatable.h"
 #include "palette/NamedColors.h"
 
 #include <array>
@@ -38,7 +39,7 @@ NearestName nearestNamedColor(ColorValue c) {
 
 std::string distanceText(double distance) {
     if (distance == 0.0) {
-        return "exact";
+        return QT_TRANSLATE_NOOP("sv::ColorDetailsWindow", "exact");
     }
     char text[32];
     std::snprintf(text, sizeof text, "\u0394E %.3f", distance);

@@ -1,10 +1,11 @@
 // Every window's texts against what is behind them, under a light and a dark desktop theme
 // (GTK's Adwaita through Qt's gtk3 platform theme): each text must stand out at 4.5:1 or more,
-// and no label may be cut off.
+// and no label may be cut off, in the language of the environment (English or Portuguese).
 
 #include "MainWindowFixture.h"
 
 #include "app/ToolWindows.h"
+#include "app/Translations.h"
 #include "color/Contrast.h"
 #include "widgets/CaptionedLine.h"
 #include "widgets/QtColor.h"
@@ -12,6 +13,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLabel>
+#include <QLocale>
 #include <QMap>
 #include <QRadioButton>
 #include <QTest>
@@ -68,6 +70,9 @@ private slots:
                  qPrintable(QStringLiteral("window colour %1 under GTK_THEME=%2")
                                 .arg(QApplication::palette().color(QPalette::Window).name(),
                                      qEnvironmentVariable("GTK_THEME"))));
+        const bool portuguese = QLocale().name() == QLatin1String("pt_BR");
+        QCOMPARE(installTranslations(*qApp, QLocale(), QStringLiteral(SV_TRANSLATIONS)),
+                 portuguese);
     }
 
     void everyTextIsReadableAndWhole() {
