@@ -16,12 +16,14 @@ namespace sv {
 
 namespace {
 
-// One screen's part of the frame, full screen, under a crosshair.
+// One screen's part of the frame, full screen, under a crosshair. It keeps the desktop place of
+// the screen it was made for: a Wayland program never learns where its windows stand, so the
+// window's own geometry and screen say nothing about which part of the desktop it covers.
 class FrameView : public QWidget {
 public:
     FrameView(FrozenFramePick& pick, QScreen* screen)
         : QWidget(nullptr, Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::Tool),
-          pick_(pick) {
+          pick_(pick), place_(screen->geometry()) {
         setMouseTracking(true);
         setCursor(Qt::CrossCursor);
         setScreen(screen);
@@ -33,9 +35,19 @@ protected:
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
         const QImage& frame = pick_.screen().frame();
-        p.drawImage(rect(), frame, pick_.screen().frameRect(geometry()));
+        p.drawImage(rect(), frame, pick_.screen().frameRect(place_));
     }
-    void mouseReleaseEvent(QMouseEvent*) override { pick_.keep(); }
+    // A pointer that comes onto this screen says where in its enter event, before any move.
+    void enterEvent(QEnterEvent* event) override {
+        pick_.screen().notePointer(place_.topLeft() + event->position().toPoint());
+    }
+    void mouseMoveEvent(QMouseEvent* event) override {
+        pick_.screen().notePointer(place_.topLeft() + event->position().toPoint());
+    }
+    void mouseReleaseEvent(QMouseEvent* event) override {
+        mouseMoveEvent(event);
+        pick_.keep();
+    }
     void keyPressEvent(QKeyEvent* event) override {
         if (event->key() == Qt::Key_Escape) {
             pick_.cancel();
@@ -47,6 +59,7 @@ protected:
 
 private:
     FrozenFramePick& pick_;
+    const QRect place_;
 };
 
 } // namespace
@@ -54,6 +67,7 @@ private:
 void FrozenScreen::setFrame(const QImage& frame, const QRect& desktop) {
     frame_ = frame.convertToFormat(QImage::Format_RGB32);
     desktop_ = desktop;
+    pointer_.reset();
 }
 
 QPoint FrozenScreen::toFrame(QPoint logical) const {
@@ -73,7 +87,7 @@ QRect FrozenScreen::frameRect(const QRect& logical) const {
 }
 
 QPoint FrozenScreen::cursorPos() const {
-    return QCursor::pos();
+    return pointer_.value_or(QCursor::pos());
 }
 
 std::optional<ColorValue> FrozenScreen::pixelAt(QPoint framePos) {
@@ -126,11 +140,16 @@ void FrozenFramePick::start(const QImage& screenshot) {
     previousBefore_ = selection_.previous();
     for (QScreen* s : QGuiApplication::screens()) {
         views_.push_back(new FrameView(*this, s));
-        views_.back()->show();
+        // Full screen, not merely screen-sized: a Wayland compositor places an ordinary window
+        // where it likes (tiled, under a title bar), which would shift the frame off the screen
+        // it stands for.
+        views_.back()->showFullScreen();
     }
     views_.front()->activateWindow();
     views_.front()->setFocus();
-    sampler_ = std::make_unique<ScreenSampler>(screen_, selection_, views_.front().data());
+    // No mouse grab: the views cover every screen, and a grab would hand every view's events
+    // to the first one, with the pointer's place on the wrong screen.
+    sampler_ = std::make_unique<ScreenSampler>(screen_, selection_, nullptr);
     // The sampler is owned here, not by the view it grabs the mouse for.
     sampler_->setParent(nullptr);
     connect(sampler_.get(), &ScreenSampler::colorPicked, this, &FrozenFramePick::colorPicked);

@@ -31,7 +31,10 @@ public:
     // The part of the picture that a logical rectangle of the desktop covers.
     QRect frameRect(const QRect& logical) const;
 
+    // Where the views last saw the pointer, else where Qt places it. A Wayland program learns
+    // the pointer's place only from its own windows' events, and QCursor::pos() may lag them.
     QPoint cursorPos() const override;
+    void notePointer(QPoint logical) { pointer_ = logical; }
     std::optional<ColorValue> pixelAt(QPoint framePos) override;
     bool canReadScreen() const override { return !frame_.isNull(); }
     QPoint pointerDevicePos() const override { return toFrame(cursorPos()); }
@@ -40,6 +43,7 @@ public:
 private:
     QImage frame_;
     QRect desktop_;
+    std::optional<QPoint> pointer_;
 };
 
 class FrozenFramePick : public QObject {

@@ -27,7 +27,9 @@ void ScreenSampler::start() {
         return;
     }
     // The grab's cursor is the screen-wide crosshair.
-    grabber_->grabMouse(QCursor(Qt::CrossCursor));
+    if (grabber_ != nullptr) {
+        grabber_->grabMouse(QCursor(Qt::CrossCursor));
+    }
     sampling_ = true;
     // The first tick shows the pixel under the pointer, wherever the last pick left it.
     lastPointer_.reset();

@@ -24,6 +24,8 @@ class ScreenSampler : public QObject {
 public:
     static constexpr int kIntervalMs = 50;
 
+    // grabber holds the mouse while a pick runs; none where the pick's own windows cover
+    // every screen.
     ScreenSampler(ScreenReader& screen, const ColorSelection& selection, QWidget* grabber);
     ~ScreenSampler() override;
 

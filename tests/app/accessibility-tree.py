@@ -53,7 +53,7 @@ def showing(app, predicate):
             if n.get_state_set().contains(Atspi.StateType.SHOWING) and predicate(n)]
 
 
-def wait_for(app, predicate, timeout=5):
+def wait_for(app, predicate, timeout=30):
     end = time.time() + timeout
     while time.time() < end:
         found = showing(app, predicate)

@@ -1,0 +1,83 @@
+#!/usr/bin/env bash
+# Runs the Wayland pick test in a real headless desktop: sway (two 1280 x 800 outputs, each a
+# solid colour), PipeWire and the real desktop portal (xdg-desktop-portal with its wlr and gtk
+# backends) on a private session bus. sway refuses to run as root, so as root the session runs
+# as the unprivileged user svtest (made when missing), with copies of the programs it needs.
+# Usage: wayland-session.sh <Spectrivue> <virtual_pointer> <wayland-pick.py>
+set -euo pipefail
+program=$1
+pointer=$2
+driver=$3
+
+if [ "${SV_WAYLAND_INSIDE:-}" != 1 ]; then
+    stage=$(mktemp -d /tmp/sv-wayland.XXXXXX)
+    trap 'rm -rf "$stage"' EXIT
+    cp "$program" "$pointer" "$driver" "$0" "$stage/"
+    chmod 755 "$stage" "$stage"/*
+    run=(env SV_WAYLAND_INSIDE=1 dbus-run-session -- bash "$stage/$(basename "$0")"
+         "$stage/$(basename "$program")" "$stage/$(basename "$pointer")"
+         "$stage/$(basename "$driver")")
+    if [ "$(id -u)" -eq 0 ]; then
+        id svtest >/dev/null 2>&1 || useradd --create-home --shell /bin/bash svtest
+        runuser -u svtest -- "${run[@]}"
+    else
+        "${run[@]}"
+    fi
+    exit $?
+fi
+
+export XDG_RUNTIME_DIR
+XDG_RUNTIME_DIR=$(mktemp -d /tmp/sv-runtime.XXXXXX)
+chmod 700 "$XDG_RUNTIME_DIR"
+export XDG_CONFIG_HOME=$XDG_RUNTIME_DIR/config XDG_DATA_HOME=$XDG_RUNTIME_DIR/data
+mkdir -p "$XDG_CONFIG_HOME" "$XDG_DATA_HOME"
+children=()
+cleanup() {
+    kill "${children[@]}" 2>/dev/null || true
+    wait 2>/dev/null || true
+    # The document portal mounts a file system here; it goes with the session.
+    fusermount3 -u -z "$XDG_RUNTIME_DIR/doc" 2>/dev/null || true
+    rm -rf "$XDG_RUNTIME_DIR" 2>/dev/null || true
+}
+trap cleanup EXIT
+
+cat > "$XDG_RUNTIME_DIR/sway.conf" <<'CONF'
+output HEADLESS-1 resolution 1280x800 position 0 0 bg #336699 solid_color
+output HEADLESS-2 resolution 1280x800 position 1280 0 bg #993333 solid_color
+CONF
+WLR_BACKENDS=headless WLR_HEADLESS_OUTPUTS=2 WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman \
+    sway -c "$XDG_RUNTIME_DIR/sway.conf" >"$XDG_RUNTIME_DIR/sway.log" 2>&1 &
+children+=($!)
+pipewire >"$XDG_RUNTIME_DIR/pipewire.log" 2>&1 &
+children+=($!)
+for _ in $(seq 1 100); do
+    socket=$(find "$XDG_RUNTIME_DIR" -maxdepth 1 -name 'wayland-[0-9]' -printf '%f\n' | head -1)
+    [ -n "$socket" ] && break
+    sleep 0.1
+done
+if [ -z "${socket:-}" ]; then
+    echo "sway did not start:"
+    cat "$XDG_RUNTIME_DIR/sway.log"
+    exit 1
+fi
+export WAYLAND_DISPLAY=$socket
+SWAYSOCK=$(find "$XDG_RUNTIME_DIR" -maxdepth 1 -name 'sway-ipc.*' | head -1)
+export SWAYSOCK
+# The wlr backend serves Screenshot for sway; the gtk backend the Access interface it needs.
+export XDG_CURRENT_DESKTOP=sway:GNOME
+dbus-update-activation-environment WAYLAND_DISPLAY XDG_RUNTIME_DIR XDG_CURRENT_DESKTOP
+/usr/libexec/xdg-desktop-portal-wlr >"$XDG_RUNTIME_DIR/portal-wlr.log" 2>&1 &
+children+=($!)
+GDK_BACKEND=wayland /usr/libexec/xdg-desktop-portal-gtk >"$XDG_RUNTIME_DIR/portal-gtk.log" 2>&1 &
+children+=($!)
+/usr/libexec/xdg-desktop-portal >"$XDG_RUNTIME_DIR/portal.log" 2>&1 &
+children+=($!)
+
+status=0
+/usr/bin/python3 "$driver" "$program" "$pointer" || status=$?
+if [ $status -ne 0 ]; then
+    for log in sway portal-wlr portal spectrivue; do
+        [ -f "$XDG_RUNTIME_DIR/$log.log" ] && { echo "--- $log.log"; tail -20 "$XDG_RUNTIME_DIR/$log.log"; }
+    done
+fi
+exit $status
