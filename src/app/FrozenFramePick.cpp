@@ -86,8 +86,14 @@ QRect FrozenScreen::frameRect(const QRect& logical) const {
     return QRect(toFrame(logical.topLeft()), bottomRight - QPoint(1, 1));
 }
 
+void FrozenScreen::notePointer(QPoint logical) {
+    pointer_ = logical;
+    qtPointerAtNote_ = QCursor::pos();
+}
+
 QPoint FrozenScreen::cursorPos() const {
-    return pointer_.value_or(QCursor::pos());
+    const QPoint qt = QCursor::pos();
+    return pointer_ && qt == qtPointerAtNote_ ? *pointer_ : qt;
 }
 
 std::optional<ColorValue> FrozenScreen::pixelAt(QPoint framePos) {

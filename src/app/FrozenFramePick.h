@@ -31,10 +31,11 @@ public:
     // The part of the picture that a logical rectangle of the desktop covers.
     QRect frameRect(const QRect& logical) const;
 
-    // Where the views last saw the pointer, else where Qt places it. A Wayland program learns
-    // the pointer's place only from its own windows' events, and QCursor::pos() may lag them.
+    // Where the views last saw the pointer, while Qt's own idea of it has not moved on since;
+    // else Qt's. A Wayland program learns the pointer's place only from its windows' events,
+    // and there Qt's QCursor::pos() is a place in whichever window had the last event.
     QPoint cursorPos() const override;
-    void notePointer(QPoint logical) { pointer_ = logical; }
+    void notePointer(QPoint logical);
     std::optional<ColorValue> pixelAt(QPoint framePos) override;
     bool canReadScreen() const override { return !frame_.isNull(); }
     QPoint pointerDevicePos() const override { return toFrame(cursorPos()); }
@@ -44,6 +45,7 @@ private:
     QImage frame_;
     QRect desktop_;
     std::optional<QPoint> pointer_;
+    QPoint qtPointerAtNote_;
 };
 
 class FrozenFramePick : public QObject {
