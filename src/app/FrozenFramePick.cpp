@@ -156,8 +156,6 @@ void FrozenFramePick::start(const QImage& screenshot) {
     // No mouse grab: the views cover every screen, and a grab would hand every view's events
     // to the first one, with the pointer's place on the wrong screen.
     sampler_ = std::make_unique<ScreenSampler>(screen_, selection_, nullptr);
-    // The sampler is owned here, not by the view it grabs the mouse for.
-    sampler_->setParent(nullptr);
     connect(sampler_.get(), &ScreenSampler::colorPicked, this, &FrozenFramePick::colorPicked);
     sampler_->start();
 }

@@ -103,11 +103,7 @@ TitleBar::TitleBar(QWidget* window)
     close_[0]->setAccessibleName(tr("Close Spectrivue"));
     minimize_[0]->setAccessibleName(tr("Minimize Spectrivue"));
 
-    static const bool pinReadable = [] {
-        QAccessible::installFactory(pinFactory);
-        return true;
-    }();
-    Q_UNUSED(pinReadable);
+    QAccessible::installFactory(pinFactory); // a second install is ignored
     for (int onTop = 0; onTop < 2; ++onTop) {
         pins_[onTop] =
             makePicture(this, {width() - 68, top}, onTop ? Glyph::PinOn : Glyph::PinOff, false);

@@ -55,8 +55,6 @@ public:
     AboutWindow* about() const;
     ColorDetailsWindow* colorDetails() const;
 
-    // The colour dialog, kept for the run so its custom colours stay.
-
 signals:
     // The About window's message put the main window back on top.
     void mainWindowPutOnTop();

@@ -88,6 +88,8 @@ PictureColorsWindow::PictureColorsWindow(QWidget* mainWindow)
     progressBar_->setGeometry((width() - 194) / 2, height() - 54, 194, 12);
     progressBar_->setColor(QColor(0x40, 0x40, 0x40));
     progressBar_->hide();
+    captionTexts_ = {tr("All codes = %1 - Effective codes = %2").toStdString(),
+                     tr(" - first %1 of %2 pixels").toStdString()};
 
     ownDialogs_ = std::make_unique<QtFileDialogs>(this);
     dialogs_ = ownDialogs_.get();
@@ -180,9 +182,7 @@ void PictureColorsWindow::generate() {
 void PictureColorsWindow::scanStep() {
     const bool done = table_->scan(kScanStep);
     progressBar_->setValue(static_cast<int>(table_->examined()));
-    const TableCaptionTexts texts{tr("All codes = %1 - Effective codes = %2").toStdString(),
-                                  tr(" - first %1 of %2 pixels").toStdString()};
-    showCounts(QString::fromStdString(table_->caption(texts)));
+    showCounts(QString::fromStdString(table_->caption(captionTexts_)));
     if (!done) {
         QTimer::singleShot(0, this, &PictureColorsWindow::scanStep);
         return;

@@ -4,6 +4,7 @@
 // in small steps on the user-interface thread, so the window stays responsive and its
 // progress bar moves.
 
+#include "bitmap/ColorTable.h"
 #include "widgets/ToolWindow.h"
 #include "widgets/WindowUtil.h"
 
@@ -19,7 +20,6 @@ class QLabel;
 namespace sv {
 
 class CaptionedLine;
-class ColorTable;
 class FileDialogs;
 class ImageButton;
 class NewFile;
@@ -86,8 +86,9 @@ private:
     std::function<void(const QUrl&)> openUrl_;
     void reportFailure(const QString& text);
 
-    // The generation under way.
+    // The generation under way, and its counts line's sentences in the user's language.
     std::unique_ptr<ColorTable> table_;
+    TableCaptionTexts captionTexts_;
     std::unique_ptr<NewFile> page_;
     QString pagePath_; // the folder the page goes to
     std::size_t rowsWritten_ = 0;

@@ -1,8 +1,7 @@
 #include "color/ColorFormats.h"
 
-#include "color/Translatable.h"
-
 #include "color/Srgb.h"
+#include "color/Translatable.h"
 
 #include <algorithm>
 #include <cmath>

@@ -46,8 +46,6 @@ struct OkLab {
 };
 OkLab toOkLab(ColorValue c);
 
-// A user's own format: text with placeholders {r} {g} {b} (0 .. 255), {rf} {gf} {bf} (0 .. 1,
-// three decimals), {hex} (rrggbb), {HEX} (RRGGBB) and {h} {s} {l} (as hsl() shows them).
 // Why a template or a format cannot be used: a sentence in which %1 stands for the placeholder
 // at fault (windows translate the sentence before filling it in); an empty sentence when it can.
 struct TemplateProblem {
@@ -55,6 +53,9 @@ struct TemplateProblem {
     std::string placeholder;  // "{q}"
     std::string text() const; // the sentence filled in
 };
+
+// A user's own format: text with placeholders {r} {g} {b} (0 .. 255), {rf} {gf} {bf} (0 .. 1,
+// three decimals), {hex} (rrggbb), {HEX} (RRGGBB) and {h} {s} {l} (as hsl() shows them).
 TemplateProblem templateProblem(std::string_view text);
 // Why a template cannot be used, as a sentence; empty when it can.
 std::string templateError(std::string_view text);

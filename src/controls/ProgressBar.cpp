@@ -66,13 +66,20 @@ ProgressBar::ProgressBar(Look look, QWidget* parent) : QWidget(parent), look_(lo
 }
 
 void ProgressBar::setValue(int value) {
+    const int shown = percent();
     value_ = value;
-    update();
+    // The splash sets a value per name loaded; only a new percentage changes a pixel.
+    if (percent() != shown) {
+        update();
+    }
 }
 
 void ProgressBar::setMaximum(int maximum) {
+    const int shown = percent();
     maximum_ = maximum;
-    update();
+    if (percent() != shown) {
+        update();
+    }
 }
 
 int ProgressBar::percent() const {

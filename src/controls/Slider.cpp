@@ -45,17 +45,18 @@ QAccessibleInterface* sliderAccessible(const QString& className, QObject* object
 
 Slider::Slider(Qt::Orientation orientation, QWidget* parent)
     : QWidget(parent), orientation_(orientation), thumb_(builtInThumb()) {
-    static const bool registered = [] {
-        QAccessible::installFactory(sliderAccessible);
-        return true;
-    }();
-    Q_UNUSED(registered);
+    QAccessible::installFactory(sliderAccessible); // a second install is ignored
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
     setToolTip(QString::fromStdString(sliderToolTip(value_)));
 }
 
 QImage Slider::builtInThumb() {
+    static const QImage thumb = paintBuiltInThumb(); // shared by every slider
+    return thumb;
+}
+
+QImage Slider::paintBuiltInThumb() {
     // A raised round knob with a small grip, lit from the top left.
     QImage image(16, 16, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
@@ -142,8 +143,10 @@ QSize Slider::sizeHint() const {
 }
 
 float Slider::track() const {
-    return static_cast<float>(orientation_ == Qt::Vertical ? height() - thumb_.height()
-                                                           : width() - thumb_.width());
+    // A slider smaller than its thumb has no track to move along.
+    const int length =
+        orientation_ == Qt::Vertical ? height() - thumb_.height() : width() - thumb_.width();
+    return static_cast<float>(std::max(length, 0));
 }
 
 QPoint Slider::thumbTopLeft() const {

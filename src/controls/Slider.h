@@ -79,6 +79,8 @@ protected:
 private:
     static constexpr int kPageStep = 16;
 
+    static QImage paintBuiltInThumb();
+
     float track() const;
     QPoint thumbTopLeft() const;
     void dragTo(QPointF pos);

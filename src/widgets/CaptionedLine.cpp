@@ -23,11 +23,7 @@ QAccessibleInterface* headingAccessible(const QString& className, QObject* objec
 
 CaptionedLine::CaptionedLine(const QString& caption, QWidget* parent)
     : QWidget(parent), caption_(caption) {
-    static const bool registered = [] {
-        QAccessible::installFactory(headingAccessible);
-        return true;
-    }();
-    Q_UNUSED(registered);
+    QAccessible::installFactory(headingAccessible); // a second install is ignored
     setMinimumHeight(fontMetrics().height() + 2);
     setAccessibleName(caption.trimmed());
 }

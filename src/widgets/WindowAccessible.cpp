@@ -53,11 +53,7 @@ QAccessibleInterface* windowFactory(const QString& className, QObject* object) {
 } // namespace
 
 void installWindowAccessibility() {
-    static const bool installed = [] {
-        QAccessible::installFactory(windowFactory);
-        return true;
-    }();
-    Q_UNUSED(installed);
+    QAccessible::installFactory(windowFactory); // a second install is ignored
 }
 
 } // namespace sv

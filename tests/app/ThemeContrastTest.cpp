@@ -104,21 +104,25 @@ private slots:
                 shown.save(dump + QLatin1Char('/') + window->metaObject()->className() +
                            QStringLiteral(".png"));
             }
+            // A text fails when it does not stand out at 4.5:1 from what is behind it.
+            const auto checkContrast = [&](const QString& text, const QRect& place) {
+                const Inks inks = inksOf(shown.copy(place));
+                const double ratio =
+                    wcagContrastRatio(fromQColor(inks.text), fromQColor(inks.background));
+                if (ratio < 4.5) {
+                    failures.append(QStringLiteral("%1 \"%2\": %3 on %4, %5:1")
+                                        .arg(QString::fromLatin1(window->metaObject()->className()),
+                                             text, inks.text.name(), inks.background.name())
+                                        .arg(ratio, 0, 'f', 2));
+                }
+            };
             for (QLabel* label : window->findChildren<QLabel*>()) {
                 if (label->window() != window || !label->isVisible() ||
                     label->text().trimmed().isEmpty() || !label->pixmap().isNull()) {
                     continue;
                 }
-                const QRect place(label->mapTo(window, QPoint(0, 0)), label->size());
-                const Inks inks = inksOf(shown.copy(place));
-                const double ratio =
-                    wcagContrastRatio(fromQColor(inks.text), fromQColor(inks.background));
-                if (ratio < 4.5) {
-                    failures.append(
-                        QStringLiteral("\"%1\": %2 on %3, %4:1")
-                            .arg(label->text(), inks.text.name(), inks.background.name())
-                            .arg(ratio, 0, 'f', 2));
-                }
+                checkContrast(label->text(),
+                              QRect(label->mapTo(window, QPoint(0, 0)), label->size()));
                 if (label->width() < label->sizeHint().width() && !label->wordWrap()) {
                     failures.append(QStringLiteral("\"%1\" cut off: %2 of %3 pixels")
                                         .arg(label->text())
@@ -145,18 +149,8 @@ private slots:
                     continue;
                 }
                 const int textWidth = heading->fontMetrics().horizontalAdvance(heading->caption());
-                const QRect place(heading->mapTo(window, QPoint(0, 0)),
-                                  QSize(textWidth, heading->height()));
-                const Inks inks = inksOf(shown.copy(place));
-                const double ratio =
-                    wcagContrastRatio(fromQColor(inks.text), fromQColor(inks.background));
-                if (ratio < 4.5) {
-                    failures.append(
-                        QStringLiteral("%3 heading \"%1\": %2:1")
-                            .arg(heading->caption())
-                            .arg(ratio, 0, 'f', 2)
-                            .arg(QString::fromLatin1(window->metaObject()->className())));
-                }
+                checkContrast(heading->caption(), QRect(heading->mapTo(window, QPoint(0, 0)),
+                                                        QSize(textWidth, heading->height())));
             }
         }
         QVERIFY2(failures.isEmpty(), qPrintable(failures.join(QStringLiteral("\n"))));
