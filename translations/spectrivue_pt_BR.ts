@@ -902,5 +902,21 @@ Formatos aceitos: .bmp .dib .wmf .emf .ico .cur .jpg .jpeg .gif .tif .tiff
         <source>  Help  </source>
         <translation>  Ajuda  </translation>
     </message>
+    <message>
+        <source>  Open Windows Bitmap  </source>
+        <translation>  Abrir Bitmap do Windows  </translation>
+    </message>
+    <message>
+        <source>  Paste Bitmap from Clipboard  </source>
+        <translation>  Colar Imagem da Área de Transferência  </translation>
+    </message>
+    <message>
+        <source>  Generate Page/Table  </source>
+        <translation>  Gerar Página/Tabela  </translation>
+    </message>
+    <message>
+        <source>  Open Page/Table Color  </source>
+        <translation>  Abrir Página/Tabela de Cores  </translation>
+    </message>
 </context>
 </TS>

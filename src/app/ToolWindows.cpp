@@ -75,13 +75,13 @@ void ToolWindows::showPictureColors() {
     if (pictureColors_ == nullptr) {
         pictureColors_ = new PictureColorsWindow(&main_);
         const std::array<std::pair<PictureCommand, const char*>, 4> tips{{
-            {PictureCommand::Open, "  Open Windows Bitmap  "},
-            {PictureCommand::Paste, "  Paste Bitmap from Clipboard  "},
-            {PictureCommand::Generate, "  Generate Page/Table  "},
-            {PictureCommand::OpenPage, "  Open Page/Table Color  "},
+            {PictureCommand::Open, QT_TR_NOOP("  Open Windows Bitmap  ")},
+            {PictureCommand::Paste, QT_TR_NOOP("  Paste Bitmap from Clipboard  ")},
+            {PictureCommand::Generate, QT_TR_NOOP("  Generate Page/Table  ")},
+            {PictureCommand::OpenPage, QT_TR_NOOP("  Open Page/Table Color  ")},
         }};
         for (const auto& [command, tip] : tips) {
-            pictureColors_->commandButton(command)->setToolTip(QString::fromLatin1(tip));
+            pictureColors_->commandButton(command)->setToolTip(tr(tip));
         }
         pictureColors_->closeButton()->setToolTip(tr("  Close  "));
     }
