@@ -623,6 +623,18 @@ Elas valem até o Spectrivue ser encerrado.</translation>
         <source>The template is empty.</source>
         <translation>O modelo está vazio.</translation>
     </message>
+    <message>
+        <source>A name or template cannot hold line breaks, tabs or other control characters.</source>
+        <translation>Um nome ou modelo não pode conter quebras de linha, tabulações ou outros caracteres de controle.</translation>
+    </message>
+    <message>
+        <source>A name can be at most 64 characters long.</source>
+        <translation>Um nome pode ter no máximo 64 caracteres.</translation>
+    </message>
+    <message>
+        <source>A template can be at most 1000 characters long.</source>
+        <translation>Um modelo pode ter no máximo 1000 caracteres.</translation>
+    </message>
 </context>
 <context>
     <name>sv::PaletteCommands</name>

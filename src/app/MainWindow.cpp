@@ -22,6 +22,7 @@
 #include "widgets/ColorBox.h"
 #include "widgets/ImageButton.h"
 #include "widgets/Panel.h"
+#include "widgets/PlainText.h"
 #include "widgets/PointerMotionWatcher.h"
 #include "widgets/ScreenReader.h"
 #include "widgets/Twips.h"
@@ -289,12 +290,11 @@ void MainWindow::showWaylandNoticeOnce() {
     }
     waylandNoticeShown_ = true;
     // Not modal to the program: the rest of the picker keeps working.
-    auto* box =
-        new QMessageBox(QMessageBox::Information, QString::fromLatin1(kAppTitle),
-                        tr("Live screen sampling needs X11 or XWayland.\n"
-                           "Start Spectrivue with QT_QPA_PLATFORM=xcb to pick colours from the "
-                           "screen."),
-                        QMessageBox::Ok, this);
+    auto* box = newMessageBox(
+        QMessageBox::Information,
+        tr("Live screen sampling needs X11 or XWayland.\n"
+           "Start Spectrivue with QT_QPA_PLATFORM=xcb to pick colours from the screen."),
+        this);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->open();
 }

@@ -4,6 +4,7 @@
 #include "app/DesktopPortal.h"
 #include "app/FrozenFramePick.h"
 #include "color/ColorSelection.h"
+#include "widgets/PlainText.h"
 
 #include <QMessageBox>
 
@@ -25,8 +26,7 @@ PortalPicker::PortalPicker(const ColorSelection& selection, QObject* parent, int
 
 void PortalPicker::showMessage(const QString& text) {
     // Shown without waiting: the pick's answers keep arriving behind it.
-    auto* box = new QMessageBox(QMessageBox::Information, QString::fromLatin1(kAppTitle), text,
-                                QMessageBox::Ok);
+    auto* box = newMessageBox(QMessageBox::Information, text, nullptr);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->show();
 }

@@ -6,6 +6,7 @@
 #include "controls/ProgressBar.h"
 #include "palette/NamedColors.h"
 #include "palette/NamesPanel.h"
+#include "widgets/PlainText.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -129,10 +130,8 @@ void StartupSplash::runLoading() {
 
 void StartupSplash::reportError(int number, const QString& description) {
     hide();
-    QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(kAppTitle),
-                    tr("Error: %1\n%2%3\n").arg(number).arg(description, QString(16, QChar(' '))),
-                    QMessageBox::Ok);
-    box.exec();
+    showMessage(nullptr, QMessageBox::NoIcon,
+                tr("Error: %1\n%2%3\n").arg(number).arg(description, QString(16, QChar(' '))));
 }
 
 void StartupSplash::paintEvent(QPaintEvent*) {

@@ -11,6 +11,7 @@
 #include "palette/SafeFileText.h"
 #include "widgets/CaptionedLine.h"
 #include "widgets/ImageButton.h"
+#include "widgets/PlainText.h"
 
 #include <QClipboard>
 #include <QDateTime>
@@ -97,7 +98,7 @@ PictureColorsWindow::PictureColorsWindow(QWidget* mainWindow)
 }
 
 void PictureColorsWindow::reportFailure(const QString& text) {
-    QMessageBox::critical(this, QString::fromLatin1(kAppTitle), text);
+    showMessage(this, QMessageBox::Critical, text);
 }
 
 PictureColorsWindow::~PictureColorsWindow() = default;

@@ -6,12 +6,14 @@
 #include "widgets/FixedInk.h"
 #include "widgets/ImageButton.h"
 #include "widgets/Panel.h"
+#include "widgets/PlainText.h"
 #include "widgets/WindowUtil.h"
 
 #include <QDesktopServices>
 #include <QLabel>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QUrl>
 #include <algorithm>
 
@@ -113,10 +115,12 @@ void AboutWindow::askForHelp() {
     // The message box must not hide behind the main window.
     QWidget* main = parentWidget();
     setStaysOnTop(main, false);
-    QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(kAppTitle), helpRequestText(),
-                    QMessageBox::Ok, this);
-    box.exec();
+    const QPointer<AboutWindow> self = this;
+    showMessage(this, QMessageBox::NoIcon, helpRequestText());
     setStaysOnTop(main, true);
+    if (self == nullptr) {
+        return; // closed while the message was open
+    }
     emit mainWindowPutOnTop();
 }
 

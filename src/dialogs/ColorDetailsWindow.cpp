@@ -8,6 +8,7 @@
 #include "palette/NamedColors.h"
 #include "palette/NearestNamedColor.h"
 #include "widgets/ImageButton.h"
+#include "widgets/PlainText.h"
 #include "widgets/QtColor.h"
 
 #include <QClipboard>
@@ -17,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPointer>
 
 namespace sv {
 
@@ -42,8 +44,8 @@ QLineEdit* notationField(QWidget* parent, const QString& name) {
 ImageButton* copyButtonFor(QLineEdit* field, const QString& name, QWidget* parent) {
     auto* copy = new ImageButton(parent);
     copy->setText(QCoreApplication::translate("sv::ColorDetailsWindow", "Copy"));
-    copy->setToolTip(
-        QCoreApplication::translate("sv::ColorDetailsWindow", "  Copy %1  ").arg(name));
+    setPlainToolTip(copy,
+                    QCoreApplication::translate("sv::ColorDetailsWindow", "  Copy %1  ").arg(name));
     QObject::connect(copy, &ImageButton::clicked, field,
                      [field] { QGuiApplication::clipboard()->setText(field->text()); });
     return copy;
@@ -150,13 +152,13 @@ void ColorDetailsWindow::showOwnFormats() {
     removeButtons_.clear();
     for (std::size_t i = 0; i < ownFormats_.size(); ++i) {
         const QString name = QString::fromStdString(ownFormats_[i].name);
-        auto* label = new QLabel(name, ownRows_);
+        auto* label = plainLabel(name, ownRows_);
         auto* field = notationField(ownRows_, name);
         showText(field, QString::fromStdString(expandTemplate(ownFormats_[i].pattern, shown_)));
         label->setBuddy(field);
         auto* remove = new ImageButton(ownRows_);
         remove->setText(tr("Remove"));
-        remove->setToolTip(tr("  Remove %1  ").arg(name));
+        setPlainToolTip(remove, tr("  Remove %1  ").arg(name));
         connect(remove, &ImageButton::clicked, this, [this, i] { removeFormat(i); });
         const int row = static_cast<int>(i);
         auto* copy = copyButtonFor(field, name, ownRows_);
@@ -176,34 +178,45 @@ void ColorDetailsWindow::showOwnFormats() {
 }
 
 void ColorDetailsWindow::addFormat() {
-    OwnFormatDialog dialog(this, shown_);
-    if (dialog.exec() != QDialog::Accepted) {
+    const QPointer<OwnFormatDialog> dialog = new OwnFormatDialog(this, shown_);
+    const bool accepted = execDialog(dialog) == QDialog::Accepted;
+    // The window may have been closed meanwhile; then the dialog went with it.
+    if (!accepted || dialog == nullptr) {
         return;
     }
-    std::vector<OwnFormat> formats = ownFormats_;
-    formats.push_back(dialog.format());
-    keepFormats(formats);
+    const OwnFormat format = dialog->format();
+    delete dialog;
+    changeFormats([&](SettingsMap& settings) { addOwnFormat(settings, format); });
 }
 
 void ColorDetailsWindow::removeFormat(std::size_t index) {
     if (index >= ownFormats_.size()) {
         return;
     }
-    std::vector<OwnFormat> formats = ownFormats_;
-    formats.erase(formats.begin() + std::ptrdiff_t(index));
+    const std::string name = ownFormats_[index].name;
     // Removed later: the button that asked is among the rows rebuilt.
     QMetaObject::invokeMethod(
-        this, [this, formats] { keepFormats(formats); }, Qt::QueuedConnection);
+        this,
+        [this, name] {
+            changeFormats([&](SettingsMap& settings) { removeOwnFormat(settings, name); });
+        },
+        Qt::QueuedConnection);
 }
 
-bool ColorDetailsWindow::keepFormats(const std::vector<OwnFormat>& formats) {
+bool ColorDetailsWindow::changeFormats(const std::function<void(SettingsMap&)>& change) {
     SettingsFile& file = settingsFile();
-    if (!file.change([&](SettingsMap& settings) { storeOwnFormats(settings, formats); })) {
-        QMessageBox::warning(this, QString::fromLatin1(kAppTitle),
-                             tr("Your formats could not be saved in %1.").arg(file.fileName()));
+    std::vector<OwnFormat> stored;
+    const bool saved = file.change([&](SettingsMap& settings) {
+        change(settings);
+        stored = readOwnFormats(settings);
+    });
+    if (!saved) {
+        showMessage(this, QMessageBox::Warning,
+                    tr("Your formats could not be saved in %1.").arg(file.fileName()));
         return false;
     }
-    ownFormats_ = formats;
+    // What is stored now, another copy's changes included.
+    ownFormats_ = std::move(stored);
     showOwnFormats();
     return true;
 }

@@ -12,6 +12,7 @@
 
 #include <QStringList>
 #include <array>
+#include <functional>
 #include <vector>
 
 class QGridLayout;
@@ -49,9 +50,9 @@ private:
     void showOwnFormats();
     void addFormat();
     void removeFormat(std::size_t index);
-    // Stores the formats in the settings file, then shows them; false (and a message) when the
-    // file could not be written, and then nothing changes.
-    bool keepFormats(const std::vector<OwnFormat>& formats);
+    // Applies one change to the formats stored now, then shows what is stored; false (and a
+    // message) when the file could not be written, and then nothing changes.
+    bool changeFormats(const std::function<void(SettingsMap&)>& change);
     void fitToContent();
 
     std::array<QLineEdit*, kColorFormatCount> fields_{};

@@ -62,9 +62,12 @@ bool SettingsFile::change(const std::function<void(SettingsMap&)>& edit) {
     if (!QDir().mkpath(folder)) {
         return false;
     }
+    const std::optional<std::string> text = writeSettingsText(*settings);
+    if (!text) {
+        return false; // a value that would read back as something else is never written
+    }
     NewFile file;
-    return file.open(native(folder), "Spectrivue.conf") &&
-           file.write(writeSettingsText(*settings)) &&
+    return file.open(native(folder), "Spectrivue.conf") && file.write(*text) &&
            file.replace(native(path_), opened.ok() ? &opened : nullptr);
 }
 

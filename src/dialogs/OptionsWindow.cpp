@@ -5,6 +5,7 @@
 #include "dialogs/MaskChoice.h"
 #include "dialogs/Options.h"
 #include "widgets/CaptionedLine.h"
+#include "widgets/PlainText.h"
 
 #include <QButtonGroup>
 #include <QDir>
@@ -71,12 +72,11 @@ OptionsWindow::OptionsWindow(QWidget* mainWindow, Options& options)
 
     connect(&options_, &Options::cannotStore, this, [this](const QString& path) {
         // Not modal: the options still apply until the program ends.
-        auto* box =
-            new QMessageBox(QMessageBox::Warning, QString::fromLatin1(kAppTitle),
-                            tr("The options cannot be saved in %1.\nThey apply until Spectrivue "
-                               "ends.")
-                                .arg(QDir::toNativeSeparators(path)),
-                            QMessageBox::Ok, this);
+        auto* box = newMessageBox(QMessageBox::Warning,
+                                  tr("The options cannot be saved in %1.\nThey apply until "
+                                     "Spectrivue ends.")
+                                      .arg(QDir::toNativeSeparators(path)),
+                                  this);
         box->setAttribute(Qt::WA_DeleteOnClose);
         box->open();
     });

@@ -2,6 +2,7 @@
 
 #include "AppInfo.h"
 #include "color/ColorFormats.h"
+#include "widgets/PlainText.h"
 
 #include <QCoreApplication>
 #include <QDialogButtonBox>
@@ -30,7 +31,10 @@ OwnFormatDialog::OwnFormatDialog(QWidget* parent, ColorValue sample)
     name_ = new QLineEdit(this);
     pattern_ = new QLineEdit(this);
     pattern_->setPlaceholderText(QStringLiteral("rgba({r}, {g}, {b}, 1)"));
-    preview_ = new QLabel(this);
+    name_->setMaxLength(int(kMaxOwnFormatName));
+    pattern_->setMaxLength(int(kMaxOwnFormatTemplate));
+    // What is typed is shown as typed, never read as HTML.
+    preview_ = plainLabel(QString(), this);
     preview_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     auto* hint = new QLabel(tr("Placeholders: {r} {g} {b} (0-255), {rf} {gf} {bf} (0-1), "
                                "{hex} {HEX}, {h} {s} {l}"),
@@ -67,8 +71,8 @@ void OwnFormatDialog::updatePreview() {
 void OwnFormatDialog::accept() {
     const TemplateProblem problem = ownFormatProblem(format());
     if (!problem.sentence.empty()) {
-        QMessageBox::warning(this, QString::fromLatin1(kAppTitle),
-                             tr("This format cannot be added:\n%1").arg(sentence(problem)));
+        showMessage(this, QMessageBox::Warning,
+                    tr("This format cannot be added:\n%1").arg(sentence(problem)));
         return;
     }
     QDialog::accept();

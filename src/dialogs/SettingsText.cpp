@@ -17,13 +17,34 @@ std::string_view trimmed(std::string_view s) {
 
 SettingsMap readLines(std::string_view text, bool keepOnlyWhatWritesBack);
 
+std::string settingsLines(const SettingsMap& settings);
+
+// A name is written back as [group] and key at its first "/". One that would not read back as
+// itself so (an empty part, a blank after the "/", a key that would read as a comment or a
+// group), or a value that would not (a line end, a blank at either end), is not written.
+bool readsBackAsItself(const std::string& name, const std::string& value) {
+    const SettingsMap one{{name, value}};
+    return readLines(settingsLines(one), false) == one;
+}
+
 } // namespace
 
 SettingsMap readSettingsText(std::string_view text) {
     return readLines(text, true);
 }
 
-std::string writeSettingsText(const SettingsMap& settings) {
+std::optional<std::string> writeSettingsText(const SettingsMap& settings) {
+    for (const auto& [name, value] : settings) {
+        if (!readsBackAsItself(name, value)) {
+            return std::nullopt;
+        }
+    }
+    return settingsLines(settings);
+}
+
+namespace {
+
+std::string settingsLines(const SettingsMap& settings) {
     std::map<std::string, std::vector<std::string>> groups;
     for (const auto& [name, value] : settings) {
         const std::size_t slash = name.find('/');
@@ -41,8 +62,6 @@ std::string writeSettingsText(const SettingsMap& settings) {
     }
     return out;
 }
-
-namespace {
 
 SettingsMap readLines(std::string_view text, bool keepOnlyWhatWritesBack) {
     SettingsMap settings;
@@ -75,11 +94,9 @@ SettingsMap readLines(std::string_view text, bool keepOnlyWhatWritesBack) {
         }
         std::string name = group.empty() ? std::string(key) : group + '/' + std::string(key);
         std::string value(trimmed(line.substr(equals + 1)));
-        // A name is written back as [group] and key at its first "/". One that would not read
-        // back as itself so (an empty part, a blank after the "/", a key that would read as a
-        // comment or a group) is not the program's, and is passed over as such lines are.
-        if (keepOnlyWhatWritesBack &&
-            readLines(writeSettingsText({{name, value}}), false) != SettingsMap{{name, value}}) {
+        // A name that would not write back as itself is not the program's, and is passed over
+        // as such lines are.
+        if (keepOnlyWhatWritesBack && !readsBackAsItself(name, value)) {
             continue;
         }
         settings[std::move(name)] = std::move(value);

@@ -8,12 +8,14 @@
 #include "widgets/CaptionedLine.h"
 #include "widgets/ColorBox.h"
 #include "widgets/ImageButton.h"
+#include "widgets/PlainText.h"
 #include "widgets/QtColor.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPointer>
 #include <QStyle>
 #include <QStyleOptionFrame>
 
@@ -149,6 +151,7 @@ void GradientGeneratorWindow::showPreview(GradientEnd end) {
 }
 
 void GradientGeneratorWindow::createGradient() {
+    const QPointer<GradientGeneratorWindow> self = this; // a message may outlive the window
     std::array<GradientComponents, 2> colors;
     for (const GradientEnd end : {GradientEnd::Start, GradientEnd::End}) {
         std::array<std::int16_t, 3> values{};
@@ -156,9 +159,12 @@ void GradientGeneratorWindow::createGradient() {
             QLineEdit* f = ends_[static_cast<std::size_t>(end)].fields[i];
             const auto v = textToInt16(f->text().toStdString());
             if (!v) {
-                QMessageBox::warning(
-                    this, QString::fromLatin1(kAppTitle),
+                showMessage(
+                    this, QMessageBox::Warning,
                     tr("%1 must hold a number from -32768 to 32767.").arg(f->accessibleName()));
+                if (self == nullptr) {
+                    return;
+                }
                 f->setFocus();
                 return;
             }

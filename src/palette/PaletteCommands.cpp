@@ -5,6 +5,7 @@
 #include "palette/PaletteFiles.h"
 #include "palette/PaletteModel.h"
 #include "palette/ProgramFolders.h"
+#include "widgets/PlainText.h"
 #include "widgets/WindowUtil.h"
 
 #include <QCoreApplication>
@@ -20,7 +21,7 @@ PaletteCommands::PaletteCommands(PaletteModel& palette, FileDialogs& dialogs,
       workFolder_(workFolder) {}
 
 void PaletteCommands::warn(const QString& text) {
-    QMessageBox::warning(messageParent_, QString::fromLatin1(kAppTitle), text);
+    showMessage(messageParent_, QMessageBox::Warning, text);
 }
 
 namespace {

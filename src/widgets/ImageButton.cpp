@@ -1,5 +1,7 @@
 #include "widgets/ImageButton.h"
 
+#include "widgets/PlainText.h"
+
 #include <algorithm>
 
 #include <QKeyEvent>
@@ -25,7 +27,7 @@ void ImageButton::keyPressEvent(QKeyEvent* event) {
 
 bool ImageButton::event(QEvent* event) {
     if (event->type() == QEvent::ToolTipChange) {
-        setAccessibleName(toolTip().trimmed());
+        setAccessibleName(toolTipText(toolTip()).trimmed());
     }
     return QAbstractButton::event(event);
 }

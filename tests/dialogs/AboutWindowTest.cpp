@@ -2,6 +2,7 @@
 #include "widgets/Artwork.h"
 #include "widgets/ImageButton.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QDesktopServices>
 #include <QLabel>
@@ -75,6 +76,27 @@ private slots:
         // On top afterwards, also when it was not before.
         QVERIFY(main.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
         QCOMPARE(onTop.count(), 1);
+    }
+
+    void aScreenReaderClosingTheWindowUnderItsHelpMessageEndsTheMessage() {
+        QWidget main;
+        main.show();
+        auto* about = new AboutWindow(&main);
+        const QPointer<AboutWindow> alive = about;
+        about->show();
+        bool boxWasOpen = false;
+        QTimer::singleShot(0, this, [&] {
+            boxWasOpen = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()) != nullptr;
+            // A mouse cannot reach Close behind the modal message; a screen reader's Press can.
+            QAccessibleInterface* close =
+                QAccessible::queryAccessibleInterface(about->closeButton());
+            QVERIFY(close != nullptr && close->actionInterface() != nullptr);
+            close->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        });
+        about->helpButton()->click();
+        QVERIFY(boxWasOpen);
+        QTRY_VERIFY(alive.isNull());
+        QVERIFY(QApplication::activeModalWidget() == nullptr);
     }
 
     void siteLinkOpensTheMakersPage() {
