@@ -1,37 +1,57 @@
 #include "palette/QtFileDialogs.h"
 
 #include "palette/ProgramFolders.h"
+#include "widgets/PlainText.h"
 
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QPointer>
+#include <QScopeGuard>
 
 namespace sv {
 
 namespace {
 
+// The one extension of a filter such as "GIMP Palette (*.gpl)"; empty for any other, and for
+// the empty filter GTK's dialog reports.
+QString filterSuffix(const QString& filter) {
+    const qsizetype open = filter.lastIndexOf(QLatin1Char('('));
+    if (open < 0 || !filter.endsWith(QLatin1Char(')'))) {
+        return {};
+    }
+    const QStringList globs =
+        filter.mid(open + 1, filter.size() - open - 2).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    if (globs.size() != 1 || !globs.constFirst().startsWith(QStringLiteral("*.")) ||
+        globs.constFirst().size() < 3) {
+        return {};
+    }
+    return globs.constFirst().mid(2);
+}
+
 FileDialogResult run(QWidget* owner, const FileDialogRequest& request, bool save,
                      const QString& initialFolder) {
-    QFileDialog dialog(owner, request.title, initialFolder, request.filter);
-    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    dialog.setDefaultSuffix(request.defaultExtension);
+    const QPointer<QFileDialog> dialog =
+        new QFileDialog(owner, request.title, initialFolder, request.filter);
+    const auto cleanUp = qScopeGuard([&] { delete dialog; });
+    dialog->setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog->setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog->setDefaultSuffix(request.defaultExtension);
     // "name" typed under "GIMP Palette (*.gpl)" is saved as "name.gpl".
-    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& f) {
-        const QString patterns = f.section(QLatin1Char('('), -1).chopped(1);
-        const QStringList globs = patterns.split(QLatin1Char(' '), Qt::SkipEmptyParts);
-        if (globs.size() == 1 && globs.constFirst().startsWith(QStringLiteral("*."))) {
-            dialog.setDefaultSuffix(globs.constFirst().mid(2));
+    QObject::connect(dialog, &QFileDialog::filterSelected, dialog, [&dialog](const QString& f) {
+        if (const QString suffix = filterSuffix(f); !suffix.isEmpty()) {
+            dialog->setDefaultSuffix(suffix);
         }
     });
     if (!request.defaultName.isEmpty()) {
-        dialog.selectFile(request.defaultName);
+        dialog->selectFile(request.defaultName);
     }
     FileDialogResult result;
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+    if (execDialog(dialog) != QDialog::Accepted || dialog == nullptr ||
+        dialog->selectedFiles().isEmpty()) {
         return result;
     }
-    const QFileInfo chosen(dialog.selectedFiles().constFirst());
+    const QFileInfo chosen(dialog->selectedFiles().constFirst());
     result.count = 1;
     result.fileNames = {chosen.fileName()};
     result.folder = chosen.absolutePath();
@@ -39,7 +59,7 @@ FileDialogResult run(QWidget* owner, const FileDialogRequest& request, bool save
         result.folder += QLatin1Char('/');
     }
     result.cancelled = false;
-    result.selectedFilter = dialog.selectedNameFilter();
+    result.selectedFilter = dialog->selectedNameFilter();
     return result;
 }
 

@@ -44,6 +44,15 @@ private slots:
         QCOMPARE(shown, QColor(0, 255, 0));
         QCOMPARE(custom[2], QColor(0, 0, 255));
         QCOMPARE(custom[3], QColor(254, 254, 254));
+
+        // OK pressed on the dialog as it opened keeps the colour.
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QColorDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog != nullptr);
+            dialog->accept();
+        });
+        QCOMPARE(chooseSystemColor(&owner, rgb(10, 90, 90)),
+                 std::optional<ColorValue>(rgb(10, 90, 90)));
     }
 };
 
