@@ -3,10 +3,15 @@
 #include "app/MainWindow.h"
 #include "app/StartupSplash.h"
 #include "app/Translations.h"
+#include "bitmap/ColorPage.h"
 #include "dialogs/Options.h"
+#include "palette/ProgramFolders.h"
+#include "palette/SafeFile.h"
 #include "widgets/ScreenReader.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QIcon>
 #include <QLocale>
 #include <QPointer>
@@ -54,6 +59,13 @@ int main(int argc, char* argv[]) {
     // The options come first: the palette's empty swatches already show the stored mask.
     sv::Options options;
     options.load();
+    // What writes cut short by a crash or a kill left behind.
+    sv::settingsFile().removeStaleWrites();
+    for (const QString& base : {sv::programFolder(), sv::userDataFolder()}) {
+        const QString pages = QDir(base).filePath(sv::workFolderName(sv::WorkFolder::ColorTables));
+        sv::removeStaleTemporaryFiles(QFile::encodeName(pages).toStdString(),
+                                      sv::kColorPageTemporaryPrefix);
+    }
     sv::QtScreenReader screen;
     // Made while the splash stands, not before it.
     std::unique_ptr<sv::MainWindow> mainWindow;

@@ -23,6 +23,9 @@ void appendColorRow(std::string& out, ColorValue c);
 // Everything after the last row.
 std::string colorPageTail();
 
+// How a page's temporary file starts while it is written: ".page.".
+inline constexpr const char* kColorPageTemporaryPrefix = "page";
+
 // The page's base name: day of the month, minute and second without leading zeros
 // (the 5th at 14:07:09 gives "579").
 std::string colorPageBaseName(int day, int minute, int second);

@@ -196,9 +196,17 @@ void PictureColorsWindow::scanStep() {
 
 bool PictureColorsWindow::startPage() {
     pagePath_ = pageFolder_.isEmpty() ? ensureFolder(WorkFolder::ColorTables) : pageFolder_;
+    const std::string folder = QFile::encodeName(pagePath_).toStdString();
     page_ = std::make_unique<NewFile>();
-    if (!page_->open(QFile::encodeName(pagePath_).toStdString(), "page")) {
-        fail();
+    // The folder's own failure is the reason to give ("Read-only file system"), not the
+    // missing folder that follows from it.
+    if (const int error = makeFolders(folder); error != 0) {
+        fail(error);
+        return false;
+    }
+    removeStaleTemporaryFiles(folder, kColorPageTemporaryPrefix);
+    if (!page_->open(folder, kColorPageTemporaryPrefix)) {
+        fail(page_->error());
         return false;
     }
     page_->write(colorPageHead({table_->codeCount(), table_->pixelCount()}));
@@ -231,16 +239,16 @@ void PictureColorsWindow::writeStep() {
     const std::string path = page_->commit(QFile::encodeName(pagePath_).toStdString(),
                                            [&](int n) { return colorPageName(base, n); });
     if (path.empty()) {
-        fail();
+        fail(page_->error());
         return;
     }
     lastPage_ = QFile::decodeName(path.c_str());
     finish(true);
 }
 
-void PictureColorsWindow::fail() {
+void PictureColorsWindow::fail(int error) {
     const QString message =
-        tr("The page cannot be written in %1: %2").arg(pagePath_, systemErrorQText(page_->error()));
+        tr("The page cannot be written in %1: %2").arg(pagePath_, systemErrorQText(error));
     // The hourglass goes before the message comes.
     wait_.reset();
     reportFailure(message);

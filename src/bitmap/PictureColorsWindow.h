@@ -66,8 +66,9 @@ private:
     void runCommand(PictureCommand command);
     void scanStep();
     void writeStep();
-    // Reports the page that could not be written and ends the generation without it.
-    void fail();
+    // Reports that the page cannot be written, for the reason errno error gives, and ends the
+    // generation without it.
+    void fail(int error);
     void finish(bool written);
     bool startPage();
     void showCounts(const QString& counts);

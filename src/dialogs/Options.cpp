@@ -15,6 +15,9 @@ namespace sv {
 
 namespace {
 
+// How the temporary files of a change start: ".Spectrivue.conf.".
+constexpr const char* kTemporaryPrefix = "Spectrivue.conf";
+
 // A settings file larger than this is not ours to read.
 constexpr std::size_t kMaxSettingsBytes = 1024 * 1024;
 
@@ -33,8 +36,9 @@ QString settingsPath() {
         .filePath(QStringLiteral("Spectrivue/Spectrivue.conf"));
 }
 
-std::optional<SettingsMap> SettingsFile::readOpen(OpenedFile& opened) const {
-    opened = openRegularFile(native(path_), kMaxSettingsBytes);
+std::optional<SettingsMap> SettingsFile::readOpen(const std::string& path,
+                                                  OpenedFile& opened) const {
+    opened = openRegularFile(path, kMaxSettingsBytes);
     if (opened.failure == OpenFailure::Missing) {
         return SettingsMap{}; // none yet: it is made on the first save
     }
@@ -47,18 +51,21 @@ std::optional<SettingsMap> SettingsFile::readOpen(OpenedFile& opened) const {
 
 std::optional<SettingsMap> SettingsFile::read() const {
     OpenedFile opened;
-    return readOpen(opened);
+    return readOpen(native(path_), opened);
 }
 
 bool SettingsFile::change(const std::function<void(SettingsMap&)>& edit) {
+    // A settings file kept as a link (as dotfile managers keep it) is written where it points,
+    // and the link stays a link.
+    const std::string target = followLinks(native(path_));
     // Read again, so a change saved meanwhile by another copy of the program is kept.
     OpenedFile opened;
-    std::optional<SettingsMap> settings = readOpen(opened);
+    std::optional<SettingsMap> settings = readOpen(target, opened);
     if (!settings) {
         return false; // not a settings file we may replace
     }
     edit(*settings);
-    const QString folder = QFileInfo(path_).path();
+    const QString folder = QFileInfo(QFile::decodeName(target.c_str())).path();
     if (!QDir().mkpath(folder)) {
         return false;
     }
@@ -67,8 +74,13 @@ bool SettingsFile::change(const std::function<void(SettingsMap&)>& edit) {
         return false; // a value that would read back as something else is never written
     }
     NewFile file;
-    return file.open(native(folder), "Spectrivue.conf") && file.write(*text) &&
-           file.replace(native(path_), opened.ok() ? &opened : nullptr);
+    return file.open(native(folder), kTemporaryPrefix) && file.write(*text) &&
+           file.replace(target, opened.ok() ? &opened : nullptr);
+}
+
+void SettingsFile::removeStaleWrites() const {
+    const QString target = QFile::decodeName(followLinks(native(path_)).c_str());
+    removeStaleTemporaryFiles(native(QFileInfo(target).path()), kTemporaryPrefix);
 }
 
 std::optional<std::string> SettingsFile::value(const std::string& key) const {

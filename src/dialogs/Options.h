@@ -68,10 +68,12 @@ public:
     std::optional<std::string> value(const std::string& key) const;
     // Reads the file, edits it and writes it back; false when nothing was written.
     bool change(const std::function<void(SettingsMap&)>& edit);
+    // Removes the temporary files a change cut short (a crash, a kill) left beside the file.
+    void removeStaleWrites() const;
 
 private:
-    // Reads the file through opened, which stays open for a replace to check against.
-    std::optional<SettingsMap> readOpen(OpenedFile& opened) const;
+    // Reads the file at path through opened, which stays open for a replace to check against.
+    std::optional<SettingsMap> readOpen(const std::string& path, OpenedFile& opened) const;
 
     QString path_;
 };

@@ -1,16 +1,40 @@
 #include "palette/SafeFile.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <random>
+#include <string_view>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
 
 namespace sv {
+
+namespace {
+
+// A temporary file is ".prefix." + these many letters and digits + this ending: a pattern no
+// file of the user's is likely to have, so stale ones can be recognised and removed.
+constexpr int kTemporaryLetters = 10;
+constexpr std::string_view kTemporarySuffix = ".part";
+
+bool isTemporaryName(std::string_view name, const std::string& prefix) {
+    const std::string start = '.' + prefix + '.';
+    if (name.size() != start.size() + kTemporaryLetters + kTemporarySuffix.size() ||
+        !name.starts_with(start) || !name.ends_with(kTemporarySuffix)) {
+        return false;
+    }
+    const std::string_view letters = name.substr(start.size(), kTemporaryLetters);
+    return std::all_of(letters.begin(), letters.end(), [](char c) {
+        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+    });
+}
+
+} // namespace
 
 FileHandle& FileHandle::operator=(FileHandle&& other) noexcept {
     if (this != &other) {
@@ -66,6 +90,7 @@ OpenedFile openRegularFile(const std::string& path, std::size_t maxBytes, Links 
     opened.size = static_cast<long long>(info.st_size);
     opened.device = info.st_dev;
     opened.inode = info.st_ino;
+    opened.mode = info.st_mode & 07777;
     return opened;
 }
 
@@ -120,9 +145,10 @@ FileHandle createTemporaryFile(const std::string& folder, const std::string& pre
     thread_local std::mt19937_64 random{std::random_device{}()};
     for (int attempt = 0; attempt < 100; ++attempt) {
         std::string candidate = base;
-        for (int i = 0; i < 10; ++i) {
+        for (int i = 0; i < kTemporaryLetters; ++i) {
             candidate += kLetters[random() % (sizeof kLetters - 1)];
         }
+        candidate += kTemporarySuffix;
         const int fd =
             ::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
         if (fd >= 0) {
@@ -198,6 +224,11 @@ bool NewFile::finishWriting() {
 }
 
 bool NewFile::replace(const std::string& path, const OpenedFile* previous) {
+    // A settings file kept private (0600) stays private.
+    if (previous != nullptr && error_ == 0 && file_.isOpen() &&
+        ::fchmod(file_.fd(), previous->mode) != 0) {
+        error_ = errno;
+    }
     if (!finishWriting()) {
         return false;
     }
@@ -247,10 +278,72 @@ std::string NewFile::commit(const std::string& folder,
     return {};
 }
 
+int makeFolders(const std::string& path) {
+    for (std::size_t end = path.find('/', 1);; end = path.find('/', end + 1)) {
+        const std::string part = path.substr(0, end);
+        if (!part.empty() && ::mkdir(part.c_str(), 0777) != 0 && errno != EEXIST) {
+            return errno;
+        }
+        if (end == std::string::npos) {
+            break;
+        }
+    }
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) {
+        return errno;
+    }
+    return S_ISDIR(info.st_mode) ? 0 : ENOTDIR;
+}
+
 void removeOwnFile(const std::string& path) {
     if (!path.empty()) {
         ::unlink(path.c_str());
     }
+}
+
+int removeStaleTemporaryFiles(const std::string& folder, const std::string& prefix,
+                              int olderThanSeconds) {
+    DIR* dir = ::opendir(folder.c_str());
+    if (dir == nullptr) {
+        return 0;
+    }
+    const time_t limit = fileClockNow().tv_sec - olderThanSeconds;
+    int removed = 0;
+    while (const dirent* entry = ::readdir(dir)) {
+        if (!isTemporaryName(entry->d_name, prefix)) {
+            continue;
+        }
+        struct stat info {};
+        if (::fstatat(::dirfd(dir), entry->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 &&
+            S_ISREG(info.st_mode) && info.st_uid == ::getuid() && info.st_mtime <= limit &&
+            ::unlinkat(::dirfd(dir), entry->d_name, 0) == 0) {
+            ++removed;
+        }
+    }
+    ::closedir(dir);
+    return removed;
+}
+
+std::string followLinks(const std::string& path) {
+    std::string at = path;
+    for (int hop = 0; hop < 40; ++hop) {
+        struct stat info {};
+        if (::lstat(at.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) {
+            return at;
+        }
+        std::vector<char> target(static_cast<std::size_t>(std::max<off_t>(info.st_size, 255)) + 1);
+        const ssize_t length = ::readlink(at.c_str(), target.data(), target.size());
+        if (length < 0 || static_cast<std::size_t>(length) >= target.size()) {
+            return at;
+        }
+        std::string next(target.data(), static_cast<std::size_t>(length));
+        if (!next.starts_with('/')) {
+            const std::size_t slash = at.rfind('/');
+            next = (slash == std::string::npos ? std::string() : at.substr(0, slash + 1)) + next;
+        }
+        at = std::move(next);
+    }
+    return at;
 }
 
 timespec fileClockNow() {

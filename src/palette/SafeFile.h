@@ -55,6 +55,7 @@ struct OpenedFile {
     long long size = 0;            // bytes, as the open file says
     unsigned long long device = 0; // identity of the open file
     unsigned long long inode = 0;
+    unsigned mode = 0; // permission bits, kept by a replace
     bool ok() const { return failure == OpenFailure::None; }
 };
 
@@ -71,9 +72,9 @@ bool readAll(int fd, std::string& out, std::size_t maxBytes);
 // Writes all of data; false with errno set when the system takes less (a full disk: ENOSPC).
 bool writeAll(int fd, const char* data, std::size_t size);
 
-// A new, empty file in folder that no one else had (".prefix.XXXXXXXXXX", mode 0666 less the
-// umask); its path in path. The descriptor is open for writing; none, with errno set, when no
-// file can be made there.
+// A new, empty file in folder that no one else had (".prefix.XXXXXXXXXX.part", mode 0666 less
+// the umask); its path in path. The descriptor is open for writing; none, with errno set, when
+// no file can be made there.
 FileHandle createTemporaryFile(const std::string& folder, const std::string& prefix,
                                std::string& path);
 
@@ -102,8 +103,9 @@ public:
                        int maxTries = 10000);
     // Puts the complete file in path's place, but only while that place still holds the file
     // read before (previous; nothing when previous is null): never anything else that
-    // appeared there. The check and the rename are a moment apart; what could slip in between
-    // is replaced, as it would have been by the same rename a moment later.
+    // appeared there. The new file keeps previous's permissions. The check and the rename are a
+    // moment apart; what could slip in between is replaced, as it would have been by the same
+    // rename a moment later.
     bool replace(const std::string& path, const OpenedFile* previous);
     // errno of the first failure; 0 when none.
     int error() const { return error_; }
@@ -116,8 +118,23 @@ private:
     int error_ = 0;
 };
 
+// Makes a folder and the folders above it that are missing; 0 when it is there, else the
+// errno of the first that could not be made (EROFS on a read-only home, EACCES ...).
+int makeFolders(const std::string& path);
+
 // Removes a file this program made and nothing else.
 void removeOwnFile(const std::string& path);
+
+// Removes what a write cut short (a crash, a kill) left in folder: regular files of this user
+// named as createTemporaryFile names them for prefix, last written at least olderThanSeconds
+// ago (a younger one may be another copy's write in progress). Returns how many went.
+int removeStaleTemporaryFiles(const std::string& folder, const std::string& prefix,
+                              int olderThanSeconds = 60);
+
+// The file path names once its symbolic links are followed (at most 40, as the system does);
+// path itself when it is no link. A link whose target is missing gives that target, so a write
+// makes the file where the link points.
+std::string followLinks(const std::string& path);
 
 // The system's file-timestamp clock now: files made after this moment have a modification
 // and change time at or after it (the coarse clock is the one file times are taken from).

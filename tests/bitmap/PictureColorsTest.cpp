@@ -275,6 +275,9 @@ private slots:
         QVERIFY(!generate());
         QCOMPARE(boxes_.messages().size(), 1);
         QVERIFY(boxes_.messages().front().startsWith(QStringLiteral("The page ")));
+        // The folder's own reason, not the missing folder that follows from it.
+        QVERIFY2(boxes_.messages().front().endsWith(QStringLiteral(": Not a directory")),
+                 qPrintable(boxes_.messages().front()));
         QVERIFY(window_->countsLine()->caption().isEmpty());
         QVERIFY(window_->lastPage().isEmpty());
     }

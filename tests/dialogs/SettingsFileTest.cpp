@@ -7,6 +7,7 @@
 
 #include "support/TestFiles.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QMessageBox>
@@ -114,6 +115,49 @@ private slots:
         QCOMPARE(QDir(QFileInfo(settingsPath()).path())
                      .entryList(QDir::Files | QDir::Hidden | QDir::System),
                  QStringList{QStringLiteral("Spectrivue.conf")});
+    }
+
+    // Kept as a link by a dotfile manager, private to the user: written through the link,
+    // which stays a link, and still private. A write cut short by a kill leaves a temporary
+    // file that the next start removes.
+    void aLinkedPrivateFileIsWrittenThroughItsLinkAndStaysPrivate() {
+        const QString folder = QFileInfo(settingsPath()).path();
+        QVERIFY(QDir().mkpath(folder + QStringLiteral("/dotfiles")));
+        const QString target = folder + QStringLiteral("/dotfiles/spectrivue.ini");
+        QFile file(target);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("[OPTIONS]\nZoom=3\n");
+        file.close();
+        QVERIFY(file.setPermissions(QFile::ReadOwner | QFile::WriteOwner));
+        QVERIFY(QFile::link(QStringLiteral("dotfiles/spectrivue.ini"), settingsPath()));
+
+        Options options;
+        QSignalSpy failures(&options, &Options::cannotStore);
+        options.load();
+        QCOMPARE(options.zoom(), ZoomLevel::Times20);
+        options.setAndStore(OptionKey::StopCapture, 2);
+        QCOMPARE(failures.count(), 0);
+        QVERIFY(QFileInfo(settingsPath()).isSymLink());
+        Options again;
+        again.load();
+        QCOMPARE(again.stopCapture(), StopCapture::OnRelease);
+        QCOMPARE(again.zoom(), ZoomLevel::Times20);
+        QCOMPARE(QFile::permissions(target),
+                 QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
+
+        const QString stale = folder + QStringLiteral("/dotfiles/.Spectrivue.conf.k1llEd0000.part");
+        QFile cut(stale);
+        QVERIFY(cut.open(QIODevice::WriteOnly));
+        cut.write("[OPT");
+        cut.flush();
+        QVERIFY(cut.setFileTime(QDateTime::currentDateTime().addSecs(-120),
+                                QFileDevice::FileModificationTime));
+        cut.close();
+        settingsFile().removeStaleWrites();
+        QVERIFY(!QFile::exists(stale));
+        QCOMPARE(QDir(folder + QStringLiteral("/dotfiles"))
+                     .entryList(QDir::Files | QDir::Hidden | QDir::System),
+                 QStringList{QStringLiteral("spectrivue.ini")});
     }
 
 private:

@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -105,6 +106,28 @@ private slots:
                  qPrintable(boxes.messages().front()));
         QVERIFY(window.lastPage().isEmpty());
         QVERIFY(QDir(folder).entryList(QDir::Files | QDir::Hidden).isEmpty());
+    }
+
+    // A home mounted read-only: the page's folder cannot be made, and the message says why.
+    void aReadOnlyHomeGivesItsOwnReason() {
+        QTemporaryDir home;
+        QVERIFY(QProcess::execute(QStringLiteral("mount"),
+                                  {QStringLiteral("-t"), QStringLiteral("tmpfs"),
+                                   QStringLiteral("-o"), QStringLiteral("size=64k,ro"),
+                                   QStringLiteral("tmpfs"), home.path()}) == 0);
+        const auto unmount =
+            qScopeGuard([&] { QProcess::execute(QStringLiteral("umount"), {home.path()}); });
+        PictureColorsWindow window(nullptr);
+        test::MessageBoxCatcher boxes;
+        window.setPageFolder(home.path() + QStringLiteral("/Spectrivue/tableColor/"));
+        window.setPicture(QImage(2, 2, QImage::Format_RGB32));
+        QSignalSpy finished(&window, &PictureColorsWindow::generationFinished);
+        window.generate();
+        QVERIFY(finished.count() == 1 || finished.wait(5000));
+        QCOMPARE(finished.front().front().toBool(), false);
+        QCOMPARE(boxes.messages().size(), 1);
+        QVERIFY2(boxes.messages().front().endsWith(QStringLiteral("Read-only file system")),
+                 qPrintable(boxes.messages().front()));
     }
 
 private:

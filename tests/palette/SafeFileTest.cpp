@@ -221,5 +221,63 @@ TEST_F(SafeFileTest, AReplaceTakesOnlyThePlaceOfTheFileReadBefore) {
     EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1);
 }
 
+TEST_F(SafeFileTest, AReplaceKeepsThePermissionsAndALinkIsFollowedToItsTarget) {
+    fs::create_directory(dir_ / "dotfiles");
+    const std::string target = path("dotfiles/s.conf");
+    write(target, "old");
+    ASSERT_EQ(::chmod(target.c_str(), 0600), 0);
+    // A link to a link, one of them relative, as dotfile managers make them.
+    fs::create_symlink("dotfiles/s.conf", path("middle"));
+    fs::create_symlink(path("middle"), path("s.conf"));
+    EXPECT_EQ(followLinks(path("s.conf")), path("dotfiles/s.conf"));
+    EXPECT_EQ(followLinks(target), target);
+    fs::create_symlink("missing/x.conf", path("dangling"));
+    EXPECT_EQ(followLinks(path("dangling")), path("missing/x.conf"));
+    fs::create_symlink("loop", path("loop"));
+    EXPECT_EQ(followLinks(path("loop")), path("loop")); // ends, whatever it returns
+
+    const std::string resolved = followLinks(path("s.conf"));
+    const OpenedFile before = openRegularFile(resolved);
+    NewFile file;
+    ASSERT_TRUE(file.open((dir_ / "dotfiles").string(), "s.conf"));
+    file.write("new");
+    ASSERT_TRUE(file.replace(resolved, &before));
+    EXPECT_TRUE(fs::is_symlink(path("s.conf")));
+    EXPECT_EQ(read(path("s.conf")), "new");
+    struct stat info {};
+    ASSERT_EQ(::stat(target.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0600u);
+}
+
+TEST_F(SafeFileTest, StaleTemporaryFilesOfOursAreRemovedAndNothingElse) {
+    // A write cut short leaves its temporary file; so does one still running in another copy.
+    std::string stale;
+    std::string running;
+    {
+        FileHandle a = createTemporaryFile(dir_.string(), "page", stale);
+        FileHandle b = createTemporaryFile(dir_.string(), "page", running);
+        ASSERT_TRUE(a.isOpen() && b.isOpen());
+    }
+    makeOld(stale);
+    // Files of the user's that merely look alike, and an old link named as ours.
+    const std::string lookAlikes[] = {path(".page.abc.part"), path(".page.abcdefghij"),
+                                      path(".page.abcdefghi!.part"), path("page.abcdefghij.part"),
+                                      path(".Spectrivue.conf.abcdefghij.part")};
+    for (const std::string& p : lookAlikes) {
+        write(p, "mine");
+        makeOld(p);
+    }
+    fs::create_symlink(path("page.abcdefghij.part"), path(".page.ABCDEFGHIJ.part"));
+
+    EXPECT_EQ(removeStaleTemporaryFiles(dir_.string(), "page"), 1);
+    EXPECT_FALSE(fs::exists(stale));
+    EXPECT_TRUE(fs::exists(running));
+    for (const std::string& p : lookAlikes) {
+        EXPECT_TRUE(fs::exists(p)) << p;
+    }
+    EXPECT_TRUE(fs::is_symlink(path(".page.ABCDEFGHIJ.part")));
+    EXPECT_EQ(removeStaleTemporaryFiles(path("missing"), "page"), 0);
+}
+
 } // namespace
 } // namespace sv
