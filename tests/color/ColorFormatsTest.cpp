@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include <array>
 
 namespace sv {
@@ -51,6 +53,27 @@ const std::array<Expected, 12> kExpected{{
     {rgb(200, 100, 50), "#c86432", "hsl(20 60% 49%)", "hwb(20 19.6% 21.6%)",
      "oklch(61.38% 0.1423 45.08)", "Color(red: 0.784, green: 0.392, blue: 0.196)"},
 }};
+
+// Colours whose last shown digit the rounded one-step OKLab matrix gets wrong: CSS Color 4's
+// own conversion (worked out apart from this code) gives these.
+TEST(ColorFormats, OklchFollowsCssColor4InTheLastDigit) {
+    const std::pair<ColorValue, const char*> samples[] = {
+        {rgb(237, 8, 76), "oklch(60.22% 0.2386 16.42)"},
+        {rgb(46, 169, 2), "oklch(64.25% 0.2084 140.5)"},
+        {rgb(197, 241, 136), "oklch(90.4% 0.1408 127.59)"},
+        {rgb(82, 223, 68), "oklch(79.75% 0.2282 141.83)"},
+        {rgb(17, 206, 142), "oklch(75.34% 0.1635 161.77)"},
+        {rgb(140, 141, 133), "oklch(64.02% 0.0117 112.51)"},
+        {rgb(114, 183, 191), "oklch(73.66% 0.0706 205.15)"},
+        {rgb(202, 235, 122), "oklch(89.23% 0.1446 122.76)"},
+        {rgb(119, 224, 244), "oklch(85.09% 0.1011 211.49)"},
+        {rgb(19, 214, 5), "oklch(76.01% 0.2562 142.29)"},
+        {rgb(155, 251, 6), "oklch(89.32% 0.2469 131.96)"},
+    };
+    for (const auto& [color, text] : samples) {
+        EXPECT_EQ(formatColor(color, ColorFormat::CssOklch), text);
+    }
+}
 
 TEST(ColorFormats, EveryNotationOfKnownColours) {
     for (const Expected& e : kExpected) {
