@@ -697,6 +697,18 @@ Elas valem até o Spectrivue ser encerrado.</translation>
         <translation>Não foi possível salvar a paleta em %1:
 %2</translation>
     </message>
+    <message>
+        <source>%1 holds more than %2 colours; the first %3 were loaded.</source>
+        <translation>%1 contém mais de %2 cores; as primeiras %3 foram carregadas.</translation>
+    </message>
+    <message>
+        <source>%1: 1 line holding no colour was skipped.</source>
+        <translation>%1: 1 linha sem cor foi ignorada.</translation>
+    </message>
+    <message>
+        <source>%1: %2 lines holding no colour were skipped.</source>
+        <translation>%1: %2 linhas sem cor foram ignoradas.</translation>
+    </message>
 </context>
 <context>
     <name>sv::PictureColorsWindow</name>

@@ -2,6 +2,7 @@
 
 #include "color/AsciiText.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
 #include <optional>
@@ -20,20 +21,36 @@ std::string_view trimmed(std::string_view s) {
     return trimBlanks(s, " \t\r");
 }
 
-// Three whole numbers 0 .. 255 at the start of a line, separated by blanks; what follows them
-// (after a blank) is the colour's name.
+// The whole number a word starts with, held within 0 .. 255; none when it starts with none.
+std::optional<int> componentWord(std::string_view word) {
+    long long value = 0;
+    const char* first = word.data() + (word.starts_with('+') ? 1 : 0);
+    const auto [end, error] = std::from_chars(first, word.data() + word.size(), value);
+    if (end == first) {
+        return std::nullopt;
+    }
+    if (error == std::errc::result_out_of_range) {
+        return *first == '-' ? 0 : 255;
+    }
+    return static_cast<int>(std::clamp<long long>(value, 0, 255));
+}
+
+// Three numbers at the start of a line, separated by blanks; what follows them is the
+// colour's name.
 std::optional<ColorValue> colorLine(std::string_view line) {
     int parts[3] = {0, 0, 0};
     for (int& part : parts) {
         line = trimmed(line);
-        const auto [end, error] = std::from_chars(line.data(), line.data() + line.size(), part);
-        if (error != std::errc() || part < 0 || part > 255) {
+        std::size_t length = 0;
+        while (length < line.size() && !isBlank(line[length])) {
+            ++length;
+        }
+        const auto value = componentWord(line.substr(0, length));
+        if (!value) {
             return std::nullopt;
         }
-        line.remove_prefix(static_cast<std::size_t>(end - line.data()));
-        if (!line.empty() && !isBlank(line.front())) {
-            return std::nullopt; // "12x" or "1.5"
-        }
+        part = *value;
+        line.remove_prefix(length);
     }
     return rgb(parts[0], parts[1], parts[2]);
 }
@@ -65,7 +82,8 @@ PaletteColors readGimpPalette(std::string_view bytes) {
         }
         const auto color = colorLine(line);
         if (!color) {
-            return {};
+            ++out.skippedLines;
+            continue;
         }
         if (out.colors.size() < static_cast<std::size_t>(Palette::kSize)) {
             out.colors.push_back(*color);

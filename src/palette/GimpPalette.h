@@ -13,14 +13,15 @@ namespace sv {
 struct PaletteColors {
     std::vector<ColorValue> colors; // the first Palette::kSize colours, in file order
     int total = 0;                  // how many the file lists
+    int skippedLines = 0;           // lines that hold no colour and were passed over
 };
 
 // Whether the bytes start with the "GIMP Palette" line.
 bool isGimpPalette(std::string_view bytes);
 
-// The colours of a GIMP palette. A colour line must start with three whole numbers 0 .. 255;
-// any other line that is neither blank, a comment nor a header line makes the file unreadable
-// (an empty result), as GIMP itself refuses such a file.
+// The colours of a GIMP palette, read as GIMP reads them: a colour line starts with three
+// numbers, each read as far as it is a whole number ("10.5" is 10) and held within 0 .. 255;
+// a line that is neither that, blank, a comment nor a header line is passed over and counted.
 PaletteColors readGimpPalette(std::string_view bytes);
 
 // The filled swatches in order, each named "Swatch N" after its place; empty swatches cannot

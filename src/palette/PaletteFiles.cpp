@@ -41,7 +41,8 @@ QString defaultPaletteIn(const QString& folder) {
 // socket is refused before anything waits on it.
 struct FileBytes {
     QByteArray bytes;
-    QString error; // empty when read
+    QString error;    // empty when read
+    bool cut = false; // the file holds more than was read
 };
 
 FileBytes readRegularFile(const QString& path, std::size_t maxBytes) {
@@ -73,12 +74,18 @@ FileBytes readRegularFile(const QString& path, std::size_t maxBytes) {
     if (!readAll(opened.file.fd(), bytes, maxBytes)) {
         return {{}, unreadable(errno)};
     }
-    return {QByteArray(bytes.data(), qsizetype(bytes.size())), {}};
+    const bool cut = static_cast<unsigned long long>(opened.size) > maxBytes;
+    if (cut) {
+        // Whole lines only: a colour cut in two would read as another colour or none.
+        bytes.resize(bytes.rfind('\n') == std::string::npos ? 0 : bytes.rfind('\n') + 1);
+    }
+    return {QByteArray(bytes.data(), qsizetype(bytes.size())), {}, cut};
 }
 
-// Applies palette bytes to the grid; an error text when they hold no palette.
+// Applies palette bytes to the grid; an error text when they hold no palette. cut: the bytes
+// are the start of a larger file.
 QString applyPaletteBytes(const QByteArray& bytes, const QString& path, PaletteModel& model,
-                          QString* note = nullptr) {
+                          QString* note = nullptr, bool cut = false) {
     Palette p = model.palette();
     const PaletteReadResult read = readPaletteFile(
         std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), p);
@@ -86,13 +93,31 @@ QString applyPaletteBytes(const QByteArray& bytes, const QString& path, PaletteM
         return notAPalette(path);
     }
     model.applyPalette(p, read.written);
-    if (note != nullptr && read.colorsInFile > Palette::kSize) {
-        *note = QCoreApplication::translate("sv::PaletteFiles",
-                                            "%1 holds %2 colours; the first %3 were loaded.")
-                    .arg(path)
-                    .arg(read.colorsInFile)
-                    .arg(Palette::kSize);
+    if (note == nullptr) {
+        return {};
     }
+    QStringList notes;
+    if (read.colorsInFile > Palette::kSize) {
+        notes << (cut ? QCoreApplication::translate(
+                            "sv::PaletteFiles",
+                            "%1 holds more than %2 colours; the first %3 were loaded.")
+                      : QCoreApplication::translate(
+                            "sv::PaletteFiles", "%1 holds %2 colours; the first %3 were loaded."))
+                     .arg(path)
+                     .arg(read.colorsInFile)
+                     .arg(Palette::kSize);
+    }
+    if (read.skippedLines > 0) {
+        notes << (read.skippedLines == 1
+                      ? QCoreApplication::translate("sv::PaletteFiles",
+                                                    "%1: 1 line holding no colour was skipped.")
+                            .arg(path)
+                      : QCoreApplication::translate("sv::PaletteFiles",
+                                                    "%1: %2 lines holding no colour were skipped.")
+                            .arg(path)
+                            .arg(read.skippedLines));
+    }
+    *note = notes.join(QLatin1Char('\n'));
     return {};
 }
 
@@ -124,7 +149,8 @@ QString savePalette(const QString& path, const Palette& palette, PaletteFormat f
 QString loadPalette(const QString& path, PaletteModel& model, QString* note) {
     // However large the file, no more is read than 256 named colours with comments could fill.
     const FileBytes file = readRegularFile(path, kMaxForeignPaletteBytes);
-    return file.error.isEmpty() ? applyPaletteBytes(file.bytes, path, model, note) : file.error;
+    return file.error.isEmpty() ? applyPaletteBytes(file.bytes, path, model, note, file.cut)
+                                : file.error;
 }
 
 QString loadStartPalette(PaletteModel& model, const QStringList& folders) {

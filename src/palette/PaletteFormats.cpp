@@ -96,6 +96,7 @@ PaletteReadResult readPaletteFile(std::string_view bytes, Palette& palette) {
         result.written.set(i);
     }
     result.colorsInFile = colors.total;
+    result.skippedLines = colors.skippedLines;
     return result;
 }
 

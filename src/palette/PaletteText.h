@@ -24,6 +24,7 @@ struct PaletteReadResult {
     int lines = 0;                         // lines taken from the text (at most 259)
     std::bitset<Palette::kSize> written{}; // bit j - 1: swatch j was set or emptied
     int colorsInFile = 0; // colours a RIFF, GIMP or swatch exchange file lists (may pass 256)
+    int skippedLines = 0; // lines of a GIMP palette that hold no colour
 };
 
 // Applies a palette text to an existing palette. The first three lines are skipped unread;

@@ -155,8 +155,8 @@ private slots:
         QFile sparse(f.file(QStringLiteral("huge.pal")));
         QVERIFY(sparse.open(QIODevice::WriteOnly) && sparse.resize(qint64(1) << 30));
         sparse.close();
-        // GIMP and Adobe files that their own programs would refuse.
-        writeFile(f.file(QStringLiteral("bad.gpl")), "GIMP Palette\n1 2 3\nnot a colour\n");
+        // A GIMP file without a single colour, and an Adobe file its own program would refuse.
+        writeFile(f.file(QStringLiteral("bad.gpl")), "GIMP Palette\nnot a colour\n");
         writeFile(f.file(QStringLiteral("cut.ase")), QByteArray("ASEF\0\1\0\0\0\0\0\1\0\1", 14));
         const QStringList bad{"junk.pal", "picture.pal", "pipe.pal",
                               "huge.pal", "bad.gpl",     "cut.ase"};
@@ -219,6 +219,38 @@ private slots:
                  QStringList{f.file(QStringLiteral("many.gpl")) +
                              QStringLiteral(" holds 300 colours; the first 256 were loaded.")});
         QCOMPARE(f.commands.lastPath(), f.file(QStringLiteral("many.gpl")));
+    }
+
+    // GIMP loads a palette with lines it warns about, and so does Spectrivue, saying how many;
+    // a palette larger than what is read is read up to its last whole line.
+    void gimpPalettesLoadAsGimpLoadsThem() {
+        Fixture f;
+        writeFile(f.file(QStringLiteral("mixed.gpl")),
+                  "GIMP Palette\n1 2 3\nnot a colour\n300 -1 10.5\n4 5\n");
+        f.dialogs.choose(f.work.path(), QStringLiteral("mixed.gpl"));
+        f.commands.run(PaletteCommand::Open);
+        QCOMPARE(f.palette.palette().color(1), rgb(1, 2, 3));
+        QCOMPARE(f.palette.palette().color(2), rgb(255, 0, 10));
+        QVERIFY(f.palette.palette().isEmpty(3));
+        QCOMPARE(f.boxes.messages(),
+                 QStringList{f.file(QStringLiteral("mixed.gpl")) +
+                             QStringLiteral(": 2 lines holding no colour were skipped.")});
+
+        // Over 4 MB of colours with long names, cut by the read in the middle of a line.
+        f.boxes.clear();
+        QByteArray large = "GIMP Palette\n";
+        const QByteArray name(1000, 'n');
+        for (int i = 0; large.size() < (5 << 20); ++i) {
+            large += QByteArray::number(i % 256) + " 7 8 " + name + "\n";
+        }
+        writeFile(f.file(QStringLiteral("large.gpl")), large);
+        f.dialogs.choose(f.work.path(), QStringLiteral("large.gpl"));
+        f.commands.run(PaletteCommand::Open);
+        QCOMPARE(f.palette.palette().color(256), rgb(255, 7, 8));
+        QCOMPARE(f.boxes.messages().size(), 1);
+        QVERIFY2(f.boxes.messages().front().contains(QStringLiteral(" holds more than ")),
+                 qPrintable(f.boxes.messages().front()));
+        QVERIFY(!f.boxes.messages().front().contains(QStringLiteral("skipped")));
     }
 
     void aNameTypedUnderAnotherFilterTakesThatFiltersExtension() {

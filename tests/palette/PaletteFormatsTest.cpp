@@ -89,11 +89,26 @@ TEST(GimpPaletteTest, ReadsWhatGimpAndOthersWrite) {
     EXPECT_EQ(read.total, 3);
 }
 
-TEST(GimpPaletteTest, AFileGimpWouldRefuseGivesNoColour) {
-    for (const char* file :
-         {"GIMP Palette\n1 2\n", "GIMP Palette\n1 2 256\n", "GIMP Palette\n1 2 -3\n",
-          "GIMP Palette\n1.5 2 3\n", "GIMP Palette\n1 2 3x\n", "GIMP Palette\nnonsense\n",
-          "GIMP Palettes\n1 2 3\n", "JASC-PAL\n0100\n1\n1 2 3\n"}) {
+TEST(GimpPaletteTest, WhatGimpLoadsIsLoadedAndTheLinesItWarnsAboutAreCounted) {
+    // GIMP warns about these lines and loads the rest; the numbers are read as far as they
+    // are whole numbers and held within 0 .. 255.
+    const PaletteColors read = readGimpPalette("GIMP Palette\n"
+                                               "Name: Mixed\n"
+                                               "1 2 3 first\n"
+                                               "nonsense\n"
+                                               "1 2\n"
+                                               "1 2 256\n"
+                                               "-3 2 99999999999999999999 big\n"
+                                               "10.5 2x +7\n"
+                                               "\n"
+                                               "# a comment\n"
+                                               "4 5 6\n");
+    EXPECT_EQ(read.colors, (std::vector<ColorValue>{rgb(1, 2, 3), rgb(1, 2, 255), rgb(0, 2, 255),
+                                                    rgb(10, 2, 7), rgb(4, 5, 6)}));
+    EXPECT_EQ(read.total, 5);
+    EXPECT_EQ(read.skippedLines, 2);
+
+    for (const char* file : {"GIMP Palettes\n1 2 3\n", "JASC-PAL\n0100\n1\n1 2 3\n"}) {
         EXPECT_TRUE(readGimpPalette(file).colors.empty()) << file;
     }
 }
