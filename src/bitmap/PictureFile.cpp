@@ -86,6 +86,15 @@ namespace {
 // Enough for the markers before a JPEG's frame header in any ordinary file.
 constexpr qint64 kJpegHeadBytes = 256 * 1024;
 
+// The most of a JPEG file that is read: its markers and metadata, and far more compressed data
+// than any picture of its size holds. What lies beyond (a sparse tail of a gigabyte, say) is
+// never read, so no file costs more time or memory than its picture could.
+qint64 jpegReadLimit(QSize size) {
+    constexpr qint64 kMetadataBytes = 16 << 20;
+    constexpr qint64 kBytesPerPixel = 8;
+    return kMetadataBytes + kBytesPerPixel * qint64(size.width()) * size.height();
+}
+
 QString tooLargeMessage(QSize size) {
     return QCoreApplication::translate(
                "sv::PictureFile",
@@ -238,14 +247,32 @@ LoadedPicture loadPicture(QIODevice& device) {
         }
     }
     const QByteArray kind = reader.format();
-    QImage image = reader.read();
+    // A JPEG larger than its picture can need is read only as far as it can.
+    QByteArray start;
+    QBuffer startBuffer(&start);
+    QImageReader startReader;
+    QImageReader* decoder = &reader;
+    QIODevice* source = &device;
+    if (kind == "jpeg" && declaredSize.isValid() && device.size() > jpegReadLimit(declaredSize)) {
+        if (!device.seek(0)) {
+            return refused(loadFormatMessage(device.errorString()));
+        }
+        start = device.read(jpegReadLimit(declaredSize));
+        startBuffer.open(QIODevice::ReadOnly);
+        startReader.setDevice(&startBuffer);
+        startReader.setFormat(kind);
+        startReader.setAllocationLimit(kPictureLimitMb);
+        decoder = &startReader;
+        source = &startBuffer;
+    }
+    QImage image = decoder->read();
     if (image.isNull()) {
-        return refused(loadFormatMessage(reader.errorString()));
+        return refused(loadFormatMessage(decoder->errorString()));
     }
     // A file cut short still gives a picture (as image viewers show it), but only the rows
     // that were in the file count.
     const std::optional<PartRead> part = kind == "bmp"    ? bmpRowsRead(head, device.size())
-                                         : kind == "jpeg" ? jpegRowsRead(device, image.size())
+                                         : kind == "jpeg" ? jpegRowsRead(*source, image.size())
                                                           : std::nullopt;
     if (!part) {
         return {std::move(image), {}, {}};

@@ -16,6 +16,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/resource.h>
 #include <sys/stat.h>
 
 using namespace sv;
@@ -228,8 +229,31 @@ private slots:
                  QStringLiteral("The picture is incomplete: only its first %1 rows were read.")
                      .arg(rows));
 
+        // Cut short, then a gigabyte of sparse tail: only what the picture can need is read,
+        // so memory stays far below the tail's size.
+        boxes_.clear();
+        QImage large(300, 300, QImage::Format_RGB32);
+        for (int y = 0; y < 300; ++y) {
+            for (int x = 0; x < 300; ++x) {
+                large.setPixel(x, y, qRgb(x % 256, y % 256, (x * y) % 256));
+            }
+        }
+        const QString sparse = files_.filePath(QStringLiteral("sparse.jpg"));
+        QVERIFY(large.save(sparse, "jpg"));
+        const QByteArray full = readFile(sparse);
+        QVERIFY(writeFile(sparse, full.left(full.size() - 2))); // no end marker
+        QFile tail(sparse);
+        QVERIFY(tail.resize(qint64(1) << 30));
+        dialog_.path = sparse;
+        const long before = peakMemoryKb();
+        click(PictureCommand::Open);
+        QCOMPARE(window_->picture().width(), 300);
+        QVERIFY2(peakMemoryKb() - before < 200 * 1024,
+                 qPrintable(QString::number(peakMemoryKb() - before)));
+
         // A whole file says nothing.
         boxes_.clear();
+        dialog_.path = files_.filePath(QStringLiteral("cut.jpg"));
         QVERIFY(writeFile(dialog_.path, whole));
         click(PictureCommand::Open);
         QVERIFY(boxes_.messages().isEmpty());
@@ -299,6 +323,12 @@ private slots:
     }
 
 private:
+    static long peakMemoryKb() {
+        rusage usage{};
+        getrusage(RUSAGE_SELF, &usage);
+        return usage.ru_maxrss;
+    }
+
     void click(PictureCommand command) {
         QTest::mouseClick(window_->commandButton(command), Qt::LeftButton);
     }
