@@ -158,9 +158,15 @@ void PictureColorsWindow::openPicture() {
 }
 
 void PictureColorsWindow::pastePicture() {
-    const QImage pasted = QGuiApplication::clipboard()->image();
-    if (!pasted.isNull()) {
-        setPicture(pasted);
+    const LoadedPicture pasted = loadPicture(QGuiApplication::clipboard()->mimeData());
+    if (pasted.tooLarge) {
+        // The picture the user last gave is this one: no other is tabled in its place.
+        setPicture(QImage());
+        reportFailure(pasted.error);
+        return;
+    }
+    if (!pasted.image.isNull()) {
+        setPicture(pasted.image);
     }
 }
 

@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QImageReader>
+#include <QMimeData>
 
 #include <cstring>
 #include <optional>
@@ -243,7 +244,7 @@ LoadedPicture loadPicture(QIODevice& device) {
     const double working = jpegWorkingBytesPerPixel(head);
     for (const QSize declared : {declaredSize, gifScreenSize(head)}) {
         if (pictureTooLarge(declared, format, working)) {
-            return refused(tooLargeMessage(declared));
+            return {{}, tooLargeMessage(declared), {}, true};
         }
     }
     const QByteArray kind = reader.format();
@@ -287,6 +288,31 @@ LoadedPicture loadPicture(QIODevice& device) {
             QCoreApplication::translate(
                 "sv::PictureFile", "The picture is incomplete: only its first %1 rows were read.")
                 .arg(part->rows)};
+}
+
+LoadedPicture loadPicture(const QMimeData* data) {
+    if (data == nullptr) {
+        return {};
+    }
+    // Encoded pictures are decoded here, under the program's limit: Qt's own conversion has a
+    // lower one and refuses larger pictures without a word.
+    for (const QString& type : data->formats()) {
+        if (!type.startsWith(QLatin1String("image/"))) {
+            continue;
+        }
+        QByteArray bytes = data->data(type);
+        QBuffer buffer(&bytes);
+        if (bytes.isEmpty() || !buffer.open(QIODevice::ReadOnly)) {
+            continue;
+        }
+        LoadedPicture loaded = loadPicture(buffer);
+        if (!loaded.image.isNull() || loaded.tooLarge) {
+            return loaded;
+        }
+    }
+    // A picture handed over within the program, not encoded.
+    return data->hasImage() ? LoadedPicture{qvariant_cast<QImage>(data->imageData()), {}, {}}
+                            : LoadedPicture{};
 }
 
 LoadedPicture loadPicture(const QString& path) {

@@ -10,6 +10,7 @@
 #include <vector>
 
 class QIODevice;
+class QMimeData;
 
 namespace sv {
 
@@ -20,12 +21,16 @@ struct LoadedPicture {
     QString error;
     // Said of a picture whose file was cut short: image holds only the rows the file had.
     QString incomplete;
+    bool tooLarge = false; // refused for its size: error says so
 };
 
 // The picture in a file, or the message that says why it cannot be read.
 LoadedPicture loadPicture(const QString& path);
 // The same from an open device (the file's bytes).
 LoadedPicture loadPicture(QIODevice& device);
+// The picture on the clipboard (or in a drop), decoded under the same limit; an empty result
+// when it holds none.
+LoadedPicture loadPicture(const QMimeData* data);
 
 // The first pixels of the picture that are examined, as red, green, blue bytes; transparent
 // pixels by their own colour.
