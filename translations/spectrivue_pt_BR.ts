@@ -884,14 +884,6 @@ Formatos aceitos: .bmp .dib .wmf .emf .ico .cur .jpg .jpeg .gif .tif .tiff
         <translation>  Minimizar o Spectrivue  </translation>
     </message>
     <message>
-        <source>Close Spectrivue</source>
-        <translation>Fechar o Spectrivue</translation>
-    </message>
-    <message>
-        <source>Minimize Spectrivue</source>
-        <translation>Minimizar o Spectrivue</translation>
-    </message>
-    <message>
         <source>  On Top  </source>
         <translation>  Sempre Visível  </translation>
     </message>

@@ -61,8 +61,8 @@ ComponentEditor::ComponentEditor(QWidget* parent) : QWidget(parent) {
     resize(220 + shift, 3 * kRowHeight);
     for (std::size_t k = 0; k < 3; ++k) {
         const int y = static_cast<int>(k) * kRowHeight;
-        ShadowLabel label(this, tr(kRows[k].label));
-        label.move({0, y + 3});
+        auto* label = new ShadowLabel(this, tr(kRows[k].label));
+        label->move(0, y + 3);
 
         auto* field = new QLineEdit(QStringLiteral("255"), this);
         field->setGeometry(fieldLeft, y, 36, 20);

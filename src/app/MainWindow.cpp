@@ -254,10 +254,6 @@ void MainWindow::mousePressEvent(QMouseEvent*) {
     startWindowDrag(this);
 }
 
-void MainWindow::mouseMoveEvent(QMouseEvent*) {
-    titleBar_->unlightButtons();
-}
-
 void MainWindow::paintEvent(QPaintEvent*) {
     QPainter p(this);
     QLinearGradient bar(0, 0, 0, TitleBar::kHeight);

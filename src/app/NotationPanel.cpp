@@ -41,8 +41,8 @@ NotationPanel::NotationPanel(QWidget* parent) : QWidget(parent) {
     for (int k = 0; k < kNotationCount; ++k) {
         const auto n = static_cast<Notation>(k);
         const int y = k * kRowHeight;
-        ShadowLabel label(this, tr(labelText(n)));
-        label.move({0, y});
+        auto* label = new ShadowLabel(this, tr(labelText(n)));
+        label->move(0, y);
         auto* field = new QLineEdit(this);
         field->setReadOnly(true);
         field->setAlignment(Qt::AlignCenter);

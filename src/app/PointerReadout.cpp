@@ -7,10 +7,10 @@ namespace sv {
 
 PointerReadout::PointerReadout(ScreenReader& screen, QWidget* parent, QPoint pos,
                                PointerMotionWatcher* watcher)
-    : QObject(parent), screen_(screen), x_(parent, QStringLiteral("0")),
-      y_(parent, QStringLiteral("0")), watched_(watcher != nullptr) {
-    x_.move(pos);
-    y_.move(yTarget());
+    : QObject(parent), screen_(screen), x_(new ShadowLabel(parent, QStringLiteral("0"))),
+      y_(new ShadowLabel(parent, QStringLiteral("0"))), watched_(watcher != nullptr) {
+    x_->move(pos);
+    y_->move(yTarget());
     timer_.setInterval(kIntervalMs);
     connect(&timer_, &QTimer::timeout, this, &PointerReadout::tick);
     if (watcher != nullptr) {
@@ -20,8 +20,8 @@ PointerReadout::PointerReadout(ScreenReader& screen, QWidget* parent, QPoint pos
 }
 
 QPoint PointerReadout::yTarget() const {
-    const QPoint xPos = x_.front->pos();
-    return {xPos.x() + x_.front->width(), xPos.y()};
+    // Right after the dark text; the shadow's extra pixel does not count.
+    return {x_->x() + x_->width() - 1, x_->y()};
 }
 
 void PointerReadout::pointerMoved() {
@@ -35,15 +35,15 @@ void PointerReadout::tick() {
     // The Y pair is placed before the captions change, so it follows the width the X text had
     // at the previous tick and settles one tick after the X text changed width.
     const QPoint yPos = yTarget();
-    if (y_.front->pos() != yPos) {
-        y_.move(yPos);
+    if (y_->pos() != yPos) {
+        y_->move(yPos);
     } else if (watched_ && !moved_ && !isResting()) {
         timer_.setInterval(kRestingIntervalMs);
     }
     moved_ = false;
     const QPoint pointer = screen_.cursorPos();
-    x_.setText(QStringLiteral("X=%1").arg(pointer.x()));
-    y_.setText(QStringLiteral("Y=%1").arg(pointer.y()));
+    x_->setCaption(QStringLiteral("X=%1").arg(pointer.x()));
+    y_->setCaption(QStringLiteral("Y=%1").arg(pointer.y()));
 }
 
 } // namespace sv

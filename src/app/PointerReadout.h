@@ -27,8 +27,8 @@ public:
     PointerReadout(ScreenReader& screen, QWidget* parent, QPoint pos,
                    PointerMotionWatcher* watcher = nullptr);
 
-    QLabel* xLabel() const { return x_.front; }
-    QLabel* yLabel() const { return y_.front; }
+    QLabel* xLabel() const { return x_; }
+    QLabel* yLabel() const { return y_; }
     // Whether the pointer rests and is read only once a second.
     bool isResting() const { return timer_.interval() == kRestingIntervalMs; }
 
@@ -39,8 +39,8 @@ private:
     QPoint yTarget() const;
 
     ScreenReader& screen_;
-    ShadowLabel x_;
-    ShadowLabel y_;
+    ShadowLabel* x_;
+    ShadowLabel* y_;
     QTimer timer_;
     bool watched_ = false;
     bool moved_ = true;

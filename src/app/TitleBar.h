@@ -1,16 +1,15 @@
 #pragma once
 // The main window's own title bar: the shadowed title, close and minimise buttons that light
-// up under the pointer, the on-top pin and the link to the maker's page. A press on the bar's
-// body (any button) moves the window.
+// up under the pointer, the on-top pin (checked while the window stays on top) and the link to
+// the maker's page. A press on the bar's body (any button) moves the window.
 
 #include "widgets/ShadowLabel.h"
 
 #include <QWidget>
-#include <array>
 
 namespace sv {
 
-class ColorBox;
+class ImageButton;
 
 class TitleBar : public QWidget {
     Q_OBJECT
@@ -19,17 +18,15 @@ public:
 
     explicit TitleBar(QWidget* window);
 
-    ColorBox* closeButton() const { return close_[kLit]; }
-    ColorBox* minimizeButton() const { return minimize_[kLit]; }
-    // The pin shown while the window is (not) on top; exactly one of the two is visible.
-    ColorBox* onTopPin(bool onTop) const { return pins_[onTop ? 1 : 0]; }
-    QString title() const { return caption_.text(); }
+    ImageButton* closeButton() const { return close_; }
+    ImageButton* minimizeButton() const { return minimize_; }
+    ImageButton* onTopPin() const { return pin_; }
+    ImageButton* linkButton() const { return link_; }
+    QString title() const { return caption_->text(); }
 
     // Shows the pin for the on-top state.
     void showOnTop(bool onTop);
     bool showsOnTop() const;
-    // The close and minimise buttons unlit again, as the pointer left them.
-    void unlightButtons();
 
 signals:
     void closeClicked();
@@ -39,15 +36,13 @@ signals:
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
-    static constexpr int kLit = 1;
-
-    ShadowLabel caption_;
-    std::array<ColorBox*, 2> close_{};    // unlit, lit
-    std::array<ColorBox*, 2> minimize_{}; // unlit, lit
-    std::array<ColorBox*, 2> pins_{};     // not on top, on top
+    ShadowLabel* caption_;
+    ImageButton* close_ = nullptr;
+    ImageButton* minimize_ = nullptr;
+    ImageButton* pin_ = nullptr;
+    ImageButton* link_ = nullptr;
 };
 
 } // namespace sv

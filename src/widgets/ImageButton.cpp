@@ -50,8 +50,25 @@ void ImageButton::leaveEvent(QEvent* event) {
     QAbstractButton::leaveEvent(event);
 }
 
+void ImageButton::setPictures(const QImage& normal, const QImage& hover, const QImage& checked,
+                              const QColor& back) {
+    normal_ = normal;
+    hover_ = hover;
+    checked_ = checked;
+    back_ = back;
+    update();
+}
+
 void ImageButton::paintEvent(QPaintEvent*) {
     QPainter p(this);
+    if (!normal_.isNull()) {
+        const QImage& shown = isChecked() && !checked_.isNull() ? checked_
+                              : hovered_ && !hover_.isNull()    ? hover_
+                                                                : normal_;
+        p.fillRect(rect(), back_);
+        p.drawImage(0, 0, shown);
+        return;
+    }
     const QRect r = rect().adjusted(0, 0, -1, -1);
     const bool down = isDown();
     QColor face = isEnabled() ? QColor(0xEC, 0xEC, 0xEC) : QColor(0xD8, 0xD8, 0xD8);

@@ -3,6 +3,7 @@
 // It takes the keyboard focus by Tab and is pressed with Space or Enter, showing the focus.
 
 #include <QAbstractButton>
+#include <QImage>
 
 namespace sv {
 
@@ -12,6 +13,11 @@ public:
     explicit ImageButton(QWidget* parent = nullptr);
 
     QSize sizeHint() const override;
+
+    // Shows only a picture, hover when the pointer is on it and checked while checked (each
+    // falls back to normal), on a background of back, in place of the button's face.
+    void setPictures(const QImage& normal, const QImage& hover, const QImage& checked,
+                     const QColor& back);
 
 protected:
     // Screen readers name the button by its tool tip.
@@ -23,6 +29,10 @@ protected:
 
 private:
     bool hovered_ = false;
+    QImage normal_;
+    QImage hover_;
+    QImage checked_;
+    QColor back_;
 };
 
 } // namespace sv

@@ -1,39 +1,41 @@
 #include "widgets/ShadowLabel.h"
 
+#include <QPainter>
+
 namespace sv {
 
-ShadowLabel::ShadowLabel(QWidget* parent, const QString& text)
-    : front(new QLabel(text, parent)), back(new QLabel(text, parent)) {
-    front->setStyleSheet(QStringLiteral("color: #404040; background: transparent;"));
-    back->setStyleSheet(QStringLiteral("color: #FFFFFF; background: transparent;"));
-    for (QLabel* l : {front, back}) {
-        l->setAttribute(Qt::WA_TransparentForMouseEvents);
-        l->adjustSize();
-    }
-    front->raise();
+ShadowLabel::ShadowLabel(QWidget* parent, const QString& text) : QLabel(parent) {
+    setTextFormat(Qt::PlainText);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setText(text);
+    adjustSize();
 }
 
-void ShadowLabel::move(QPoint frontPos) {
-    back->move(frontPos + QPoint(1, 1));
-    front->move(frontPos);
-    front->raise();
-}
-
-void ShadowLabel::setText(const QString& text) {
-    if (text == front->text()) {
+void ShadowLabel::setCaption(const QString& text) {
+    if (text == this->text()) {
         return; // nothing to lay out or repaint
     }
-    for (QLabel* l : {front, back}) {
-        l->setText(text);
-        l->adjustSize();
-    }
+    setText(text);
+    adjustSize();
 }
 
-void ShadowLabel::setFont(const QFont& font) {
-    for (QLabel* l : {front, back}) {
-        l->setFont(font);
-        l->adjustSize();
-    }
+void ShadowLabel::setCaptionFont(const QFont& font) {
+    setFont(font);
+    adjustSize();
+}
+
+QSize ShadowLabel::sizeHint() const {
+    const QFontMetrics metrics(font());
+    return QSize(metrics.horizontalAdvance(text()), metrics.height()) + QSize(1, 1);
+}
+
+void ShadowLabel::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    const QRect textArea = rect().adjusted(0, 0, -1, -1);
+    p.setPen(Qt::white);
+    p.drawText(textArea.translated(1, 1), Qt::AlignLeft | Qt::AlignVCenter, text());
+    p.setPen(QColor(0x40, 0x40, 0x40));
+    p.drawText(textArea, Qt::AlignLeft | Qt::AlignVCenter, text());
 }
 
 } // namespace sv

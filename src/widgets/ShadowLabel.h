@@ -1,22 +1,27 @@
 #pragma once
-// A shadowed caption: two labels, the dark grey copy in front and the white copy one pixel
-// (15 twips) below and to the right, so the white shows as a light edge.
+// A shadowed caption: dark grey text with a white copy one pixel (15 twips) below and to the
+// right, so the white shows as a light edge. One label, read once by screen readers; its
+// position is the dark text's, and it is one pixel wider and taller than the text for the
+// shadow.
 
 #include <QLabel>
 
 namespace sv {
 
-struct ShadowLabel {
-    QLabel* front = nullptr; // copy (1), dark grey
-    QLabel* back = nullptr;  // copy (2), white
-
-    ShadowLabel() = default;
+class ShadowLabel : public QLabel {
+    Q_OBJECT
+public:
     ShadowLabel(QWidget* parent, const QString& text);
 
-    void move(QPoint frontPos);
-    void setText(const QString& text);
-    void setFont(const QFont& font);
-    QString text() const { return front->text(); }
+    // Sets the text and fits the label to it.
+    void setCaption(const QString& text);
+    void setCaptionFont(const QFont& font);
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override { return sizeHint(); }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
 };
 
 } // namespace sv

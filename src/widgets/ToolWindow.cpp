@@ -20,12 +20,13 @@ constexpr int kCloseSize = 20;
 } // namespace
 
 ToolWindow::ToolWindow(QWidget* mainWindow, const ToolWindowSpec& spec)
-    : QWidget(mainWindow, Qt::Tool | Qt::FramelessWindowHint), caption_(this, spec.title) {
+    : QWidget(mainWindow, Qt::Tool | Qt::FramelessWindowHint),
+      caption_(new ShadowLabel(this, spec.title)) {
     installWindowAccessibility();
     setWindowTitle(spec.title);
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(pixelsFromTwips(spec.sizeTwips));
-    caption_.move(pixelsFromTwips(spec.titleTwips.x(), spec.titleTwips.y()));
+    caption_->move(pixelsFromTwips(spec.titleTwips.x(), spec.titleTwips.y()));
 
     closeButton_ = new ImageButton(this);
     closeButton_->setIcon(QPixmap::fromImage(glyphImage(Glyph::Close, false)));

@@ -29,7 +29,7 @@ public:
 
     // The close button, so its owner can give it its tool tip; top-right unless moved.
     ImageButton* closeButton() const { return closeButton_; }
-    const ShadowLabel& caption() const { return caption_; }
+    const ShadowLabel* caption() const { return caption_; }
 
     // Puts the window against the main window's right edge, level with its palette.
     void placeAgainst(const QWidget& mainWindow, double insetTwips);
@@ -43,7 +43,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    ShadowLabel caption_;
+    ShadowLabel* caption_;
     ImageButton* closeButton_ = nullptr;
 };
 

@@ -18,7 +18,10 @@
 #include "widgets/ColorBox.h"
 #include "widgets/ImageButton.h"
 
+#include <QAccessible>
+#include <QApplication>
 #include <QClipboard>
+#include <QEnterEvent>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMessageBox>
@@ -218,7 +221,8 @@ private slots:
         readout->tick(); // the Y pair follows the new width of the X text
         QCOMPARE(readout->xLabel()->text(), QStringLiteral("X=1023"));
         QCOMPARE(readout->yLabel()->text(), QStringLiteral("Y=7"));
-        QCOMPARE(readout->yLabel()->x(), readout->xLabel()->geometry().right() + 1);
+        // Right after the X text; its white shadow pixel lies under the Y text.
+        QCOMPARE(readout->yLabel()->x(), readout->xLabel()->geometry().right());
         QTest::qWait(20);
         PaintCounter counter;
         readout->xLabel()->installEventFilter(&counter);
@@ -232,14 +236,33 @@ private slots:
         TitleBar* bar = f_->window->titleBar();
         QCOMPARE(bar->title(),
                  QStringLiteral("Spectrivue [ Version: 2.0.6 ] - https://spectrivue.org"));
-        // Screen readers name a button by its tool tip.
+        // Screen readers find each picture of the bar once, as a button named by its tool tip.
         QCOMPARE(bar->closeButton()->accessibleName(), QStringLiteral("Close Spectrivue"));
+        QStringList names;
+        for (QWidget* child : bar->findChildren<QWidget*>()) {
+            QAccessibleInterface* face = QAccessible::queryAccessibleInterface(child);
+            if (face != nullptr && !face->state().invisible && face->actionInterface() != nullptr &&
+                !face->actionInterface()->actionNames().isEmpty()) {
+                names << face->text(QAccessible::Name);
+                QVERIFY2(face->role() == QAccessible::Button ||
+                             face->role() == QAccessible::CheckBox,
+                         qPrintable(face->text(QAccessible::Name) + QString::number(face->role())));
+            }
+        }
+        names.sort();
+        QCOMPARE(names, QStringList({"Close Spectrivue", "Minimize Spectrivue", "On Top",
+                                     "Spectrivue web page"}));
+        // The hover picture is the button's own: the close button lights up under the pointer.
+        const QImage unlit = bar->closeButton()->grab().toImage();
+        QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
+        QApplication::sendEvent(bar->closeButton(), &enter);
+        QVERIFY(bar->closeButton()->grab().toImage() != unlit);
 
         // The window starts on top; the pin toggles it.
         QVERIFY(f_->window->isOnTop() && bar->showsOnTop());
-        QTest::mouseClick(bar->onTopPin(true), Qt::LeftButton);
+        QTest::mouseClick(bar->onTopPin(), Qt::LeftButton);
         QVERIFY(!f_->window->isOnTop() && !bar->showsOnTop());
-        QTest::mouseClick(bar->onTopPin(false), Qt::LeftButton);
+        QTest::mouseClick(bar->onTopPin(), Qt::LeftButton);
         QVERIFY(f_->window->isOnTop() && bar->showsOnTop());
     }
 

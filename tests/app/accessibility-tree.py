@@ -91,6 +91,22 @@ def style_menu_failures(app):
     return []
 
 
+def title_bar_failures(app):
+    """Each title-bar picture is one control with its action; the shadowed title is read once."""
+    failures = []
+    for name, roles in (("Close Spectrivue", ("push button",)),
+                        ("Minimize Spectrivue", ("push button",)),
+                        ("Spectrivue web page", ("push button",)),
+                        ("On Top", ("check box", "toggle button"))):
+        found = showing(app, lambda n, name=name: (n.get_name() or "").strip() == name)
+        if len(found) != 1 or found[0].get_role_name() not in roles or actions(found[0]) == 0:
+            failures.append("%s: %s" % (name, [(n.get_role_name(), actions(n)) for n in found]))
+    titles = showing(app, lambda n: (n.get_name() or "").startswith("Spectrivue [ Version"))
+    if len(titles) != 1:
+        failures.append("the title is read %d times" % len(titles))
+    return failures
+
+
 def main():
     env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
     program = subprocess.Popen([sys.argv[1]], env=env)
@@ -125,6 +141,7 @@ def main():
             failures.append("the colour sliders: %s" % sliders)
         if len(swatches) != 256 or not all(d for _, d in swatches):
             failures.append("%d named swatches, first %s" % (len(swatches), swatches[:2]))
+        failures += title_bar_failures(app)
         failures += style_menu_failures(app)
         for f in failures:
             print(f)

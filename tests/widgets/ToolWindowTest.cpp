@@ -24,7 +24,7 @@ private slots:
         QVERIFY(w->windowFlags().testFlags(Qt::Tool | Qt::FramelessWindowHint |
                                            Qt::WindowStaysOnTopHint));
         QCOMPARE(w->maximumSize(), QSize(260, 200));
-        QCOMPARE(w->caption().back->pos(), QPoint(9, 7));
+        QCOMPARE(w->caption()->pos(), QPoint(8, 6));
     }
 
     void escapeAndTheCloseButtonUnloadTheWindow() {
