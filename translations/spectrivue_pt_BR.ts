@@ -172,6 +172,10 @@ Endereço de e-mail: </translation>
         <source>New Style - Cass</source>
         <translation>Novo Estilo - Classe</translation>
     </message>
+    <message>
+        <source>Style rule</source>
+        <translation>Regra de estilo</translation>
+    </message>
 </context>
 <context>
     <name>sv::CommandButtons</name>
@@ -482,6 +486,14 @@ Inicie o Spectrivue com QT_QPA_PLATFORM=xcb para escolher cores da tela.</transl
         <source>  Close  </source>
         <translation>  Fechar  </translation>
     </message>
+    <message>
+        <source>Start colour name</source>
+        <translation>Nome da cor inicial</translation>
+    </message>
+    <message>
+        <source>End colour name</source>
+        <translation>Nome da cor final</translation>
+    </message>
 </context>
 <context>
     <name>sv::NotationPanel</name>
@@ -756,6 +768,10 @@ Elas valem até o Spectrivue ser encerrado.</translation>
         <source>The page cannot be written in %1: %2</source>
         <translation>Não é possível gravar a página em %1: %2</translation>
     </message>
+    <message>
+        <source>Colours compared</source>
+        <translation>Cores comparadas</translation>
+    </message>
 </context>
 <context>
     <name>sv::PictureFile</name>
@@ -856,6 +872,10 @@ Formatos aceitos: .bmp .dib .wmf .emf .ico .cur .jpg .jpeg .gif .tif .tiff
         <translation>Erro: %1
 %2%3
 </translation>
+    </message>
+    <message>
+        <source>Loading</source>
+        <translation>Carregando</translation>
     </message>
 </context>
 <context>

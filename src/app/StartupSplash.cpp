@@ -48,6 +48,7 @@ StartupSplash::StartupSplash(std::function<MainWindow&()> makeMainWindow)
     progressBar_ = new ProgressBar(ProgressBar::Look::Glow, this);
     progressBar_->setGeometry(0, 380, 549, 14);
     progressBar_->setColor(QColor(0, 0xC0, 0));
+    progressBar_->setAccessibleName(tr("Loading"));
 
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     setProgress(10);

@@ -88,6 +88,7 @@ PictureColorsWindow::PictureColorsWindow(QWidget* mainWindow)
     progressBar_ = new ProgressBar(ProgressBar::Look::Etched, this);
     progressBar_->setGeometry((width() - 194) / 2, height() - 54, 194, 12);
     progressBar_->setColor(QColor(0x40, 0x40, 0x40));
+    progressBar_->setAccessibleName(tr("Colours compared"));
     progressBar_->hide();
     captionTexts_ = {tr("All codes = %1 - Effective codes = %2").toStdString(),
                      tr(" - first %1 of %2 pixels").toStdString()};

@@ -3,14 +3,48 @@
 #include "widgets/Artwork.h"
 #include "widgets/FocusFrame.h"
 
+#include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
 namespace sv {
 
+namespace {
+
+// Read as a radio button, checked while it is the chosen mask; pressing it chooses it.
+class MaskChoiceAccessible : public QAccessibleWidget {
+public:
+    explicit MaskChoiceAccessible(MaskChoice* choice)
+        : QAccessibleWidget(choice, QAccessible::RadioButton) {}
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.checkable = true;
+        s.checked = choice()->bordered();
+        return s;
+    }
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString& name) override {
+        if (name == pressAction()) {
+            emit choice()->clicked(choice()->mask());
+        }
+    }
+
+private:
+    MaskChoice* choice() const { return static_cast<MaskChoice*>(widget()); }
+};
+
+QAccessibleInterface* maskChoiceAccessible(const QString& className, QObject* object) {
+    return className == QLatin1String("sv::MaskChoice")
+               ? new MaskChoiceAccessible(static_cast<MaskChoice*>(object))
+               : nullptr;
+}
+
+} // namespace
+
 MaskChoice::MaskChoice(SwatchMask mask, QWidget* parent)
     : QWidget(parent), mask_(mask), picture_(maskPicture(mask)) {
+    QAccessible::installFactory(maskChoiceAccessible); // a second install is ignored
     setFixedSize(sizeHint());
     setCursor(appCursor(AppCursor::Hand101));
     setFocusPolicy(Qt::TabFocus);
@@ -31,6 +65,10 @@ void MaskChoice::setBordered(bool on) {
     if (bordered_ != on) {
         bordered_ = on;
         update();
+        QAccessible::State changed;
+        changed.checked = true;
+        QAccessibleStateChangeEvent event(this, changed);
+        QAccessible::updateAccessibility(&event);
     }
 }
 

@@ -84,6 +84,8 @@ ColorGridWindow::ColorGridWindow(QWidget* mainWindow, PaletteModel& palette)
     });
 
     menu_ = new QMenu(this);
+    menu_->setTitle(tr("Style rule"));
+    menu_->setAccessibleName(tr("Style rule"));
     for (const StyleRule rule : {StyleRule::Body, StyleRule::Link, StyleRule::Border,
                                  StyleRule::Column, StyleRule::TextClass}) {
         menu_->addAction(tr(styleRuleCaption(rule)), this, [this, rule] { appendStyle(rule); });

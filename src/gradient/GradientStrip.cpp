@@ -13,6 +13,7 @@
 namespace sv {
 
 GradientStrip::GradientStrip(QWidget* parent) : ColorBox(parent) {
+    installStripAccessibility();
     setAttribute(Qt::WA_OpaquePaintEvent);
     setCursor(appCursor(AppCursor::Hand101));
     setFocusPolicy(Qt::StrongFocus);
@@ -55,6 +56,10 @@ void GradientStrip::paintEvent(QPaintEvent*) {
     }
 }
 
+std::optional<ColorValue> GradientStrip::stripColor() const {
+    return colorAt(QPoint(focusColumn_, height() / 2));
+}
+
 void GradientStrip::keyPressEvent(QKeyEvent* event) {
     const int last = std::max(width() - 1, 0);
     int column = focusColumn_;
@@ -88,6 +93,7 @@ void GradientStrip::keyPressEvent(QKeyEvent* event) {
     }
     focusColumn_ = std::clamp(column, 0, last);
     update();
+    stripPlaceMoved(this);
 }
 
 } // namespace sv

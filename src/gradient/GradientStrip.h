@@ -5,13 +5,15 @@
 // pointer does.
 
 #include "widgets/ColorBox.h"
+#include "widgets/StripAccessible.h"
 
+#include <algorithm>
 #include <optional>
 #include <vector>
 
 namespace sv {
 
-class GradientStrip : public ColorBox {
+class GradientStrip : public ColorBox, public WalkableStrip {
     Q_OBJECT
 public:
     explicit GradientStrip(QWidget* parent = nullptr);
@@ -29,6 +31,10 @@ public:
 
     // The column the keyboard acts on; Enter presses it as a click there would.
     int focusColumn() const { return focusColumn_; }
+
+    int stripPlace() const override { return focusColumn_; }
+    int lastStripPlace() const override { return std::max(width() - 1, 0); }
+    std::optional<ColorValue> stripColor() const override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

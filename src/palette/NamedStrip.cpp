@@ -20,6 +20,7 @@ constexpr int kRows = kNamedStripCells / NamedStrip::kColumns;
 }
 
 NamedStrip::NamedStrip(QWidget* parent) : QWidget(parent) {
+    installStripAccessibility();
     setMouseTracking(true);
     setFixedSize(sizeHint());
     setCursor(appCursor(AppCursor::Tinta));
@@ -119,6 +120,7 @@ void NamedStrip::keyPressEvent(QKeyEvent* event) {
     focusCell_ = std::clamp(cell, 1, kNamedStripCells);
     update(cellRect(old));
     update(cellRect(focusCell_));
+    stripPlaceMoved(this);
 }
 
 void NamedStrip::mousePressEvent(QMouseEvent* event) {

@@ -6,6 +6,7 @@
 
 #include "color/Color.h"
 #include "palette/NamedStripColors.h"
+#include "widgets/StripAccessible.h"
 
 #include <QWidget>
 #include <array>
@@ -15,7 +16,7 @@ class QMimeData;
 
 namespace sv {
 
-class NamedStrip : public QWidget {
+class NamedStrip : public QWidget, public WalkableStrip {
     Q_OBJECT
 public:
     static constexpr int kColumns = 16;
@@ -43,6 +44,10 @@ public:
 
     // The cell the keyboard acts on (1 .. 256); Enter takes its colour as a click does.
     int focusCell() const { return focusCell_; }
+
+    int stripPlace() const override { return focusCell_ - 1; }
+    int lastStripPlace() const override { return kNamedStripCells - 1; }
+    std::optional<ColorValue> stripColor() const override { return cellColor(focusCell_); }
 
 signals:
     void cellClicked(sv::ColorValue color);

@@ -30,6 +30,9 @@ NamesPanel::NamesPanel(QWidget* parent)
     closeButton_->setIcon(QIcon(QPixmap::fromImage(glyphImage(Glyph::Close, false))));
     closeButton_->setIconSize(QSize(14, 14));
     closeButton_->setToolTip(tr("  Close  "));
+    // Named for what they choose, not only by the name shown in them.
+    firstList_->setAccessibleName(tr("Start colour name"));
+    secondList_->setAccessibleName(tr("End colour name"));
 
     const int margin = 6;
     const QSize stripSize = strip_->sizeHint();

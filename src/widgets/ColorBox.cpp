@@ -2,12 +2,41 @@
 
 #include "widgets/QtColor.h"
 
+#include <QAccessibleWidget>
 #include <QMouseEvent>
 #include <QPainter>
 
 namespace sv {
 
+namespace {
+
+// Read as an image named by the box's name and described by its colour ("#0A5A5A"), so a
+// screen reader can tell the current and the last colour.
+class ColorBoxAccessible : public QAccessibleWidget {
+public:
+    explicit ColorBoxAccessible(ColorBox* box) : QAccessibleWidget(box, QAccessible::Graphic) {}
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Description || t == QAccessible::Value) {
+            return colorText(static_cast<ColorBox*>(widget())->backColor());
+        }
+        return QAccessibleWidget::text(t);
+    }
+};
+
+QAccessibleInterface* colorBoxAccessible(const QString& className, QObject* object) {
+    return className == QLatin1String("sv::ColorBox")
+               ? new ColorBoxAccessible(static_cast<ColorBox*>(object))
+               : nullptr;
+}
+
+} // namespace
+
+QString colorText(ColorValue c) {
+    return QLatin1Char('#') + QString::fromStdString(toRgbHex(c));
+}
+
 ColorBox::ColorBox(QWidget* parent) : QWidget(parent) {
+    QAccessible::installFactory(colorBoxAccessible); // a second install is ignored
     setMouseTracking(true);
 }
 
@@ -17,6 +46,8 @@ void ColorBox::setBackColor(ColorValue c) {
     }
     backColor_ = c;
     update();
+    QAccessibleEvent changed(this, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&changed);
 }
 
 void ColorBox::setPicture(const QImage& image) {

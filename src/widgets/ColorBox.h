@@ -1,7 +1,8 @@
 #pragma once
 // A colour box: a background colour, an optional picture drawn at its top-left corner, and its
-// mouse events passed on with the button and the position. The swatches, the gradient strips
-// and the title-bar pictures are all colour boxes.
+// mouse events passed on with the button and the position. The current and last colours, the
+// magnifier's picked colour and shades are colour boxes; screen readers read one as an image
+// described by its colour.
 
 #include "color/Color.h"
 
@@ -44,5 +45,8 @@ private:
     QImage picture_;
     bool nameFromToolTip_ = false;
 };
+
+// A colour as screen readers are told it: "#RRGGBB".
+QString colorText(ColorValue c);
 
 } // namespace sv

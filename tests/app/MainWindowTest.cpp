@@ -103,6 +103,42 @@ private slots:
         QCOMPARE(strips->spectrumStrip()->columns().front(), rgb(0, 255, 0));
     }
 
+    // A screen reader reads the colours as images described by their colour, and the strips as
+    // sliders whose value is the keyboard's place.
+    void screenReadersReadTheColoursAndTheStrips() {
+        f_->selection().reset(kWhite);
+        f_->selection().setCurrent(rgb(10, 90, 90));
+        QAccessibleInterface* current =
+            QAccessible::queryAccessibleInterface(f_->window->currentSwatch());
+        QCOMPARE(current->role(), QAccessible::Graphic);
+        QCOMPARE(current->text(QAccessible::Name), QStringLiteral("Actual color"));
+        QCOMPARE(current->text(QAccessible::Description), QStringLiteral("#0A5A5A"));
+        QAccessibleInterface* last =
+            QAccessible::queryAccessibleInterface(f_->window->previousSwatch());
+        QCOMPARE(last->text(QAccessible::Name), QStringLiteral("Last color"));
+        QCOMPARE(last->text(QAccessible::Description), QStringLiteral("#FFFFFF"));
+
+        GradientStrip* blend = f_->window->gradientStrips()->blendStrip();
+        QAccessibleInterface* strip = QAccessible::queryAccessibleInterface(blend);
+        QCOMPARE(strip->role(), QAccessible::Slider);
+        QVERIFY(!strip->text(QAccessible::Name).isEmpty());
+        QAccessibleValueInterface* value = strip->valueInterface();
+        QVERIFY(value != nullptr);
+        QCOMPARE(value->currentValue().toInt(), 0);
+        QCOMPARE(strip->text(QAccessible::Description), QStringLiteral("#0A5A5A"));
+        blend->setFocus();
+        QTest::keyClick(blend, Qt::Key_End);
+        QCOMPARE(value->currentValue().toInt(), value->maximumValue().toInt());
+        QCOMPARE(strip->text(QAccessible::Description),
+                 colorText(*blend->colorAt(QPoint(blend->focusColumn(), 1))));
+        QVERIFY(strip->text(QAccessible::Description) != QStringLiteral("#0A5A5A"));
+
+        NamedStrip* names = f_->window->namesPanel()->strip();
+        QAccessibleInterface* named = QAccessible::queryAccessibleInterface(names);
+        QCOMPARE(named->role(), QAccessible::Slider);
+        QCOMPARE(named->valueInterface()->maximumValue().toInt(), 255);
+    }
+
     void everyColourSourceShowsThroughTheOneOwnerOnce() {
         QSignalSpy changed(&f_->selection(), &ColorSelection::changed);
         QSignalSpy edited(&f_->selection(), &ColorSelection::currentEdited);

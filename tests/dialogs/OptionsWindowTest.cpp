@@ -106,6 +106,13 @@ private slots:
         QCOMPARE(options.swatchMask(), SwatchMask::Mask2);
         QAccessibleInterface* mask = QAccessible::queryAccessibleInterface(w.maskChoice(4));
         QCOMPARE(mask->text(QAccessible::Name), QStringLiteral("Mask 4"));
+        // Read as radio buttons, the chosen one checked; a screen reader's Press chooses.
+        QCOMPARE(mask->role(), QAccessible::RadioButton);
+        QVERIFY(mask->state().checkable && !mask->state().checked);
+        QVERIFY(QAccessible::queryAccessibleInterface(w.maskChoice(2))->state().checked);
+        mask->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(options.swatchMask(), SwatchMask::Mask4);
+        QVERIFY(mask->state().checked);
         QAccessibleInterface* heading = QAccessible::queryAccessibleInterface(w.heading(1));
         QCOMPARE(heading->role(), QAccessible::StaticText);
         QCOMPARE(heading->text(QAccessible::Name), QStringLiteral("Color Capture:"));
