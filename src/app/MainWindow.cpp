@@ -68,6 +68,9 @@ MainWindow::MainWindow(ScreenReader& screen, Options& options, QWidget* parent)
         portalPicker_ = new PortalPicker(selection_, this);
     }
     toolWindows_ = new ToolWindows(*this, options_, selection_, *paletteModel_, screen_);
+    // The palette, the first thing a user looks at after the notations, comes right after them
+    // from the keyboard rather than last.
+    QWidget::setTabOrder(notations_->copyButton(static_cast<Notation>(kNotationCount - 1)), grid_);
     connectColorSources();
     connectCommands();
 

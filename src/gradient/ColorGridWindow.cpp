@@ -29,6 +29,8 @@ const QString kCrLf = QStringLiteral("\r\n");
 
 StyleSheetField::StyleSheetField(QWidget* parent) : QPlainTextEdit(parent) {
     setLineWrapMode(QPlainTextEdit::NoWrap);
+    // Read-only text: Tab moves on, as in any other, instead of writing a tab into the CSS.
+    setTabChangesFocus(true);
 }
 
 QString StyleSheetField::styleText() const {

@@ -46,9 +46,15 @@ FileDialogResult run(QWidget* owner, const FileDialogRequest& request, bool save
     if (!request.defaultName.isEmpty()) {
         dialog->selectFile(request.defaultName);
     }
+    const QPointer<QWidget> window = owner != nullptr ? owner->window() : nullptr;
+    const int answer = execDialog(dialog);
+    // The keyboard goes back to the window that asked, not to whichever the desktop picks.
+    if (window != nullptr && window->isVisible()) {
+        window->raise();
+        window->activateWindow();
+    }
     FileDialogResult result;
-    if (execDialog(dialog) != QDialog::Accepted || dialog == nullptr ||
-        dialog->selectedFiles().isEmpty()) {
+    if (answer != QDialog::Accepted || dialog == nullptr || dialog->selectedFiles().isEmpty()) {
         return result;
     }
     const QFileInfo chosen(dialog->selectedFiles().constFirst());

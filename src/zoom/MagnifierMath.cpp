@@ -60,7 +60,8 @@ MagnifierState nextState(MagnifierState state, MagnifierEvent event, StopCapture
         // While capturing, presses never reach the button: they end the capture instead.
         return state == S::Capturing ? state : S::Capturing;
     case MagnifierEvent::F10:
-        return state == S::Locked ? S::Capturing : state == S::Capturing ? S::Inspecting : state;
+        // Starts a capture whatever the window shows, as Go does, and ends a running one.
+        return state == S::Capturing ? S::Inspecting : S::Capturing;
     case MagnifierEvent::ButtonPressed:
         return state == S::Capturing && stop == StopCapture::OnPress ? S::Inspecting : state;
     case MagnifierEvent::ButtonReleased:

@@ -3,6 +3,7 @@
 #include "color/ColorSelection.h"
 #include "color/Numeric.h"
 #include "dialogs/Options.h"
+#include "gradient/GradientStrip.h"
 #include "widgets/Artwork.h"
 #include "widgets/ColorBox.h"
 #include "widgets/FocusFrame.h"
@@ -150,9 +151,21 @@ MagnifierWindow::MagnifierWindow(QWidget* mainWindow, ScreenReader& screen, cons
         return b;
     };
     swatch_ = box(QRect(795, 4575, 795, 615), 0xC0C0C0, QT_TR_NOOP("Picked colour"));
-    toBlack_ = box(QRect(1710, 4575, 2895, 285), kBlack, QT_TR_NOOP("Shades to black"));
-    toWhite_ = box(QRect(1710, 4905, 2895, 285), kWhite, QT_TR_NOOP("Shades to white"));
-    for (ColorBox* strip : {toBlack_, toWhite_}) {
+    // The picked colour and its shades take the keyboard: Enter or Space sends the colour (of
+    // the shade at the strip's keyboard place) as a click does.
+    swatch_->setFocusPolicy(Qt::TabFocus);
+    auto shades = [this](const QRect& twipRect, ColorValue end, const char* name) {
+        auto* strip = new GradientStrip(this);
+        strip->setGeometry(pixelsFromTwips(twipRect));
+        strip->setBackColor(end);
+        strip->setFocusPolicy(Qt::TabFocus);
+        strip->unsetCursor(); // the paint-drop pointer comes with the first pick
+        strip->setAccessibleName(tr(name));
+        return strip;
+    };
+    toBlack_ = shades(QRect(1710, 4575, 2895, 285), kBlack, QT_TR_NOOP("Shades to black"));
+    toWhite_ = shades(QRect(1710, 4905, 2895, 285), kWhite, QT_TR_NOOP("Shades to white"));
+    for (GradientStrip* strip : {toBlack_, toWhite_}) {
         connect(strip, &ColorBox::pressed, this,
                 [this, strip](Qt::MouseButton, QPoint pos) { send(strip, pos); });
     }
@@ -265,7 +278,7 @@ void MagnifierWindow::pick(QPoint pos) {
     if (const auto c = view_->colorAt(pos)) {
         picked_ = *c;
         drawShades(*c);
-        for (ColorBox* b : {swatch_, toBlack_, toWhite_}) {
+        for (ColorBox* b : std::initializer_list<ColorBox*>{swatch_, toBlack_, toWhite_}) {
             b->setCursor(appCursor(AppCursor::Tinta));
         }
     }
@@ -273,15 +286,7 @@ void MagnifierWindow::pick(QPoint pos) {
 
 void MagnifierWindow::drawShades(ColorValue picked) {
     for (const auto& [strip, end] : {std::pair{toBlack_, kBlack}, std::pair{toWhite_, kWhite}}) {
-        const auto columns = shadeColumns(picked, end, strip->width() * kTwipsPerPixel);
-        QImage image(int(columns.size()), strip->height(), QImage::Format_RGB32);
-        for (int x = 0; x < image.width(); ++x) {
-            const QRgb c = toQColor(columns[std::size_t(x)]).rgb();
-            for (int y = 0; y < image.height(); ++y) {
-                image.setPixel(x, y, c);
-            }
-        }
-        strip->setPicture(image);
+        strip->setColumns(shadeColumns(picked, end, strip->width() * kTwipsPerPixel));
     }
 }
 
@@ -289,10 +294,9 @@ void MagnifierWindow::send(const ColorBox* box, QPoint pos) {
     if (!picked_ || !box->rect().contains(pos)) {
         return;
     }
-    const QImage& shades = box->picture();
-    const ColorValue c = box != swatch_ && pos.x() < shades.width()
-                             ? fromQRgb(shades.pixel(pos.x(), 0))
-                             : box->backColor();
+    const auto* strip = qobject_cast<const GradientStrip*>(box);
+    const ColorValue c =
+        strip != nullptr ? strip->colorAt(pos).value_or(box->backColor()) : box->backColor();
     picked_ = c;
     emit colorPicked(c);
 }
@@ -305,6 +309,13 @@ void MagnifierWindow::escapePressed() {
 void MagnifierWindow::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_F10) {
         handle(MagnifierEvent::F10);
+        event->accept();
+        return;
+    }
+    const bool press = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter ||
+                       event->key() == Qt::Key_Space;
+    if (press && focusWidget() == swatch_) {
+        send(swatch_, swatch_->rect().center());
         event->accept();
         return;
     }

@@ -16,6 +16,7 @@ namespace sv {
 
 class ColorBox;
 class ColorSelection;
+class GradientStrip;
 class ImageButton;
 class Options;
 class ScreenReader;
@@ -72,8 +73,8 @@ public:
     ImageButton* startButton() const { return startButton_; }
     MagnifierView* view() const { return view_; }
     ColorBox* pickedSwatch() const { return swatch_; }
-    ColorBox* shadeToBlack() const { return toBlack_; }
-    ColorBox* shadeToWhite() const { return toWhite_; }
+    GradientStrip* shadeToBlack() const { return toBlack_; }
+    GradientStrip* shadeToWhite() const { return toWhite_; }
     MagnifierState state() const { return state_; }
 
     // One grab: the square round the pointer into the view, unless the pointer is over the
@@ -107,8 +108,8 @@ private:
     const ColorSelection& selection_;
     MagnifierView* view_ = nullptr;
     ColorBox* swatch_ = nullptr;
-    ColorBox* toBlack_ = nullptr;
-    ColorBox* toWhite_ = nullptr;
+    GradientStrip* toBlack_ = nullptr;
+    GradientStrip* toWhite_ = nullptr;
     ImageButton* startButton_ = nullptr;
     QTimer grabTimer_;
     MagnifierState state_ = MagnifierState::Idle;

@@ -321,6 +321,10 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), panel->copyButton(Notation::Html));
         QTest::keyClick(panel->copyButton(Notation::Html), Qt::Key_Space);
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("#000000"));
+        // After the last notation's Copy, the palette.
+        panel->copyButton(Notation::Html)->setFocus();
+        QTest::keyClick(panel->copyButton(Notation::Html), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), f_->window->swatchGrid());
     }
 
     void panelsAreDraggedWithAnyButton() {

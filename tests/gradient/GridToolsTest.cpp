@@ -185,6 +185,14 @@ private slots:
         QTest::keyClick(view, Qt::Key_Menu);
         QVERIFY(grid->styleMenu()->isVisible());
         grid->styleMenu()->close();
+
+        // Tab leaves the style-sheet text as it is and moves on.
+        const QString css = grid->cssField()->styleText();
+        grid->cssField()->setFocus();
+        QVERIFY(grid->cssField()->hasFocus());
+        QTest::keyClick(grid->cssField(), Qt::Key_Tab);
+        QCOMPARE(grid->cssField()->styleText(), css);
+        QVERIFY(!grid->cssField()->hasFocus());
     }
 
     void aCellDroppedOnTheMainPaletteStoresItsColour() {

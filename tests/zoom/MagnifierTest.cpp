@@ -5,6 +5,7 @@
 
 #include "app/CommandButtons.h"
 #include "app/ToolWindows.h"
+#include "gradient/GradientStrip.h"
 #include "support/PointerEvents.h"
 #include "widgets/ColorBox.h"
 #include "widgets/ImageButton.h"
@@ -82,9 +83,11 @@ private slots:
     }
 
     void pressOrReleaseEndsTheCaptureAsTheOptionSays() {
-        // F10 right after opening does nothing.
+        // F10 right after opening starts the capture, as Go does; F10 again ends it.
         QTest::keyClick(zoom_, Qt::Key_F10);
-        QCOMPARE(zoom_->state(), MagnifierState::Idle);
+        QCOMPARE(zoom_->state(), MagnifierState::Capturing);
+        QTest::keyClick(zoom_, Qt::Key_F10);
+        QCOMPARE(zoom_->state(), MagnifierState::Inspecting);
 
         start();
         QCOMPARE(QWidget::mouseGrabber(), zoom_->pickedSwatch());
@@ -133,8 +136,7 @@ private slots:
         QTest::mouseClick(zoom_->view(), Qt::LeftButton, {}, at);
         QCOMPARE(zoom_->state(), MagnifierState::Locked);
         QCOMPARE(f_->selection().current(), rgb(1, 2, 3)); // a pick alone tells nobody
-        const QImage black = zoom_->shadeToBlack()->picture();
-        QCOMPARE(fromQRgb(black.pixel(black.width() - 1, 0)), kBlack);
+        QCOMPARE(zoom_->shadeToBlack()->columns().back(), kBlack);
 
         // A capture ended by a press elsewhere leaves the current colour alone.
         start();
@@ -147,6 +149,17 @@ private slots:
         QCOMPARE(f_->notation(Notation::Html), QStringLiteral("#FFFFFF"));
         QCOMPARE(f_->selection().previous(), rgb(1, 2, 3));
         press(zoom_->pickedSwatch(), QPoint(5, 5));
+        QCOMPARE(f_->selection().current(), under);
+
+        // The same from the keyboard: the shade at the strip's place, then the picked colour.
+        QApplication::setActiveWindow(zoom_);
+        zoom_->shadeToWhite()->setFocus();
+        QTest::keyClick(zoom_->shadeToWhite(), Qt::Key_End);
+        QTest::keyClick(zoom_->shadeToWhite(), Qt::Key_Return);
+        QCOMPARE(f_->selection().current(), kWhite);
+        zoom_->pickedSwatch()->setFocus();
+        QVERIFY(zoom_->pickedSwatch()->hasFocus());
+        QTest::keyClick(zoom_->pickedSwatch(), Qt::Key_Space);
         QCOMPARE(f_->selection().current(), under);
     }
 
