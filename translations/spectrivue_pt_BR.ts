@@ -126,6 +126,10 @@ Endereço de e-mail: </translation>
         <source>exact</source>
         <translation>exata</translation>
     </message>
+    <message>
+        <source>Sample text in the last colour</source>
+        <translation>Texto de exemplo na última cor</translation>
+    </message>
 </context>
 <context>
     <name>sv::ColorGridView</name>

@@ -11,16 +11,22 @@
 #include "widgets/ImageButton.h"
 #include "zoom/MagnifierWindow.h"
 
+#include <QScreen>
+
 namespace sv {
 
 namespace {
 
-// Against the main window's right edge, level with its palette.
-void showPlaced(ToolWindow* w, const QWidget& mainWindow, double insetTwips) {
-    w->placeAgainst(mainWindow, insetTwips);
+void showActive(ToolWindow* w) {
     w->show();
     w->raise();
     w->activateWindow(); // the keyboard goes where the user just asked to work
+}
+
+// Against the main window's right edge, level with its palette.
+void showPlaced(ToolWindow* w, const QWidget& mainWindow, double insetTwips) {
+    w->placeAgainst(mainWindow, insetTwips);
+    showActive(w);
 }
 
 } // namespace
@@ -128,7 +134,16 @@ void ToolWindows::showColorDetails() {
         colorDetails_ = new ColorDetailsWindow(&main_, selection_);
         colorDetails_->closeButton()->setToolTip(tr("  Close  "));
     }
-    showPlaced(colorDetails_, main_, kToolInset);
+    // Beside the main window: over it, it would hide the notations and the palette it explains.
+    const QScreen* screen = main_.screen();
+    const QRect area = screen != nullptr ? screen->availableGeometry() : QRect();
+    const TwipRect frame = twipGeometry(*colorDetails_);
+    const TwipPoint at = besideWindowPlacement(
+        twipGeometry(main_), frame.width, frame.height,
+        {double(area.x()) * kTwipsPerPixel, double(area.y()) * kTwipsPerPixel,
+         double(area.width()) * kTwipsPerPixel, double(area.height()) * kTwipsPerPixel});
+    colorDetails_->move(pixelsFromTwips(at.left, at.top));
+    showActive(colorDetails_);
 }
 
 void ToolWindows::chooseSystemColor() {

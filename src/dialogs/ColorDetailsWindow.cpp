@@ -15,6 +15,7 @@
 #include <QCoreApplication>
 #include <QGridLayout>
 #include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -106,14 +107,24 @@ ColorDetailsWindow::ColorDetailsWindow(QWidget* mainWindow, const ColorSelection
     nearest_ = addLine(tr("Nearest name"));
     sample_ = new QLabel(tr("Sample text in the current colour"), content);
     largeSample_ = new QLabel(tr("Large sample"), content);
+    // Beside each, the other way round: the last colour as text on the current colour.
+    reverseSample_ = new QLabel(tr("Sample text in the last colour"), content);
+    largeReverseSample_ = new QLabel(tr("Large sample"), content);
     QFont large = largeSample_->font();
     large.setPointSizeF(large.pointSizeF() * 1.5);
     large.setBold(true);
     largeSample_->setFont(large);
-    for (QLabel* s : {sample_, largeSample_}) {
+    largeReverseSample_->setFont(large);
+    for (QLabel* s : {sample_, largeSample_, reverseSample_, largeReverseSample_}) {
         s->setAutoFillBackground(true);
         s->setMargin(4);
-        grid->addWidget(s, row++, 0, 1, 3);
+    }
+    for (const auto& [sample, reverse] :
+         {std::pair{sample_, reverseSample_}, std::pair{largeSample_, largeReverseSample_}}) {
+        auto* pair = new QHBoxLayout;
+        pair->addWidget(sample);
+        pair->addWidget(reverse);
+        grid->addLayout(pair, row++, 0, 1, 3);
     }
 
     ownRows_ = new QWidget(content);
@@ -126,6 +137,15 @@ ColorDetailsWindow::ColorDetailsWindow(QWidget* mainWindow, const ColorSelection
     addFormat_->setToolTip(tr("  Add a format of your own from a template  "));
     connect(addFormat_, &ImageButton::clicked, this, &ColorDetailsWindow::addFormat);
     grid->addWidget(addFormat_, row++, 0, 1, 3, Qt::AlignLeft);
+    grid_ = grid;
+    // The labels' own width: own formats' longer names widen the column for every row.
+    for (int r = 0; r < row; ++r) {
+        if (const QLayoutItem* item = grid->itemAtPosition(r, 0);
+            item != nullptr && qobject_cast<QLabel*>(item->widget()) != nullptr &&
+            grid->itemAtPosition(r, 1) != item) {
+            labelWidth_ = std::max(labelWidth_, item->widget()->sizeHint().width());
+        }
+    }
     content->move(kMargin, kTop);
 
     if (const auto stored = settingsFile().read()) {
@@ -170,8 +190,17 @@ void ColorDetailsWindow::showOwnFormats() {
         ownCopyButtons_.push_back(copy);
         removeButtons_.push_back(remove);
     }
-    // The labels line up with the notations' above.
-    ownGrid_->setColumnMinimumWidth(0, fields_[0]->x() - ownGrid_->horizontalSpacing());
+    // The labels line up with the notations' above, however long a name: both grids give the
+    // label column the width of the longest label.
+    int width = labelWidth_;
+    for (int i = 0; i < ownGrid_->rowCount(); ++i) {
+        if (const QLayoutItem* item = ownGrid_->itemAtPosition(i, 0)) {
+            width = std::max(width, item->widget()->sizeHint().width());
+        }
+    }
+    ownGrid_->setHorizontalSpacing(grid_->horizontalSpacing());
+    ownGrid_->setColumnMinimumWidth(0, width);
+    grid_->setColumnMinimumWidth(0, width);
     ownRows_->setVisible(!ownFormats_.empty());
     addFormat_->setEnabled(ownFormats_.size() < std::size_t(kMaxOwnFormats));
     fitToContent();
@@ -243,10 +272,11 @@ void ColorDetailsWindow::showColor(ColorValue current, ColorValue previous) {
     const std::string_view name = namedColorName(nearest.index);
     showText(nearest_, QString::fromUtf8(name.data(), qsizetype(name.size())) +
                            QStringLiteral("  ") + tr(distanceText(nearest.distance).c_str()));
-    for (QLabel* s : {sample_, largeSample_}) {
+    for (QLabel* s : {sample_, largeSample_, reverseSample_, largeReverseSample_}) {
+        const bool reverse = s == reverseSample_ || s == largeReverseSample_;
         QPalette p = s->palette();
-        p.setColor(QPalette::Window, toQColor(previous));
-        p.setColor(QPalette::WindowText, toQColor(current));
+        p.setColor(QPalette::Window, toQColor(reverse ? current : previous));
+        p.setColor(QPalette::WindowText, toQColor(reverse ? previous : current));
         s->setPalette(p);
     }
 }

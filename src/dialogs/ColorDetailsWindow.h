@@ -37,6 +37,8 @@ public:
     QStringList verdictTexts() const;
     QString nearestNameText() const;
     QLabel* sample() const { return sample_; }
+    // The last colour as text on the current colour.
+    QLabel* reverseSample() const { return reverseSample_; }
 
     // The user's own formats, one line each, in the order they were added.
     const std::vector<OwnFormat>& ownFormats() const { return ownFormats_; }
@@ -64,6 +66,10 @@ private:
     QLineEdit* apca_ = nullptr;
     QLabel* sample_ = nullptr;
     QLabel* largeSample_ = nullptr;
+    QLabel* reverseSample_ = nullptr;
+    QLabel* largeReverseSample_ = nullptr;
+    QGridLayout* grid_ = nullptr;
+    int labelWidth_ = 0; // the widest label of the notation rows
     QLineEdit* nearest_ = nullptr;
     QWidget* content_ = nullptr;
     QWidget* ownRows_ = nullptr;

@@ -24,6 +24,13 @@ inline constexpr double kMagnifierInset = 200;
 // left = main left + main width - tool width - inset; top = main top + palette top - 60.
 TwipPoint toolWindowPlacement(const TwipRect& main, double toolWidth, double inset = kToolInset);
 
+// Beside the main window, for a window that would hide what it reads (the colour details):
+// right of it where the screen has room, else left of it, its top level with the main
+// window's and kept on the screen; where neither side has room, as toolWindowPlacement.
+// screen: the screen's available area.
+TwipPoint besideWindowPlacement(const TwipRect& main, double toolWidth, double toolHeight,
+                                const TwipRect& screen);
+
 // Near the main window's bottom-right corner: top = main top + main height - h - h / 3,
 // left = main left + main width - w - w / 2.
 TwipPoint aboutWindowPlacement(const TwipRect& main, double width, double height);

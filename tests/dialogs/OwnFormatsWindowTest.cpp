@@ -173,6 +173,26 @@ private slots:
         }
     }
 
+    // However long a name, its line starts where the notations' lines start; beside the sample
+    // of the current colour on the last stands the last colour on the current.
+    void ownRowsLineUpAndTheReverseSampleShowsTheOtherWayRound() {
+        QVERIFY(settingsFile().change([](SettingsMap& s) {
+            storeOwnFormats(s, {{std::string(60, 'W'), "{hex}"}});
+        }));
+        ColorSelection selection;
+        selection.reset(kWhite);
+        selection.setCurrent(rgb(10, 90, 90));
+        ColorDetailsWindow window(nullptr, selection);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCOMPARE(window.ownField(0)->mapTo(&window, QPoint(0, 0)).x(),
+                 window.field(ColorFormat::CssHex)->mapTo(&window, QPoint(0, 0)).x());
+        const QPalette reverse = window.reverseSample()->palette();
+        QCOMPARE(reverse.color(QPalette::WindowText), QColor(Qt::white));
+        QCOMPARE(reverse.color(QPalette::Window), QColor(10, 90, 90));
+        QVERIFY(window.reverseSample()->isVisible());
+    }
+
     void aScreenReaderClosingTheWindowUnderItsDialogEndsTheDialog() {
         ColorSelection selection;
         auto* window = new ColorDetailsWindow(nullptr, selection);

@@ -16,6 +16,23 @@ TEST(ToolPlacement, ToolWindowsSitInsideTheRightEdgeLevelWithThePalette) {
     EXPECT_DOUBLE_EQ(zoom.top, 1645);
 }
 
+TEST(ToolPlacement, TheDetailsOpenBesideTheMainWindowWhereTheScreenHasRoom) {
+    // 1920 × 1080 pixels; the main window at (1000, 1000) twips is 756 pixels wide.
+    const TwipRect screen{0, 0, 1920 * 15, 1080 * 15};
+    const TwipPoint right = besideWindowPlacement(kMain, 6000, 9000, screen);
+    EXPECT_DOUBLE_EQ(right.left, 1000 + 11340 + 90);
+    EXPECT_DOUBLE_EQ(right.top, 1000);
+    // No room on the right: on the left, kept on the screen vertically.
+    const TwipRect atRight{28800 - 11340, 12000, 11340, 6990};
+    const TwipPoint left = besideWindowPlacement(atRight, 6000, 9000, screen);
+    EXPECT_DOUBLE_EQ(left.left, 28800 - 11340 - 90 - 6000);
+    EXPECT_DOUBLE_EQ(left.top, 1080 * 15 - 9000);
+    // Room on neither side: inside the main window's right edge, as the other tools.
+    const TwipRect narrow{0, 0, 12000, 16200};
+    const TwipPoint inside = besideWindowPlacement(kMain, 6000, 9000, narrow);
+    EXPECT_DOUBLE_EQ(inside.left, toolWindowPlacement(kMain, 6000).left);
+}
+
 TEST(ToolPlacement, AboutNearTheBottomRightCorner) {
     const TwipPoint about = aboutWindowPlacement(kMain, 5600, 3990);
     EXPECT_DOUBLE_EQ(about.top, 2670);
