@@ -62,9 +62,10 @@ MainWindow::MainWindow(ScreenReader& screen, Options& options, QWidget* parent)
     buildPalette();
     namesPanel_ = new NamesPanel(this);
     sampler_ = new ScreenSampler(screen_, selection_, currentSwatch_);
-    // Where the screen cannot be read, picks go through the desktop portal.
+    // Where the screen cannot be read, picks go through the desktop portal; 1 asks for it
+    // anywhere (0, or anything else, does not).
     if (QGuiApplication::platformName() == QLatin1String("wayland") ||
-        qEnvironmentVariableIsSet("SPECTRIVUE_DESKTOP_PORTAL")) {
+        qgetenv("SPECTRIVUE_DESKTOP_PORTAL") == "1") {
         portalPicker_ = new PortalPicker(selection_, this);
     }
     toolWindows_ = new ToolWindows(*this, options_, selection_, *paletteModel_, screen_);

@@ -327,6 +327,17 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), f_->window->swatchGrid());
     }
 
+    // Only 1 takes the desktop portal's route where the screen can be read.
+    void onlyOneAsksForTheDesktopPortal() {
+        QVERIFY(f_->window->portalPicker() == nullptr);
+        for (const char* value : {"0", "", "yes"}) {
+            qputenv("SPECTRIVUE_DESKTOP_PORTAL", value);
+            MainWindowFixture other;
+            QVERIFY2(other.window->portalPicker() == nullptr, value);
+        }
+        qunsetenv("SPECTRIVUE_DESKTOP_PORTAL");
+    }
+
     void panelsAreDraggedWithAnyButton() {
         NamesPanel* panel = f_->window->namesPanel();
         panel->open({100, 100});

@@ -21,4 +21,18 @@ desktop-file-validate "$desktop"
 appstreamcli validate --pedantic --no-net "$dest/usr/share/metainfo/org.spectrivue.spectrivue.metainfo.xml"
 icon=$(sed -n 's/^Icon=//p' "$desktop")
 ls "$dest/usr/share/icons/hicolor/scalable/apps/$icon.svg" >/dev/null
+# The documents say what the package holds: the X11 colours' licence text in the copyright
+# file, and no manual page that Debian lacks.
+doc="$dest/usr/share/doc/spectrivue"
+grep -q '^License: x11-common$' "$doc/copyright"
+grep -q 'Copyright 1996-2002 Software in the Public Interest' "$doc/copyright"
+if grep -q 'sources/x11-common' "$doc/copyright"; then
+    echo "the colour-names notice points at a file the package does not hold" >&2
+    exit 1
+fi
+if zcat "$dest/usr/share/man/man1/Spectrivue.1.gz" | grep -q 'xdg\\-desktop\\-portal (1)'; then
+    echo "the manual page refers to a manual page Debian 12 lacks" >&2
+    exit 1
+fi
+zcat "$doc/changelog.gz" | grep -q 'Brazilian Portuguese'
 echo "installed files, desktop file and metainfo are as expected"
