@@ -13,7 +13,7 @@ packages=(
     desktop-file-utils appstream dpkg-dev file lintian man-db
     dbus-daemon python3-dbus python3-gi at-spi2-core gir1.2-atspi-2.0
     sway pipewire pipewire-bin xdg-desktop-portal xdg-desktop-portal-wlr xdg-desktop-portal-gtk
-    qt6-wayland wtype grim libwayland-dev libwayland-bin procps fuse3 passwd
+    qt6-wayland wtype grim libwayland-dev libwayland-bin procps fuse3 passwd locales
 )
 
 missing=()
@@ -31,4 +31,17 @@ if [ ${#missing[@]} -gt 0 ]; then
     fi
     "${sudo_cmd[@]}" apt-get update -qq
     DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# The Portuguese tests run in a real pt_BR locale, as a Brazilian desktop has it: numbers the C
+# library writes would otherwise never show a decimal comma.
+if ! locale -a 2>/dev/null | grep -qi '^pt_BR\.utf-\?8$'; then
+    sudo_cmd=()
+    if [ "$(id -u)" -ne 0 ]; then
+        sudo_cmd=(sudo)
+    fi
+    "${sudo_cmd[@]}" sed -i 's/^# *pt_BR.UTF-8 UTF-8/pt_BR.UTF-8 UTF-8/' /etc/locale.gen
+    grep -q '^pt_BR.UTF-8 UTF-8' /etc/locale.gen ||
+        echo 'pt_BR.UTF-8 UTF-8' | "${sudo_cmd[@]}" tee -a /etc/locale.gen >/dev/null
+    "${sudo_cmd[@]}" locale-gen >/dev/null
 fi

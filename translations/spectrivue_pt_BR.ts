@@ -124,7 +124,7 @@ Endereço de e-mail: </translation>
     </message>
     <message>
         <source>exact</source>
-        <translation>exata</translation>
+        <translation>exato</translation>
     </message>
     <message>
         <source>Sample text in the last colour</source>
@@ -914,6 +914,10 @@ Formatos aceitos: .bmp .dib .wmf .emf .ico .cur .jpg .jpeg .gif .tif .tiff
     <message>
         <source>Spectrivue web page</source>
         <translation>Página web do Spectrivue</translation>
+    </message>
+    <message>
+        <source>%1 [ Version: %2 ] - %3</source>
+        <translation>%1 [ Versão: %2 ] - %3</translation>
     </message>
 </context>
 <context>

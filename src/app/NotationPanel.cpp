@@ -7,12 +7,16 @@
 #include <QGuiApplication>
 #include <QLineEdit>
 
+#include <algorithm>
+
 namespace sv {
 
 namespace {
 
 constexpr int kRowHeight = 36;
 constexpr int kFieldWidth = 210;
+constexpr int kCopyWidth = 36;
+constexpr int kCopyMargins = 10; // the button's frame and a little room either side
 
 const char* labelText(Notation n) {
     switch (n) {
@@ -38,6 +42,11 @@ const char* labelText(Notation n) {
 
 NotationPanel::NotationPanel(QWidget* parent) : QWidget(parent) {
     resize(kFieldWidth + 40, kNotationCount * kRowHeight);
+    // The Copy buttons are as wide as their word needs ("Copiar" is wider than "Copy"), the
+    // fields narrower by as much, so the panel keeps its width.
+    const int copyWidth =
+        std::max(kCopyWidth, fontMetrics().horizontalAdvance(tr("Copy")) + kCopyMargins);
+    const int fieldWidth = kFieldWidth + kCopyWidth - copyWidth;
     for (int k = 0; k < kNotationCount; ++k) {
         const auto n = static_cast<Notation>(k);
         const int y = k * kRowHeight;
@@ -46,12 +55,12 @@ NotationPanel::NotationPanel(QWidget* parent) : QWidget(parent) {
         auto* field = new QLineEdit(this);
         field->setReadOnly(true);
         field->setAlignment(Qt::AlignCenter);
-        field->setGeometry(0, y + 15, kFieldWidth, 20);
+        field->setGeometry(0, y + 15, fieldWidth, 20);
         field->setAccessibleName(tr(labelText(n)));
         auto* copy = new ImageButton(this);
         copy->setText(tr("Copy"));
         copy->setToolTip(tr("  Copy to Clipboard  "));
-        copy->setGeometry(kFieldWidth + 4, y + 15, 36, 20);
+        copy->setGeometry(fieldWidth + 4, y + 15, copyWidth, 20);
         copy->setAccessibleDescription(tr(labelText(n)));
         connect(copy, &ImageButton::clicked, this, [this, n] { copyToClipboard(n); });
         fields_[index(n)] = field;

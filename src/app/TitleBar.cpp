@@ -38,7 +38,11 @@ ImageButton* makeButton(QWidget* parent, QPoint at, Glyph glyph, const QString& 
 } // namespace
 
 TitleBar::TitleBar(QWidget* window)
-    : QWidget(window), caption_(new ShadowLabel(this, QString::fromStdString(mainTitleText()))) {
+    : QWidget(window),
+      caption_(new ShadowLabel(this, tr("%1 [ Version: %2 ] - %3")
+                                         .arg(QString::fromLatin1(kAppTitle),
+                                              QString::fromStdString(versionText()),
+                                              QString::fromLatin1(kMakerUrl)))) {
     setGeometry(0, 0, window->width(), kHeight);
     QFont bold = font();
     bold.setBold(true);

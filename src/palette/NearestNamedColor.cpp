@@ -5,6 +5,7 @@
 #include "palette/NamedColors.h"
 
 #include <array>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 
@@ -41,9 +42,12 @@ std::string distanceText(double distance) {
     if (distance == 0.0) {
         return QT_TRANSLATE_NOOP("sv::ColorDetailsWindow", "exact");
     }
-    char text[32];
-    std::snprintf(text, sizeof text, "\u0394E %.3f", distance);
-    return text;
+    // Written with a point in every language, as every other number the program shows: the C
+    // library's printf would follow the desktop's locale.
+    char digits[32];
+    const auto [end, error] =
+        std::to_chars(digits, digits + sizeof digits, distance, std::chars_format::fixed, 3);
+    return "\u0394E " + (error == std::errc() ? std::string(digits, end) : std::string("?"));
 }
 
 } // namespace sv

@@ -9,6 +9,13 @@
 
 namespace sv {
 
+namespace {
+
+constexpr int kTextMargin = 2;             // pixels between the caption and the frame's inside
+constexpr double kSmallestPointSize = 6.0; // a caption is never drawn smaller
+
+} // namespace
+
 ImageButton::ImageButton(QWidget* parent) : QAbstractButton(parent) {
     setCursor(Qt::PointingHandCursor);
     // Tab reaches it, a click does not take the focus from the field the user is in.
@@ -89,6 +96,14 @@ void ImageButton::paintEvent(QPaintEvent*) {
         icon().paint(&p, QRect(inner.center() - QPoint(s.width() / 2, s.height() / 2), s),
                      Qt::AlignCenter, isEnabled() ? QIcon::Normal : QIcon::Disabled);
     } else {
+        // A caption wider than the button (a longer word in another language) is drawn
+        // smaller rather than cut or pressed against the frame.
+        QFont fitted = font();
+        while (QFontMetrics(fitted).horizontalAdvance(text()) > inner.width() - 2 * kTextMargin &&
+               fitted.pointSizeF() > kSmallestPointSize) {
+            fitted.setPointSizeF(fitted.pointSizeF() - 0.5);
+        }
+        p.setFont(fitted);
         p.setPen(isEnabled() ? QColor(0x20, 0x20, 0x20) : QColor(0x90, 0x90, 0x90));
         p.drawText(inner, Qt::AlignCenter, text());
     }

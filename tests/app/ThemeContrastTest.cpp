@@ -7,7 +7,9 @@
 #include "app/ToolWindows.h"
 #include "app/Translations.h"
 #include "color/Contrast.h"
+#include "palette/NamesPanel.h"
 #include "widgets/CaptionedLine.h"
+#include "widgets/ImageButton.h"
 #include "widgets/QtColor.h"
 
 #include <QAbstractButton>
@@ -57,6 +59,24 @@ Inks inksOf(const QImage& image) {
     return {QColor(background), QColor(text)};
 }
 
+// The first and last columns holding a caption's ink, inside a button's one-pixel frame: the
+// pixels that differ clearly from its face (the colour most of it shows).
+std::pair<int, int> inkColumns(const QImage& button) {
+    const QRgb face = inksOf(button).background.rgb();
+    int first = button.width();
+    int last = -1;
+    for (int y = 1; y < button.height() - 1; ++y) {
+        for (int x = 1; x < button.width() - 1; ++x) {
+            const QRgb px = button.pixel(x, y);
+            if (std::abs(qGray(px) - qGray(face)) > 48) {
+                first = std::min(first, x);
+                last = std::max(last, x);
+            }
+        }
+    }
+    return {first, last};
+}
+
 } // namespace
 
 class ThemeContrastTest : public QObject {
@@ -88,6 +108,8 @@ private slots:
         tools->showColorDetails();
         tools->showPictureColors();
         tools->showMagnifier();
+        tools->showColorGrid();
+        f.window->namesPanel()->open({20, 40});
         QList<QWidget*> windows{f.window.get()};
         for (QWidget* w : QApplication::topLevelWidgets()) {
             if (w->isVisible() && w != f.window.get()) {
@@ -131,12 +153,27 @@ private slots:
                 }
             }
             for (QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
-                // A radio button needs its indicator beside the text; a push button the text.
-                const int needed = qobject_cast<QRadioButton*>(button)
-                                       ? button->sizeHint().width()
-                                       : button->fontMetrics().horizontalAdvance(button->text());
-                if (button->window() == window && button->isVisible() &&
-                    !button->text().isEmpty() && button->width() < needed) {
+                if (button->window() != window || !button->isVisible() ||
+                    button->text().isEmpty()) {
+                    continue;
+                }
+                // Our buttons paint their caption: it must keep clear of the frame.
+                if (qobject_cast<ImageButton*>(button) != nullptr) {
+                    const QImage face = button->grab().toImage();
+                    const auto [first, last] = inkColumns(face);
+                    if (first < 3 || last > face.width() - 4) {
+                        failures.append(QStringLiteral("\"%1\" touches its frame: ink from %2 to "
+                                                       "%3 in %4 pixels")
+                                            .arg(button->text())
+                                            .arg(first)
+                                            .arg(last)
+                                            .arg(face.width()));
+                    }
+                    continue;
+                }
+                // A radio button or check box needs its indicator beside the text.
+                const int needed = button->sizeHint().width();
+                if (button->width() < needed) {
                     failures.append(QStringLiteral("\"%1\" cut off: %2 of %3 pixels")
                                         .arg(button->text())
                                         .arg(button->width())

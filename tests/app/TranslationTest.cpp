@@ -2,7 +2,11 @@
 // pt_BR every tool tip with words is translated, and none is empty; under C they are exactly
 // the program's own texts, blanks included.
 #include "MainWindowFixture.h"
+#include "app/TitleBar.h"
+#include "app/ToolWindows.h"
 #include "app/Translations.h"
+#include "dialogs/ColorDetailsWindow.h"
+#include "palette/NamedColors.h"
 
 #include <QLocale>
 #include <QRegularExpression>
@@ -75,6 +79,28 @@ private slots:
                                  QStringLiteral("  On Top  ")};
         for (const QString& tip : design) {
             QVERIFY2(shown.contains(tip), qPrintable(tip));
+        }
+    }
+
+    // Numbers are written with a point in every language, beside the other notations; the
+    // title bar and the nearest name speak the language too. (After the tool tips: it keeps
+    // the translation installed.)
+    void numbersKeepTheirPointAndWordsFollowTheLanguage() {
+        installTranslations(*qApp, QLocale(), QStringLiteral(SV_TRANSLATIONS));
+        MainWindowFixture f;
+        f.selection().setCurrent(rgb(10, 90, 91));
+        f.window->toolWindows()->showColorDetails();
+        const QString nearest = f.window->toolWindows()->colorDetails()->nearestNameText();
+        QVERIFY2(nearest.contains(QRegularExpression(QStringLiteral("\u0394E \\d+\\.\\d{3}$"))),
+                 qPrintable(nearest));
+        f.selection().setCurrent(namedColorValue(1));
+        const QString exact = f.window->toolWindows()->colorDetails()->nearestNameText();
+        if (QLocale().name() == QLatin1String("pt_BR")) {
+            QVERIFY2(exact.endsWith(QStringLiteral(" exato")), qPrintable(exact));
+            QVERIFY(f.window->titleBar()->title().startsWith(
+                QStringLiteral("Spectrivue [ Vers\u00e3o: ")));
+        } else {
+            QVERIFY2(exact.endsWith(QStringLiteral(" exact")), qPrintable(exact));
         }
     }
 };
