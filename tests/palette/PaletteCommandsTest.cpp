@@ -278,6 +278,26 @@ private slots:
         QVERIFY(readFile(saved).startsWith("GIMP Palette\n"));
     }
 
+    // A tool window's file dialog gives the keyboard back to that window, not to the main one.
+    void theKeyboardReturnsToTheWindowThatAsked() {
+        QWidget main;
+        main.show();
+        QWidget tool(&main, Qt::Tool);
+        tool.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&tool));
+        QtFileDialogs dialogs(&tool);
+        QTimer::singleShot(0, &tool, [] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog != nullptr);
+            dialog->reject();
+        });
+        QVERIFY(dialogs
+                    .getOpenFile({QStringLiteral("Open"), QStringLiteral("All (*)"), QString(),
+                                  QString(), QDir::tempPath()})
+                    .cancelled);
+        QTRY_COMPARE(QApplication::activeWindow(), &tool);
+    }
+
     void saveOpensInsideAFreshPaletteFolderWithNoName() {
         QTemporaryDir work;
         QWidget owner;
