@@ -15,6 +15,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLocale>
 #include <QMap>
 #include <QRadioButton>
@@ -177,6 +178,21 @@ private slots:
                     failures.append(QStringLiteral("\"%1\" cut off: %2 of %3 pixels")
                                         .arg(button->text())
                                         .arg(button->width())
+                                        .arg(needed));
+                }
+            }
+            // A line's text must show whole: its width with the line's own margins.
+            for (QLineEdit* line : window->findChildren<QLineEdit*>()) {
+                if (line->window() != window || !line->isVisible() || line->text().isEmpty()) {
+                    continue;
+                }
+                const QMargins margins = line->textMargins();
+                const int needed = line->fontMetrics().horizontalAdvance(line->text()) +
+                                   margins.left() + margins.right() + (line->hasFrame() ? 8 : 4);
+                if (line->width() < needed) {
+                    failures.append(QStringLiteral("\"%1\" cut off: %2 of %3 pixels")
+                                        .arg(line->text())
+                                        .arg(line->width())
                                         .arg(needed));
                 }
             }
