@@ -45,7 +45,6 @@ MainWindow::MainWindow(ScreenReader& screen, Options& options, QWidget* parent)
     installWindowAccessibility();
     setWindowTitle(QString::fromLatin1(kAppTitle));
     setFixedSize(kSize);
-    setMouseTracking(true);
     QFont f = font();
     f.setPointSizeF(8.5);
     setFont(f);

@@ -60,8 +60,8 @@ TitleBar::TitleBar(QWidget* window)
     // state.
     pin_ = makeButton(this, {width() - 68, top}, Glyph::PinOff, tr("  On Top  "));
     pin_->setCheckable(true);
-    const QImage pinned = glyphImage(Glyph::PinOn, false);
-    pin_->setPictures(glyphImage(Glyph::PinOff, false), QImage(), pinned, toQColor(kBarColor));
+    pin_->setPictures(glyphImage(Glyph::PinOff, false), QImage(), glyphImage(Glyph::PinOn, false),
+                      toQColor(kBarColor));
     connect(pin_, &ImageButton::clicked, this, &TitleBar::onTopRequested);
 
     link_ = makeButton(this, {width() - 90, top}, Glyph::Link, QString());

@@ -79,6 +79,7 @@ ColorDetailsWindow::ColorDetailsWindow(QWidget* mainWindow, const ColorSelection
         const auto format = static_cast<ColorFormat>(i);
         const QString name = tr(colorFormatName(format));
         auto* label = new QLabel(name, content);
+        labelWidth_ = std::max(labelWidth_, label->sizeHint().width());
         auto* field = notationField(content, name);
         label->setBuddy(field);
         auto* copy = copyButtonFor(field, name, content);
@@ -90,6 +91,7 @@ ColorDetailsWindow::ColorDetailsWindow(QWidget* mainWindow, const ColorSelection
     }
     auto addLine = [&](const QString& caption) {
         auto* label = new QLabel(caption, content);
+        labelWidth_ = std::max(labelWidth_, label->sizeHint().width());
         // A line edit, not a selectable label: its size does not follow its text, so a new
         // colour does not lay the window out again.
         auto* value = notationField(content, caption);
@@ -138,14 +140,6 @@ ColorDetailsWindow::ColorDetailsWindow(QWidget* mainWindow, const ColorSelection
     connect(addFormat_, &ImageButton::clicked, this, &ColorDetailsWindow::addFormat);
     grid->addWidget(addFormat_, row++, 0, 1, 3, Qt::AlignLeft);
     grid_ = grid;
-    // The labels' own width: own formats' longer names widen the column for every row.
-    for (int r = 0; r < row; ++r) {
-        if (const QLayoutItem* item = grid->itemAtPosition(r, 0);
-            item != nullptr && qobject_cast<QLabel*>(item->widget()) != nullptr &&
-            grid->itemAtPosition(r, 1) != item) {
-            labelWidth_ = std::max(labelWidth_, item->widget()->sizeHint().width());
-        }
-    }
     content->move(kMargin, kTop);
 
     if (const auto stored = settingsFile().read()) {

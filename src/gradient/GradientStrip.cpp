@@ -61,7 +61,7 @@ std::optional<ColorValue> GradientStrip::stripColor() const {
 }
 
 void GradientStrip::keyPressEvent(QKeyEvent* event) {
-    const int last = std::max(width() - 1, 0);
+    const int last = lastStripPlace();
     int column = focusColumn_;
     switch (event->key()) {
     case Qt::Key_Left:

@@ -6,6 +6,7 @@
 #include "dialogs/ColorDetailsWindow.h"
 #include "dialogs/Options.h"
 #include "dialogs/OwnFormatDialog.h"
+#include "support/ModalDialogs.h"
 #include "widgets/ImageButton.h"
 #include "widgets/PlainText.h"
 
@@ -106,25 +107,20 @@ private slots:
         ColorSelection selection;
         ColorDetailsWindow window(nullptr, selection);
         window.show();
-        QString refusal;
+        test::MessageBoxCatcher boxes;
         QTimer::singleShot(0, [&] {
             auto* dialog = qobject_cast<OwnFormatDialog*>(QApplication::activeModalWidget());
             QVERIFY(dialog != nullptr);
             dialog->nameField()->setText(QStringLiteral("Web"));
             dialog->templateField()->setText(QStringLiteral("{hex}\n[OPTIONS]\nZoom=3"));
-            QTimer::singleShot(0, [&] {
-                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-                QVERIFY(box != nullptr);
-                refusal = box->text();
-                box->accept();
-            });
             QTest::keyClick(dialog->templateField(), Qt::Key_Return);
             QVERIFY(dialog->isVisible());
             dialog->reject();
         });
         QTest::mouseClick(window.addFormatButton(), Qt::LeftButton);
-        QCOMPARE(refusal, QStringLiteral("This format cannot be added:\nA name or template cannot "
-                                         "hold line breaks, tabs or other control characters."));
+        QCOMPARE(boxes.messages(),
+                 QStringList{"This format cannot be added:\nA name or template cannot hold line "
+                             "breaks, tabs or other control characters."});
         QVERIFY(window.ownFormats().empty());
         QCOMPARE(settingsFile().value("OPTIONS/Zoom").value(), std::string("2"));
     }
