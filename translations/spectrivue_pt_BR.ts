@@ -412,6 +412,52 @@ Endereço de e-mail: </translation>
     </message>
 </context>
 <context>
+    <name>sv::HistoryWindow</name>
+    <message>
+        <source>yesterday</source>
+        <translation>ontem</translation>
+    </message>
+    <message>
+        <source>[ History ]</source>
+        <translation>[ Histórico ]</translation>
+    </message>
+    <message>
+        <source>Clear history</source>
+        <translation>Limpar histórico</translation>
+    </message>
+    <message>
+        <source>  Close  </source>
+        <translation>  Fechar  </translation>
+    </message>
+    <message>
+        <source>History of picks</source>
+        <translation>Histórico de capturas</translation>
+    </message>
+    <message>
+        <source>pinned</source>
+        <translation>fixada</translation>
+    </message>
+    <message>
+        <source>Pinned: kept when older picks go</source>
+        <translation>Fixada: fica quando as capturas antigas saem</translation>
+    </message>
+    <message>
+        <source>Click to pin</source>
+        <translation>Clique para fixar</translation>
+    </message>
+    <message>
+        <source>Remove every pick from the history except the pinned ones?</source>
+        <translation>Remover do histórico todas as capturas, menos as fixadas?</translation>
+    </message>
+</context>
+<context>
+    <name>sv::Loupe</name>
+    <message>
+        <source>Loupe</source>
+        <translation>Lupa</translation>
+    </message>
+</context>
+<context>
     <name>sv::MagnifierView</name>
     <message>
         <source>Magnified screen</source>
@@ -460,6 +506,10 @@ Endereço de e-mail: </translation>
 Start Spectrivue with QT_QPA_PLATFORM=xcb to pick colours from the screen.</source>
         <translation>A amostragem ao vivo da tela precisa de X11 ou XWayland.
 Inicie o Spectrivue com QT_QPA_PLATFORM=xcb para escolher cores da tela.</translation>
+    </message>
+    <message>
+        <source>History…</source>
+        <translation>Histórico…</translation>
     </message>
 </context>
 <context>
@@ -589,6 +639,26 @@ Inicie o Spectrivue com QT_QPA_PLATFORM=xcb para escolher cores da tela.</transl
 They apply until Spectrivue ends.</source>
         <translation>Não é possível salvar as opções em %1.
 Elas valem até o Spectrivue ser encerrado.</translation>
+    </message>
+    <message>
+        <source>Pick from Screen:</source>
+        <translation>Capturar da tela:</translation>
+    </message>
+    <message>
+        <source>Loupe at the pointer</source>
+        <translation>Lupa junto ao ponteiro</translation>
+    </message>
+    <message>
+        <source>Sample size:</source>
+        <translation>Tamanho da amostra:</translation>
+    </message>
+    <message>
+        <source>1 × 1 pixel</source>
+        <translation>1 × 1 pixel</translation>
+    </message>
+    <message>
+        <source>%1 × %1 pixels, averaged</source>
+        <translation>%1 × %1 pixels, em média</translation>
     </message>
 </context>
 <context>

@@ -11,6 +11,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QWheelEvent>
 
 namespace sv {
 
@@ -49,13 +50,22 @@ protected:
         pick_.keep();
     }
     void keyPressEvent(QKeyEvent* event) override {
-        if (event->key() == Qt::Key_Escape) {
-            pick_.cancel();
-        } else if (event->key() == Qt::Key_F9 || event->key() == Qt::Key_Return ||
-                   event->key() == Qt::Key_Enter) {
+        if (event->key() == Qt::Key_F9) {
             pick_.keep();
+            return;
+        }
+        switch (pick_.sampler()->handleKey(*event)) {
+        case ScreenSampler::KeyAction::Keep:
+            pick_.keep();
+            break;
+        case ScreenSampler::KeyAction::Cancel:
+            pick_.cancel();
+            break;
+        default:
+            break;
         }
     }
+    void wheelEvent(QWheelEvent* event) override { pick_.sampler()->handleWheel(*event); }
 
 private:
     FrozenFramePick& pick_;
@@ -68,6 +78,30 @@ void FrozenScreen::setFrame(const QImage& frame, const QRect& desktop) {
     frame_ = frame.convertToFormat(QImage::Format_RGB32);
     desktop_ = desktop;
     pointer_.reset();
+    live_ = nullptr;
+}
+
+void FrozenScreen::setDeviceFrame(const QImage& frame, QPoint deviceOrigin, ScreenReader& live) {
+    setFrame(frame, QRect());
+    live_ = &live;
+    deviceOrigin_ = deviceOrigin;
+}
+
+QPoint FrozenScreen::pointerDevicePos() const {
+    return live_ != nullptr ? live_->pointerDevicePos() - deviceOrigin_ : toFrame(cursorPos());
+}
+
+void FrozenScreen::movePointerTo(QPoint framePos) {
+    if (live_ != nullptr) {
+        live_->movePointerTo(framePos + deviceOrigin_);
+    } else if (!frame_.isNull()) {
+        // A Wayland program cannot move the pointer: the pick's own idea of it moves instead.
+        const QPointF scale(double(desktop_.width()) / frame_.width(),
+                            double(desktop_.height()) / frame_.height());
+        const QPoint logical(int(std::floor((framePos.x() + 0.5) * scale.x())),
+                             int(std::floor((framePos.y() + 0.5) * scale.y())));
+        notePointer(desktop_.topLeft() + logical);
+    }
 }
 
 QPoint FrozenScreen::toFrame(QPoint logical) const {
@@ -81,6 +115,13 @@ QPoint FrozenScreen::toFrame(QPoint logical) const {
 }
 
 QRect FrozenScreen::frameRect(const QRect& logical) const {
+    if (live_ != nullptr) {
+        // A screen's device pixels start at its logical origin and span its size times its scale.
+        const QScreen* screen = QGuiApplication::screenAt(logical.center());
+        const qreal dpr = screen != nullptr ? screen->devicePixelRatio() : 1.0;
+        return QRect(logical.topLeft() - deviceOrigin_,
+                     QSize(qRound(logical.width() * dpr), qRound(logical.height() * dpr)));
+    }
     const QPoint bottomRight =
         toFrame(logical.topLeft() + QPoint(logical.width(), logical.height()));
     return QRect(toFrame(logical.topLeft()), bottomRight - QPoint(1, 1));
@@ -92,6 +133,9 @@ void FrozenScreen::notePointer(QPoint logical) {
 }
 
 QPoint FrozenScreen::cursorPos() const {
+    if (live_ != nullptr) {
+        return live_->cursorPos();
+    }
     const QPoint qt = QCursor::pos();
     return pointer_ && qt == qtPointerAtNote_ ? *pointer_ : qt;
 }
@@ -133,6 +177,11 @@ std::vector<QWidget*> FrozenFramePick::views() const {
     return out;
 }
 
+void FrozenFramePick::setPickSettings(int sampleSize, bool loupe) {
+    sampleSize_ = sampleSize;
+    loupe_ = loupe;
+}
+
 void FrozenFramePick::start(const QImage& screenshot) {
     if (isRunning() || screenshot.isNull()) {
         return;
@@ -142,6 +191,19 @@ void FrozenFramePick::start(const QImage& screenshot) {
         desktop |= s->geometry();
     }
     screen_.setFrame(screenshot, desktop);
+    begin();
+}
+
+void FrozenFramePick::startOverDevicePixels(const QImage& frame, QPoint deviceOrigin,
+                                            ScreenReader& live) {
+    if (isRunning() || frame.isNull()) {
+        return;
+    }
+    screen_.setDeviceFrame(frame, deviceOrigin, live);
+    begin();
+}
+
+void FrozenFramePick::begin() {
     currentBefore_ = selection_.current();
     previousBefore_ = selection_.previous();
     for (QScreen* s : QGuiApplication::screens()) {
@@ -157,6 +219,11 @@ void FrozenFramePick::start(const QImage& screenshot) {
     // to the first one, with the pointer's place on the wrong screen.
     sampler_ = std::make_unique<ScreenSampler>(screen_, selection_, nullptr);
     connect(sampler_.get(), &ScreenSampler::colorPicked, this, &FrozenFramePick::colorPicked);
+    connect(sampler_.get(), &ScreenSampler::sampleSizeChanged, this,
+            &FrozenFramePick::sampleSizeChanged);
+    sampler_->setSampleSize(sampleSize_);
+    // A Wayland program cannot place a window beside the pointer.
+    sampler_->setLoupeEnabled(loupe_ && QGuiApplication::platformName() == QLatin1String("xcb"));
     sampler_->start();
 }
 
@@ -166,6 +233,7 @@ void FrozenFramePick::keep() {
     }
     sampler_->tick(); // the colour under the pointer at the click
     end();
+    emit kept(selection_.current());
 }
 
 void FrozenFramePick::cancel() {

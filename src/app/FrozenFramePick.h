@@ -1,8 +1,9 @@
 #pragma once
-// The live pick over a frozen frame, where the screen itself cannot be read (Wayland): one
-// screenshot is shown full screen on every monitor and the usual live pick runs over it, the
-// notations following the pointer. A click keeps the colour, Escape puts back the colours
-// shown before the pick.
+// The live pick over a frozen frame: one screenshot is shown full screen on every monitor and
+// the usual live pick runs over it, the notations following the pointer. On Wayland, where the
+// screen itself cannot be read, the desktop portal's screenshot; on X11 (Shift+F9), the
+// desktop's own device pixels, read once, for hover states, menus that close and videos. A
+// click keeps the colour, Escape puts back the colours shown before the pick.
 
 #include "widgets/ScreenReader.h"
 
@@ -25,6 +26,9 @@ class FrozenScreen : public ScreenReader {
 public:
     // desktop: the bounding box of every screen, in logical pixels, that the picture covers.
     void setFrame(const QImage& frame, const QRect& desktop);
+    // A picture of the desktop's device pixels from deviceOrigin on, under the pointer that
+    // live reports and moves (X11, where the program knows where the pointer is).
+    void setDeviceFrame(const QImage& frame, QPoint deviceOrigin, ScreenReader& live);
     const QImage& frame() const { return frame_; }
     // A logical desktop position as a pixel of the picture.
     QPoint toFrame(QPoint logical) const;
@@ -38,11 +42,15 @@ public:
     void notePointer(QPoint logical);
     std::optional<ColorValue> pixelAt(QPoint framePos) override;
     bool canReadScreen() const override { return !frame_.isNull(); }
-    QPoint pointerDevicePos() const override { return toFrame(cursorPos()); }
+    QPoint pointerDevicePos() const override;
     QImage grabDevicePixels(const QRect& frameRect) override;
+    bool isOnScreen(QPoint framePos) const override { return frame_.rect().contains(framePos); }
+    void movePointerTo(QPoint framePos) override;
 
 private:
     QImage frame_;
+    ScreenReader* live_ = nullptr;
+    QPoint deviceOrigin_;
     QRect desktop_;
     std::optional<QPoint> pointer_;
     QPoint qtPointerAtNote_;
@@ -54,8 +62,14 @@ public:
     explicit FrozenFramePick(const ColorSelection& selection, QObject* parent = nullptr);
     ~FrozenFramePick() override;
 
+    // The sample size and loupe of the picks to come (the loupe where windows can be placed:
+    // X11).
+    void setPickSettings(int sampleSize, bool loupe);
     // Shows the screenshot on every screen and starts the live pick over it.
     void start(const QImage& screenshot);
+    // The same over a picture of the desktop's device pixels from deviceOrigin, with live's
+    // pointer.
+    void startOverDevicePixels(const QImage& frame, QPoint deviceOrigin, ScreenReader& live);
     // Ends the pick with the colour under the pointer.
     void keep();
     // Ends the pick and puts back the colours of before.
@@ -69,11 +83,15 @@ public:
 
 signals:
     void colorPicked(sv::ColorValue color);
+    // The pick ended with this colour kept.
+    void kept(sv::ColorValue color);
+    void sampleSizeChanged(int side);
     // A cancelled pick puts back the colours of before.
     void colorsRestored(sv::ColorValue current, sv::ColorValue previous);
     void finished();
 
 private:
+    void begin();
     void end();
 
     const ColorSelection& selection_;
@@ -83,6 +101,8 @@ private:
     std::unique_ptr<ScreenSampler> sampler_;
     ColorValue currentBefore_ = kWhite;
     ColorValue previousBefore_ = kWhite;
+    int sampleSize_ = 1;
+    bool loupe_ = false;
 };
 
 } // namespace sv

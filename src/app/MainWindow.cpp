@@ -2,6 +2,7 @@
 
 #include "AppInfo.h"
 #include "app/ComponentEditor.h"
+#include "app/FrozenFramePick.h"
 #include "app/NotationPanel.h"
 #include "app/PointerReadout.h"
 #include "app/PortalPicker.h"
@@ -11,6 +12,7 @@
 #include "color/Numeric.h"
 #include "dialogs/Options.h"
 #include "gradient/GradientStrips.h"
+#include "history/HistoryStore.h"
 #include "palette/NamesPanel.h"
 #include "palette/PaletteCommands.h"
 #include "palette/PaletteFiles.h"
@@ -61,17 +63,22 @@ MainWindow::MainWindow(ScreenReader& screen, Options& options, QWidget* parent)
     buildPalette();
     namesPanel_ = new NamesPanel(this);
     sampler_ = new ScreenSampler(screen_, selection_, currentSwatch_);
+    sampler_->setMotionWatcher(pointerWatcher_.get());
     // Where the screen cannot be read, picks go through the desktop portal; 1 asks for it
     // anywhere (0, or anything else, does not).
     if (QGuiApplication::platformName() == QLatin1String("wayland") ||
         qgetenv("SPECTRIVUE_DESKTOP_PORTAL") == "1") {
         portalPicker_ = new PortalPicker(selection_, this);
+    } else {
+        frozenPick_ = new FrozenFramePick(selection_, this);
     }
-    toolWindows_ = new ToolWindows(*this, options_, selection_, *paletteModel_, screen_);
+    history_ = new HistoryStore(HistoryStore::defaultPath(), this);
+    toolWindows_ = new ToolWindows(*this, options_, selection_, *paletteModel_, screen_, *history_);
     // The palette, the first thing a user looks at after the notations, comes right after them
     // from the keyboard rather than last.
     QWidget::setTabOrder(notations_->copyButton(static_cast<Notation>(kNotationCount - 1)), grid_);
     connectColorSources();
+    connectPicks();
     connectCommands();
 
     // The window previews keys before its controls.
@@ -140,13 +147,6 @@ void MainWindow::connectColorSources() {
             [this] { selection_.setCurrent(selection_.previous()); });
     connect(namesPanel_, &NamesPanel::colorPicked, &selection_, &ColorSelection::setCurrent);
     connect(toolWindows_, &ToolWindows::colorPicked, &selection_, &ColorSelection::setCurrent);
-    connect(sampler_, &ScreenSampler::colorPicked, &selection_, &ColorSelection::setCurrent);
-    if (portalPicker_ != nullptr) {
-        connect(portalPicker_, &PortalPicker::colorPicked, &selection_,
-                &ColorSelection::setCurrent);
-        connect(portalPicker_, &PortalPicker::colorsRestored, &selection_,
-                &ColorSelection::restore);
-    }
 
     // The release that ends a pick reaches the current swatch, which holds the mouse grab.
     connect(currentSwatch_, &ColorBox::released, sampler_, &ScreenSampler::stop);
@@ -158,6 +158,7 @@ void MainWindow::connectColorSources() {
         }
         QMenu menu(this);
         menu.addAction(tr("Colour Details\u2026"), toolWindows_, &ToolWindows::showColorDetails);
+        menu.addAction(tr("History\u2026"), toolWindows_, &ToolWindows::showHistory);
         menu.exec(QCursor::pos());
     });
     connect(sampler_, &ScreenSampler::stopped, this, [this] {
@@ -169,10 +170,75 @@ void MainWindow::connectColorSources() {
     connect(toolWindows_, &ToolWindows::screenUnreadable, this, &MainWindow::showWaylandNoticeOnce);
 }
 
+void MainWindow::connectPicks() {
+    connect(sampler_, &ScreenSampler::colorPicked, &selection_, &ColorSelection::setCurrent);
+    connect(sampler_, &ScreenSampler::cancelled, &selection_, &ColorSelection::restore);
+    for (FrozenFramePick* frozen :
+         {frozenPick_, portalPicker_ != nullptr ? &portalPicker_->frozenPick() : nullptr}) {
+        if (frozen != nullptr) {
+            connect(frozen, &FrozenFramePick::sampleSizeChanged, this,
+                    [this](int side) { options_.setAndStore(OptionKey::SampleSize, side); });
+        }
+    }
+    if (frozenPick_ != nullptr) {
+        connect(frozenPick_, &FrozenFramePick::colorPicked, &selection_,
+                &ColorSelection::setCurrent);
+        connect(frozenPick_, &FrozenFramePick::colorsRestored, &selection_,
+                &ColorSelection::restore);
+        connect(frozenPick_, &FrozenFramePick::kept, history_, &HistoryStore::add);
+    }
+    if (portalPicker_ != nullptr) {
+        connect(portalPicker_, &PortalPicker::colorPicked, &selection_,
+                &ColorSelection::setCurrent);
+        connect(portalPicker_, &PortalPicker::colorsRestored, &selection_,
+                &ColorSelection::restore);
+        connect(portalPicker_, &PortalPicker::kept, history_, &HistoryStore::add);
+    }
+    // A size chosen with Ctrl+wheel during a pick is the next pick's too.
+    connect(sampler_, &ScreenSampler::sampleSizeChanged, this,
+            [this](int side) { options_.setAndStore(OptionKey::SampleSize, side); });
+    connect(sampler_, &ScreenSampler::kept, history_, &HistoryStore::add);
+    connect(toolWindows_, &ToolWindows::pickKept, history_, &HistoryStore::add);
+}
+
+void MainWindow::togglePick() {
+    if (portalPicker_ != nullptr) {
+        portalPicker_->frozenPick().setPickSettings(options_.sampleSize(), options_.loupe());
+        portalPicker_->start();
+    } else if (sampler_->isSampling()) {
+        sampler_->stop();
+    } else {
+        sampler_->setSampleSize(options_.sampleSize());
+        sampler_->setLoupeEnabled(options_.loupe());
+        sampler_->start();
+    }
+}
+
+void MainWindow::startFrozenPick() {
+    if (portalPicker_ != nullptr) {
+        togglePick(); // the Wayland pick is a frozen one already
+        return;
+    }
+    if (sampler_->isSampling() || frozenPick_->isRunning()) {
+        return;
+    }
+    if (!screen_.canReadScreen()) {
+        showWaylandNoticeOnce();
+        return;
+    }
+    const QRect desktop = deviceDesktop();
+    frozenPick_->setPickSettings(options_.sampleSize(), options_.loupe());
+    frozenPick_->startOverDevicePixels(screen_.grabDevicePixels(desktop), desktop.topLeft(),
+                                       screen_);
+}
+
 void MainWindow::connectCommands() {
     const CommandButtons& c = commands_;
-    connect(c.pickFromScreen, &ImageButton::clicked, this,
-            [this] { portalPicker_ != nullptr ? portalPicker_->start() : sampler_->start(); });
+    connect(c.pickFromScreen, &ImageButton::clicked, this, [this] {
+        if (!sampler_->isSampling()) {
+            togglePick();
+        }
+    });
     ToolWindows* tools = toolWindows_;
     connect(c.gradientGenerator, &ImageButton::clicked, tools, &ToolWindows::showGradientGenerator);
     connect(c.colorGrid, &ImageButton::clicked, tools, &ToolWindows::showColorGrid);
@@ -232,13 +298,14 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress || widget == nullptr || widget->window() != this) {
         return QWidget::eventFilter(watched, event);
     }
-    const int key = static_cast<QKeyEvent*>(event)->key();
+    const auto* keyEvent = static_cast<QKeyEvent*>(event);
+    const int key = keyEvent->key();
     if (key == Qt::Key_F9) {
-        if (portalPicker_ != nullptr) {
-            portalPicker_->start();
-        } else {
-            sampler_->isSampling() ? sampler_->stop() : sampler_->start();
-        }
+        keyEvent->modifiers().testFlag(Qt::ShiftModifier) ? startFrozenPick() : togglePick();
+        return true;
+    }
+    if (key == Qt::Key_H && keyEvent->modifiers() == Qt::ControlModifier) {
+        toolWindows_->showHistory();
         return true;
     }
     if (key == Qt::Key_F11) {

@@ -15,6 +15,8 @@ namespace sv {
 class ColorBox;
 class ComponentEditor;
 class FileDialogs;
+class FrozenFramePick;
+class HistoryStore;
 class GradientStrips;
 class NamesPanel;
 class NotationPanel;
@@ -56,6 +58,9 @@ public:
     ScreenSampler* sampler() const { return sampler_; }
     // The desktop-portal pick, where the screen cannot be read (null elsewhere).
     PortalPicker* portalPicker() const { return portalPicker_; }
+    // The frozen pick over the desktop's own pixels (Shift+F9), where the screen can be read.
+    FrozenFramePick* frozenPick() const { return frozenPick_; }
+    HistoryStore* history() const { return history_; }
     ToolWindows* toolWindows() const { return toolWindows_; }
     const CommandButtons& commands() const { return commands_; }
 
@@ -83,6 +88,12 @@ private:
     // Redraws the strips for the current and last colour, unless a pick runs and they wait
     // for its end.
     void refreshStrips();
+    // F9 and "Color from Screen": starts the live pick with the options' sample size and loupe,
+    // or keeps the colour of a running one.
+    void togglePick();
+    // Shift+F9: the same pick over a still image of the whole desktop.
+    void startFrozenPick();
+    void connectPicks();
     void showWaylandNoticeOnce();
 
     ScreenReader& screen_;
@@ -105,6 +116,8 @@ private:
     NamesPanel* namesPanel_ = nullptr;
     ScreenSampler* sampler_ = nullptr;
     PortalPicker* portalPicker_ = nullptr;
+    FrozenFramePick* frozenPick_ = nullptr;
+    HistoryStore* history_ = nullptr;
     ToolWindows* toolWindows_ = nullptr;
     CommandButtons commands_;
     bool waylandNoticeShown_ = false;

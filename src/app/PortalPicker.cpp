@@ -16,9 +16,11 @@ PortalPicker::PortalPicker(const ColorSelection& selection, QObject* parent, int
     connect(portal_, &DesktopPortal::screenshotTaken, frozen_, &FrozenFramePick::start);
     connect(frozen_, &FrozenFramePick::colorPicked, this, &PortalPicker::colorPicked);
     connect(frozen_, &FrozenFramePick::colorsRestored, this, &PortalPicker::colorsRestored);
+    connect(frozen_, &FrozenFramePick::kept, this, &PortalPicker::kept);
     connect(portal_, &DesktopPortal::colorPicked, this, [this](ColorValue c) {
         pickingColor_ = false;
         emit colorPicked(c);
+        emit kept(c);
     });
     connect(portal_, &DesktopPortal::cancelled, this, [this] { pickingColor_ = false; });
     connect(portal_, &DesktopPortal::failed, this, &PortalPicker::onFailed);

@@ -26,6 +26,8 @@ public:
 
 signals:
     void colorPicked(sv::ColorValue color);
+    // A pick ended with this colour kept.
+    void kept(sv::ColorValue color);
     void colorsRestored(sv::ColorValue current, sv::ColorValue previous);
 
 private:

@@ -8,6 +8,7 @@
 #include "dialogs/OptionsWindow.h"
 #include "gradient/ColorGridWindow.h"
 #include "gradient/GradientGeneratorWindow.h"
+#include "history/HistoryWindow.h"
 #include "widgets/ImageButton.h"
 #include "zoom/MagnifierWindow.h"
 
@@ -32,9 +33,9 @@ void showPlaced(ToolWindow* w, const QWidget& mainWindow, double insetTwips) {
 } // namespace
 
 ToolWindows::ToolWindows(QWidget& mainWindow, Options& options, const ColorSelection& selection,
-                         PaletteModel& palette, ScreenReader& screen)
+                         PaletteModel& palette, ScreenReader& screen, HistoryStore& history)
     : QObject(&mainWindow), main_(mainWindow), optionValues_(options), selection_(selection),
-      palette_(palette), screen_(screen) {}
+      palette_(palette), screen_(screen), historyStore_(history) {}
 
 ToolWindows::~ToolWindows() = default;
 
@@ -58,6 +59,9 @@ AboutWindow* ToolWindows::about() const {
 }
 ColorDetailsWindow* ToolWindows::colorDetails() const {
     return colorDetails_;
+}
+HistoryWindow* ToolWindows::history() const {
+    return history_;
 }
 
 void ToolWindows::showGradientGenerator() {
@@ -99,6 +103,7 @@ void ToolWindows::showMagnifier() {
     magnifier_ = new MagnifierWindow(&main_, screen_, optionValues_, selection_);
     connect(magnifier_, &MagnifierWindow::screenUnreadable, this, &ToolWindows::screenUnreadable);
     connect(magnifier_, &MagnifierWindow::colorPicked, this, &ToolWindows::colorPicked);
+    connect(magnifier_, &MagnifierWindow::colorPicked, this, &ToolWindows::pickKept);
     magnifier_->closeButton()->setToolTip(tr("  Close  "));
     magnifier_->startButton()->setToolTip(tr("  Start Capture - { F10 }  "));
     showPlaced(magnifier_, main_, kMagnifierInset);
@@ -144,6 +149,15 @@ void ToolWindows::showColorDetails() {
          double(area.width()) * kTwipsPerPixel, double(area.height()) * kTwipsPerPixel});
     colorDetails_->move(pixelsFromTwips(at.left, at.top));
     showActive(colorDetails_);
+}
+
+void ToolWindows::showHistory() {
+    if (history_ == nullptr) {
+        history_ = new HistoryWindow(&main_, historyStore_);
+        connect(history_, &HistoryWindow::colorChosen, this, &ToolWindows::colorPicked);
+    }
+    showPlaced(history_, main_, kToolInset);
+    history_->list()->setFocus();
 }
 
 void ToolWindows::chooseSystemColor() {

@@ -17,6 +17,8 @@ class ColorDetailsWindow;
 class ColorGridWindow;
 class ColorSelection;
 class GradientGeneratorWindow;
+class HistoryStore;
+class HistoryWindow;
 class MagnifierWindow;
 class Options;
 class OptionsWindow;
@@ -29,7 +31,7 @@ class ToolWindows : public QObject {
 public:
     // palette is the main window's palette, which the generator fills and the grid shows.
     ToolWindows(QWidget& mainWindow, Options& options, const ColorSelection& selection,
-                PaletteModel& palette, ScreenReader& screen);
+                PaletteModel& palette, ScreenReader& screen, HistoryStore& history);
     ~ToolWindows() override;
 
     void showGradientGenerator();
@@ -45,6 +47,8 @@ public:
     // The system colour dialog over the main window, starting on the current colour; a
     // confirmed colour is shown.
     void chooseSystemColor();
+    // The kept picks, newest first.
+    void showHistory();
 
     // The windows while they are open (null otherwise).
     GradientGeneratorWindow* gradientGenerator() const;
@@ -54,6 +58,7 @@ public:
     ColorGridWindow* colorGrid() const;
     AboutWindow* about() const;
     ColorDetailsWindow* colorDetails() const;
+    HistoryWindow* history() const;
 
 signals:
     // The About window's message put the main window back on top.
@@ -62,6 +67,8 @@ signals:
     void screenUnreadable();
     // The magnifier or the colour dialog gave a colour.
     void colorPicked(sv::ColorValue color);
+    // The magnifier kept a pick.
+    void pickKept(sv::ColorValue color);
 
 private:
     QWidget& main_;
@@ -69,6 +76,7 @@ private:
     const ColorSelection& selection_;
     PaletteModel& palette_;
     ScreenReader& screen_;
+    HistoryStore& historyStore_;
     QPointer<GradientGeneratorWindow> gradientGenerator_;
     QPointer<OptionsWindow> options_;
     QPointer<PictureColorsWindow> pictureColors_;
@@ -76,6 +84,7 @@ private:
     QPointer<ColorGridWindow> colorGrid_;
     QPointer<AboutWindow> about_;
     QPointer<ColorDetailsWindow> colorDetails_;
+    QPointer<HistoryWindow> history_;
 };
 
 } // namespace sv

@@ -22,7 +22,8 @@ constexpr const char* kTemporaryPrefix = "Spectrivue.conf";
 constexpr std::size_t kMaxSettingsBytes = 1024 * 1024;
 
 std::string storeKey(OptionKey key) {
-    return "OPTIONS/" + std::string(optionSpec(key).name);
+    const OptionSpec& spec = optionSpec(key);
+    return std::string(spec.group) + '/' + std::string(spec.name);
 }
 
 std::string native(const QString& path) {
@@ -104,9 +105,8 @@ Options::Options(QObject* parent) : QObject(parent) {
 }
 
 void Options::set(OptionKey key, int value) {
-    const OptionSpec& spec = optionSpec(key);
-    if (value < 1 || value > spec.maxValue) {
-        value = spec.defaultValue;
+    if (!isOptionChoice(key, value)) {
+        value = optionSpec(key).defaultValue;
     }
     int& slot = values_[static_cast<int>(key)];
     if (slot == value) {

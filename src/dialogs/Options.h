@@ -26,15 +26,18 @@ public:
     }
     ZoomLevel zoom() const { return ZoomLevel(value(OptionKey::Zoom)); }
     SwatchMask swatchMask() const { return SwatchMask(value(OptionKey::IndexPicMask)); }
+    int sampleSize() const { return value(OptionKey::SampleSize); }
+    bool loupe() const { return value(OptionKey::Loupe) != 0; }
 
     // In memory only; a value outside the option's choices counts as its default.
     void set(OptionKey key, int value);
-    // In memory and in the store, as decimal text under "OPTIONS"; only that key is written.
+    // In memory and in the store, as decimal text in the option's group; only that key is
+    // written.
     // When the store cannot take it, cannotStore() says so, once a run.
     void setAndStore(OptionKey key, int value);
 
-    // Reads all four (in the order StopCapture, CreateGradient, Zoom, IndexPicMask); a missing
-    // or unusable stored value gives the default.
+    // Reads them all (in the order of kOptionSpecs); a missing or unusable stored value gives
+    // the default.
     void load();
 
 signals:
@@ -43,7 +46,7 @@ signals:
     void cannotStore(const QString& path);
 
 private:
-    std::array<int, 4> values_{};
+    std::array<int, kOptionSpecs.size()> values_{};
     bool storeFailureReported_ = false;
 };
 

@@ -7,8 +7,13 @@
 #include "widgets/CaptionedLine.h"
 #include "widgets/PlainText.h"
 
+#include "color/AreaAverage.h"
+
 #include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
+#include <QLabel>
 #include <QMessageBox>
 #include <QRadioButton>
 #include <algorithm>
@@ -24,15 +29,15 @@ template <std::size_t N> auto at(const std::array<QRadioButton*, N>& a, int inde
 } // namespace
 
 OptionsWindow::OptionsWindow(QWidget* mainWindow, Options& options)
-    : ToolWindow(mainWindow, {tr("[ Options ]"), QSize(3900, 3900), QPoint(120, 90)}),
+    : ToolWindow(mainWindow, {tr("[ Options ]"), QSize(3900, 5190), QPoint(120, 90)}),
       options_(options) {
     const int left = 10;
     const int inner = width() - 2 * left;
 
     const QStringList headings{tr("Color Capture:"), tr("Zoom Capture:"), tr("Color Capture:"),
-                               tr("Mask Color:")};
-    const std::array<int, 4> headingTops{30, 88, 146, 190};
-    for (int i = 0; i < 4; ++i) {
+                               tr("Mask Color:"), tr("Pick from Screen:")};
+    const std::array<int, 5> headingTops{30, 88, 146, 190, 250};
+    for (int i = 0; i < 5; ++i) {
         auto* line = new CaptionedLine(headings[i], this);
         line->setGeometry(left, headingTops[std::size_t(i)], inner, 16);
         headings_[std::size_t(i)] = line;
@@ -61,14 +66,15 @@ OptionsWindow::OptionsWindow(QWidget* mainWindow, Options& options)
     makeGroup(OptionKey::Zoom, zoomButtons_, {tr("Zoom 5x"), tr("Zoom 10x"), tr("Zoom 20x")},
               [&](int i) { return QRect(left + 2 + 80 * i, 164, 80, 18); });
 
-    fitButtonsToTheirText();
-
     for (int i = 1; i <= kMaskCount; ++i) {
         auto* mask = new MaskChoice(SwatchMask(i), this);
         mask->move(left + 10 + 32 * (i - 1), 212);
         connect(mask, &MaskChoice::clicked, this, &OptionsWindow::chooseMask);
         maskChoices_[std::size_t(i - 1)] = mask;
     }
+    // After the masks, in the order the keyboard goes.
+    buildPickChoices(268);
+    fitButtonsToTheirText();
 
     connect(&options_, &Options::cannotStore, this, [this](const QString& path) {
         // Not modal: the options still apply until the program ends.
@@ -88,6 +94,35 @@ OptionsWindow::OptionsWindow(QWidget* mainWindow, Options& options)
     gradientButton(options_.value(OptionKey::CreateGradient))->setChecked(true);
     zoomButton(options_.value(OptionKey::Zoom))->setChecked(true);
     maskChoice(options_.value(OptionKey::IndexPicMask))->setBordered(true);
+    loupe_->setChecked(options_.loupe());
+    sampleSize_->setCurrentIndex(sampleSize_->findData(options_.sampleSize()));
+    // Ctrl+wheel during a pick changes the size too.
+    connect(&options_, &Options::changed, this, [this](OptionKey key, int value) {
+        if (key == OptionKey::SampleSize) {
+            sampleSize_->setCurrentIndex(sampleSize_->findData(value));
+        }
+    });
+}
+
+void OptionsWindow::buildPickChoices(int top) {
+    const int left = 20;
+    loupe_ = new QCheckBox(tr("Loupe at the pointer"), this);
+    loupe_->setGeometry(left, top, width() - left - 10, 20);
+    connect(loupe_, &QCheckBox::clicked, this,
+            [this](bool on) { options_.setAndStore(OptionKey::Loupe, on ? 1 : 0); });
+    auto* label = new QLabel(tr("Sample size:"), this);
+    sampleSize_ = new QComboBox(this);
+    for (int side : kSampleSizes) {
+        sampleSize_->addItem(side == 1 ? tr("1 \u00D7 1 pixel")
+                                       : tr("%1 \u00D7 %1 pixels, averaged").arg(side),
+                             side);
+    }
+    label->setBuddy(sampleSize_);
+    label->setGeometry(left, top + 24, width() - left - 10, 20);
+    sampleSize_->setGeometry(left, top + 46, width() - left - 10, 24);
+    connect(sampleSize_, &QComboBox::activated, this, [this](int index) {
+        options_.setAndStore(OptionKey::SampleSize, sampleSize_->itemData(index).toInt());
+    });
 }
 
 void OptionsWindow::fitButtonsToTheirText() {
@@ -99,6 +134,10 @@ void OptionsWindow::fitButtonsToTheirText() {
             b->resize(std::max(b->width(), b->sizeHint().width()), b->height());
             right = std::max(right, b->geometry().right());
         }
+    }
+    for (QWidget* w : std::initializer_list<QWidget*>{loupe_, sampleSize_}) {
+        w->resize(std::max(w->width(), w->sizeHint().width()), w->height());
+        right = std::max(right, w->geometry().right());
     }
     int x = zoomButtons_[0]->x();
     for (QRadioButton* b : zoomButtons_) {
@@ -129,7 +168,8 @@ MaskChoice* OptionsWindow::maskChoice(int choice) const {
 }
 
 CaptionedLine* OptionsWindow::heading(int index) const {
-    return index >= 1 && index <= 4 ? headings_[std::size_t(index - 1)] : nullptr;
+    return index >= 1 && index <= int(headings_.size()) ? headings_[std::size_t(index - 1)]
+                                                        : nullptr;
 }
 
 void OptionsWindow::chooseMask(SwatchMask mask) {

@@ -8,6 +8,8 @@
 #include <array>
 
 class QButtonGroup;
+class QCheckBox;
+class QComboBox;
 class QRadioButton;
 
 namespace sv {
@@ -27,19 +29,25 @@ public:
     QRadioButton* gradientButton(int choice) const;
     QRadioButton* zoomButton(int choice) const;
     MaskChoice* maskChoice(int choice) const;
-    // The four headings, top to bottom.
+    // The five headings, top to bottom.
     CaptionedLine* heading(int index) const;
+    QCheckBox* loupeBox() const { return loupe_; }
+    // The sample sizes, 1 × 1 to 9 × 9, in that order.
+    QComboBox* sampleSizeBox() const { return sampleSize_; }
 
 private:
     void chooseMask(SwatchMask mask);
     void fitButtonsToTheirText();
+    void buildPickChoices(int top);
 
     Options& options_;
     std::array<QRadioButton*, 2> stopButtons_{};
     std::array<QRadioButton*, 2> gradientButtons_{};
     std::array<QRadioButton*, 3> zoomButtons_{};
     std::array<MaskChoice*, kMaskCount> maskChoices_{};
-    std::array<CaptionedLine*, 4> headings_{};
+    std::array<CaptionedLine*, 5> headings_{};
+    QCheckBox* loupe_ = nullptr;
+    QComboBox* sampleSize_ = nullptr;
 };
 
 } // namespace sv

@@ -19,15 +19,23 @@
 
 namespace sv {
 
-namespace {
-
-// A screen's place on the desktop in device pixels. Qt keeps each screen's origin and scales
-// only its extent, so positions inside a screen scale about that origin.
+// Qt keeps each screen's origin and scales only its extent, so positions inside a screen scale
+// about that origin.
 QRect deviceGeometry(const QScreen* screen) {
     const QRect g = screen->geometry();
     const qreal dpr = screen->devicePixelRatio();
     return {g.topLeft(), QSize(qRound(g.width() * dpr), qRound(g.height() * dpr))};
 }
+
+QRect deviceDesktop() {
+    QRect desktop;
+    for (const QScreen* s : QGuiApplication::screens()) {
+        desktop |= deviceGeometry(s);
+    }
+    return desktop;
+}
+
+namespace {
 
 #ifdef SV_HAVE_XINPUT
 xcb_connection_t* x11Connection() {
@@ -81,15 +89,33 @@ bool QtScreenReader::canReadScreen() const {
     return QGuiApplication::platformName() != QLatin1String("wayland");
 }
 
-std::optional<ColorValue> QtScreenReader::pixelAt(QPoint devicePos) {
-    if (!canReadScreen()) {
-        return std::nullopt;
-    }
+bool QtScreenReader::isOnScreen(QPoint devicePos) const {
     const QList<QScreen*> screens = QGuiApplication::screens();
-    const bool onScreen = std::any_of(screens.begin(), screens.end(), [&](const QScreen* s) {
-        return deviceGeometry(s).contains(devicePos);
-    });
-    if (!onScreen) {
+    return std::any_of(screens.begin(), screens.end(),
+                       [&](const QScreen* s) { return deviceGeometry(s).contains(devicePos); });
+}
+
+void QtScreenReader::movePointerTo(QPoint devicePos) {
+#ifdef SV_HAVE_XINPUT
+    if (xcb_connection_t* connection = x11Connection()) {
+        xcb_warp_pointer(connection, XCB_NONE, rootScreen(connection)->root, 0, 0, 0, 0,
+                         std::int16_t(devicePos.x()), std::int16_t(devicePos.y()));
+        xcb_flush(connection);
+        return;
+    }
+#endif
+    for (const QScreen* s : QGuiApplication::screens()) {
+        const QRect device = deviceGeometry(s);
+        if (device.contains(devicePos)) {
+            const QPoint origin = device.topLeft();
+            QCursor::setPos(origin + (devicePos - origin) / s->devicePixelRatio());
+            return;
+        }
+    }
+}
+
+std::optional<ColorValue> QtScreenReader::pixelAt(QPoint devicePos) {
+    if (!canReadScreen() || !isOnScreen(devicePos)) {
         return std::nullopt;
     }
     const QImage pixel = grabDevicePixels(QRect(devicePos, QSize(1, 1)));

@@ -9,6 +9,8 @@
 #include <QRect>
 #include <optional>
 
+class QScreen;
+
 namespace sv {
 
 class ScreenReader {
@@ -28,7 +30,16 @@ public:
     // The device pixels of a rectangle of the desktop as an RGB32 image of the rectangle's
     // size; whatever lies outside every screen is black. Null when the screen cannot be read.
     virtual QImage grabDevicePixels(const QRect& deviceRect) = 0;
+    // Whether a device pixel lies on a screen (a pick's average takes only those).
+    virtual bool isOnScreen(QPoint devicePos) const = 0;
+    // Puts the pointer's hot spot on a device pixel (the arrow keys' steps during a pick).
+    virtual void movePointerTo(QPoint devicePos) = 0;
 };
+
+// A screen's place on the desktop in device pixels.
+QRect deviceGeometry(const QScreen* screen);
+// The bounding box of every screen in device pixels.
+QRect deviceDesktop();
 
 // The X11 implementation through Qt's screen grab.
 class QtScreenReader : public ScreenReader {
@@ -38,6 +49,8 @@ public:
     bool canReadScreen() const override;
     QPoint pointerDevicePos() const override;
     QImage grabDevicePixels(const QRect& deviceRect) override;
+    bool isOnScreen(QPoint devicePos) const override;
+    void movePointerTo(QPoint devicePos) override;
 };
 
 } // namespace sv

@@ -80,10 +80,11 @@ private slots:
         QTimer::singleShot(0, this, [] {
             auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
             QVERIFY(menu != nullptr);
-            QCOMPARE(menu->actions().size(), 1);
-            QCOMPARE(menu->actions().front()->text(), QStringLiteral("Colour Details\u2026"));
-            menu->actions().front()->trigger();
             menu->close();
+            QCOMPARE(menu->actions().size(), 2);
+            QCOMPARE(menu->actions().front()->text(), QStringLiteral("Colour Details\u2026"));
+            QCOMPARE(menu->actions().back()->text(), QStringLiteral("History\u2026"));
+            menu->actions().front()->trigger();
         });
         QTest::mousePress(f_->window->currentSwatch(), Qt::RightButton, {}, QPoint(5, 5));
         QTest::mouseRelease(f_->window->currentSwatch(), Qt::RightButton, {}, QPoint(5, 5));

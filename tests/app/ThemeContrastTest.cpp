@@ -14,6 +14,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -110,6 +111,7 @@ private slots:
         tools->showPictureColors();
         tools->showMagnifier();
         tools->showColorGrid();
+        tools->showHistory();
         f.window->namesPanel()->open({20, 40});
         QList<QWidget*> windows{f.window.get()};
         for (QWidget* w : QApplication::topLevelWidgets()) {
@@ -179,6 +181,16 @@ private slots:
                                         .arg(button->text())
                                         .arg(button->width())
                                         .arg(needed));
+                }
+            }
+            // A choice list must be wide enough for its longest choice.
+            for (QComboBox* combo : window->findChildren<QComboBox*>()) {
+                if (combo->window() == window && combo->isVisible() &&
+                    combo->width() < combo->sizeHint().width()) {
+                    failures.append(QStringLiteral("\"%1\" cut off: %2 of %3 pixels")
+                                        .arg(combo->currentText())
+                                        .arg(combo->width())
+                                        .arg(combo->sizeHint().width()));
                 }
             }
             // A line's text must show whole: its width with the line's own margins.

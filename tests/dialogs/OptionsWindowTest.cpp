@@ -5,6 +5,8 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QFile>
 #include <QPointer>
 #include <QRadioButton>
@@ -116,6 +118,39 @@ private slots:
         QAccessibleInterface* heading = QAccessible::queryAccessibleInterface(w.heading(1));
         QCOMPARE(heading->role(), QAccessible::StaticText);
         QCOMPARE(heading->text(QAccessible::Name), QStringLiteral("Color Capture:"));
+    }
+
+    void thePickChoicesKeepAGroupOfTheirOwn() {
+        // A file of an older version: its group is untouched, and the pick's values are the
+        // defaults until chosen; an unusable size counts as 1 × 1.
+        QDir().mkpath(QFileInfo(settingsPath()).path());
+        QFile file(settingsPath());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("[OPTIONS]\nZoom=3\n[Pick]\nSampleSize=7\n");
+        file.close();
+        QWidget main;
+        Options options;
+        OptionsWindow w(&main, options);
+        w.show();
+        QVERIFY(w.loupeBox()->isChecked());
+        QCOMPARE(w.sampleSizeBox()->currentData().toInt(), 1);
+        QCOMPARE(options.sampleSize(), 1);
+
+        QTest::mouseClick(w.loupeBox(), Qt::LeftButton, {}, QPoint(6, w.loupeBox()->height() / 2));
+        QVERIFY(!options.loupe());
+        QComboBox* sizes = w.sampleSizeBox();
+        sizes->setFocus();
+        QTest::keyClick(sizes, Qt::Key_End);
+        QCOMPARE(sizes->currentText(), QStringLiteral("9 \u00D7 9 pixels, averaged"));
+        QCOMPARE(options.sampleSize(), 9);
+        QCOMPARE(QString::fromStdString(settingsFile().value("Pick/SampleSize").value()),
+                 QStringLiteral("9"));
+        QCOMPARE(QString::fromStdString(settingsFile().value("Pick/Loupe").value()),
+                 QStringLiteral("0"));
+        QCOMPARE(stored("Zoom"), QStringLiteral("3"));
+        // A change from elsewhere (Ctrl+wheel during a pick) shows here.
+        options.set(OptionKey::SampleSize, 3);
+        QCOMPARE(sizes->currentData().toInt(), 3);
     }
 
     void escapeClosesTheWindowFromAButton() {

@@ -19,6 +19,8 @@ public:
     QPoint pointerDevicePos() const override { return pos; }
     QImage grabDevicePixels(const QRect& deviceRect) override;
     QList<QRect> grabs; // every rectangle asked for
+    bool isOnScreen(QPoint devicePos) const override { return screen.rect().contains(devicePos); }
+    void movePointerTo(QPoint devicePos) override { pos = devicePos; }
 
     // Paints a rectangle of the fake screen in a colour (0x00BBGGRR).
     void fill(const QRect& r, ColorValue c);
