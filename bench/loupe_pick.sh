@@ -30,13 +30,15 @@ phase() {
     sleep 4
     local main
     main=$(xdotool search --onlyvisible --name '^Spectrivue$' | head -1)
+    # Below the rows the pointer walks, so every move lands on the pattern.
+    xdotool windowmove "$main" 0 540
     xdotool windowfocus "$main"
     xdotool key F9
     sleep 1
     local c0 c1 i=0 end=$((SECONDS + seconds))
     c0=$(cpu_ns)
     while [ $SECONDS -lt $end ]; do
-        xdotool mousemove $((100 + (i * 37) % 900)) $((60 + (i * 53) % 400))
+        xdotool mousemove $((100 + (i * 37) % 900)) $((60 + (i * 53) % 380))
         i=$((i + 1)); sleep 0.06 # slower than the 50 ms tick: every move is sampled
     done
     c1=$(cpu_ns)

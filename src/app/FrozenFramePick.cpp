@@ -96,12 +96,21 @@ void FrozenScreen::movePointerTo(QPoint framePos) {
         live_->movePointerTo(framePos + deviceOrigin_);
     } else if (!frame_.isNull()) {
         // A Wayland program cannot move the pointer: the pick's own idea of it moves instead.
-        const QPointF scale(double(desktop_.width()) / frame_.width(),
-                            double(desktop_.height()) / frame_.height());
-        const QPoint logical(int(std::floor((framePos.x() + 0.5) * scale.x())),
-                             int(std::floor((framePos.y() + 0.5) * scale.y())));
-        notePointer(desktop_.topLeft() + logical);
+        notePointer(toLogical(framePos));
     }
+}
+
+QPoint FrozenScreen::toLogical(QPoint framePos) const {
+    if (live_ != nullptr) {
+        return live_->toLogical(framePos + deviceOrigin_);
+    }
+    if (frame_.isNull()) {
+        return framePos;
+    }
+    const QPointF scale(double(desktop_.width()) / frame_.width(),
+                        double(desktop_.height()) / frame_.height());
+    return desktop_.topLeft() + QPoint(int(std::floor((framePos.x() + 0.5) * scale.x())),
+                                       int(std::floor((framePos.y() + 0.5) * scale.y())));
 }
 
 QPoint FrozenScreen::toFrame(QPoint logical) const {

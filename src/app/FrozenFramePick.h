@@ -46,6 +46,7 @@ public:
     QImage grabDevicePixels(const QRect& frameRect) override;
     bool isOnScreen(QPoint framePos) const override { return frame_.rect().contains(framePos); }
     void movePointerTo(QPoint framePos) override;
+    QPoint toLogical(QPoint framePos) const override;
 
 private:
     QImage frame_;

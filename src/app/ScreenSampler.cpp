@@ -183,7 +183,7 @@ void ScreenSampler::tick() {
         // The loupe moves before anything is read, away from what it will show; where it stood,
         // it is read once the window under it has had time to repaint.
         const QRect before = loupe_->deviceFrame();
-        loupe_->placeBeside(screen_.cursorPos());
+        loupe_->placeBeside(screen_.toLogical(pos));
         if (!loupe_->isVisible()) {
             loupe_->show();
         } else if (loupe_->deviceFrame() != before) {
@@ -253,6 +253,13 @@ bool ScreenSampler::eventFilter(QObject* watched, QEvent* event) {
     // is the one taken.
     if (!sampling_ || !watched->isWidgetType()) {
         return QObject::eventFilter(watched, event);
+    }
+    // The X server sends the grabbing program no raw motion, but the grab's own motion: read at
+    // once rather than at the next tick.
+    if (event->type() == QEvent::MouseMove && watched == grabber_) {
+        timer_.start(); // the tick is for a resting pointer
+        tick();
+        return false;
     }
     if (event->type() == QEvent::KeyPress) {
         switch (handleKey(*static_cast<QKeyEvent*>(event))) {

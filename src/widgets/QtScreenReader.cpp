@@ -3,6 +3,7 @@
 #include "widgets/QtColor.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include <QCursor>
 #include <QGuiApplication>
@@ -25,6 +26,19 @@ QRect deviceGeometry(const QScreen* screen) {
     const QRect g = screen->geometry();
     const qreal dpr = screen->devicePixelRatio();
     return {g.topLeft(), QSize(qRound(g.width() * dpr), qRound(g.height() * dpr))};
+}
+
+QPoint ScreenReader::toLogical(QPoint devicePos) const {
+    for (const QScreen* s : QGuiApplication::screens()) {
+        const QRect device = deviceGeometry(s);
+        if (device.contains(devicePos)) {
+            // Down, never up: the last device pixel of a scaled screen is still on it.
+            const QPoint origin = device.topLeft();
+            const QPointF offset = QPointF(devicePos - origin) / s->devicePixelRatio();
+            return origin + QPoint(int(std::floor(offset.x())), int(std::floor(offset.y())));
+        }
+    }
+    return devicePos;
 }
 
 QRect deviceDesktop() {
@@ -71,6 +85,9 @@ QImage readRoot(xcb_connection_t* connection, const QRect& rect) {
     }
     const QImage view(xcb_get_image_data(reply.get()), clipped.width(), clipped.height(),
                       clipped.width() * 4, QImage::Format_RGB32);
+    if (clipped == rect) {
+        return view.copy(); // the usual case: no painter for a few pixels read at every tick
+    }
     QImage out(rect.size(), QImage::Format_RGB32);
     out.fill(Qt::black);
     QPainter p(&out);
@@ -104,14 +121,7 @@ void QtScreenReader::movePointerTo(QPoint devicePos) {
         return;
     }
 #endif
-    for (const QScreen* s : QGuiApplication::screens()) {
-        const QRect device = deviceGeometry(s);
-        if (device.contains(devicePos)) {
-            const QPoint origin = device.topLeft();
-            QCursor::setPos(origin + (devicePos - origin) / s->devicePixelRatio());
-            return;
-        }
-    }
+    QCursor::setPos(toLogical(devicePos));
 }
 
 std::optional<ColorValue> QtScreenReader::pixelAt(QPoint devicePos) {
@@ -177,6 +187,10 @@ QImage QtScreenReader::grabDevicePixels(const QRect& deviceRect) {
         return out;
     }
     // What lies outside every screen (a gap between monitors of different sizes) is black.
+    if (std::any_of(screens.begin(), screens.end(),
+                    [&](const QScreen* s) { return deviceGeometry(s).contains(deviceRect); })) {
+        return out;
+    }
     QRegion covered;
     for (const QScreen* screen : screens) {
         covered += deviceGeometry(screen).translated(-deviceRect.topLeft());

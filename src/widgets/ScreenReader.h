@@ -34,6 +34,8 @@ public:
     virtual bool isOnScreen(QPoint devicePos) const = 0;
     // Puts the pointer's hot spot on a device pixel (the arrow keys' steps during a pick).
     virtual void movePointerTo(QPoint devicePos) = 0;
+    // A device pixel's place in logical pixels, without asking the X server again.
+    virtual QPoint toLogical(QPoint devicePos) const;
 };
 
 // A screen's place on the desktop in device pixels.

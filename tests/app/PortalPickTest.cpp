@@ -6,6 +6,7 @@
 #include "app/DesktopPortal.h"
 #include "app/FrozenFramePick.h"
 #include "app/PortalPicker.h"
+#include "history/HistoryStore.h"
 #include "support/ModalDialogs.h"
 #include "support/TestFiles.h"
 
@@ -55,6 +56,7 @@ private slots:
         pressF9();
         QTRY_COMPARE(f_->notation(Notation::Html), QStringLiteral("#336699"));
         QVERIFY(boxes_.messages().isEmpty());
+        QCOMPARE(f_->window->history()->entries().front().color, rgb(0x33, 0x66, 0x99));
     }
 
     void cancelledOrMalformedAnswersChangeNothing() {
@@ -111,6 +113,26 @@ private slots:
         QTest::mouseClick(frozen.views().front(), Qt::LeftButton, {}, QPoint(600, 100));
         QVERIFY(!frozen.isRunning());
         QCOMPARE(f_->selection().current(), rgb(0, 0, 255));
+        const History& history = f_->window->history()->entries();
+        QCOMPARE(history.front().color, rgb(0, 0, 255));
+        const std::size_t kept = history.size();
+
+        // The arrow keys step the pick's pointer over the frame a pixel at a time, across the
+        // last red column; Enter keeps.
+        pressF9();
+        QTRY_VERIFY(frozen.isRunning());
+        QCursor::setPos(398, 100);
+        QTRY_COMPARE(f_->selection().current(), rgb(255, 0, 0));
+        QTest::keyClick(frozen.views().front(), Qt::Key_Right);
+        QCOMPARE(f_->selection().current(), rgb(255, 0, 0));
+        QTest::keyClick(frozen.views().front(), Qt::Key_Right);
+        QCOMPARE(f_->selection().current(), rgb(0, 0, 255));
+        QTest::keyClick(frozen.views().front(), Qt::Key_Left);
+        QTest::keyClick(frozen.views().front(), Qt::Key_Return);
+        QVERIFY(!frozen.isRunning());
+        QCOMPARE(f_->selection().current(), rgb(255, 0, 0));
+        QCOMPARE(history.size(), kept + 1);
+        QCOMPARE(history.front().color, rgb(255, 0, 0));
 
         // Escape puts back the colours of before the pick.
         const ColorValue previous = f_->selection().previous();
@@ -120,8 +142,9 @@ private slots:
         QTRY_COMPARE(f_->selection().current(), rgb(255, 0, 0));
         QTest::keyClick(frozen.views().front(), Qt::Key_Escape);
         QVERIFY(!frozen.isRunning());
-        QCOMPARE(f_->selection().current(), rgb(0, 0, 255));
+        QCOMPARE(f_->selection().current(), rgb(255, 0, 0));
         QCOMPARE(f_->selection().previous(), previous);
+        QCOMPARE(history.size(), kept + 1); // a cancelled pick is not remembered
     }
 
     // What a portal's answer names is not ours to delete, nor to wait on: a file the user

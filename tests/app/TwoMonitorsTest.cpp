@@ -9,6 +9,7 @@
 #include "widgets/ImageButton.h"
 #include "widgets/QtColor.h"
 #include "widgets/ScreenReader.h"
+#include "zoom/Loupe.h"
 #include "zoom/MagnifierWindow.h"
 
 #include <QProcess>
@@ -86,6 +87,67 @@ private slots:
             window.selection().setCurrent(kWhite);
         }
         sampler->stop();
+    }
+
+    void theLoupeAndTheAverageStraddleTheBorderAndTheCorners() {
+        QtScreenReader screen;
+        Options options;
+        options.set(OptionKey::SampleSize, 3);
+        MainWindow window(screen, options);
+        window.setScreen(screens_[1]);
+        window.move(screens_[1]->geometry().topLeft() + QPoint(100, 150));
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QTest::keyClick(&window, Qt::Key_F9);
+        ScreenSampler* sampler = window.sampler();
+        QVERIFY(sampler->isSampling());
+
+        // Two columns of the left monitor and one of the right: (6 × 200 + 3 × 40) / 9 = 146.7
+        // and (6 × 40 + 3 × 200) / 9 = 93.3.
+        QVERIFY(pointAt(kBorder - 1, 100));
+        QTRY_COMPARE_WITH_TIMEOUT(window.selection().current(), rgb(147, 40, 93), 3000);
+        QTRY_VERIFY(sampler->loupe() != nullptr && sampler->loupe()->isVisible());
+        const Loupe& loupe = *sampler->loupe();
+        // The loupe's cells, read back from the screen: the border runs between the centre and
+        // the cell right of it.
+        const int centre = loupe.pixelsShown() / 2;
+        auto cell = [&](int i) {
+            const QRect frame = loupe.deviceFrame();
+            const qreal dpr = loupe.screen()->devicePixelRatio();
+            const int at = int((1 + (centre + i) * loupe.zoom() + loupe.zoom() / 2) * dpr);
+            return QColor(
+                screen.grabDevicePixels(QRect(frame.topLeft() + QPoint(at, at), QSize(1, 1)))
+                    .pixel(0, 0));
+        };
+        for (int i = -centre; i <= centre; ++i) {
+            QTRY_COMPARE(cell(i), i <= 0 ? kLeft : kRight);
+        }
+
+        // At each corner of the desktop the loupe stays on the pointer's monitor, clear of the
+        // pixels it shows, and the average takes the four pixels that exist.
+        const QRect desktop = deviceDesktop();
+        for (const QPoint corner :
+             {desktop.topLeft(), desktop.bottomRight(), QPoint(desktop.left(), desktop.bottom()),
+              QPoint(desktop.right(), desktop.top())}) {
+            window.selection().setCurrent(kWhite);
+            QVERIFY(pointAt(corner.x(), corner.y()));
+            QTRY_COMPARE(screen.pointerDevicePos(), corner);
+            // Where the main window stands over a corner, that corner shows the window.
+            if (!window.frameGeometry().contains(screen.toLogical(corner))) {
+                const QColor expected = corner.x() < kBorder ? kLeft : kRight;
+                QTRY_COMPARE_WITH_TIMEOUT(window.selection().current(),
+                                          rgb(expected.red(), expected.green(), expected.blue()),
+                                          3000);
+            }
+            const int half = loupe.pixelsShown() / 2;
+            const QRect shown(corner - QPoint(half, half), corner + QPoint(half, half));
+            QTRY_VERIFY(!loupe.deviceFrame().intersects(shown));
+            const QScreen* pointerScreen = QGuiApplication::screenAt(screen.toLogical(corner));
+            QVERIFY(pointerScreen != nullptr);
+            QTRY_VERIFY(pointerScreen->geometry().contains(loupe.geometry()));
+        }
+        QTest::keyClick(&window, Qt::Key_Escape);
+        QVERIFY(!sampler->isSampling());
     }
 
     void theMagnifierShowsEachMonitorOnItsSide() {

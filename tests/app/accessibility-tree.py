@@ -4,7 +4,7 @@ AT-SPI and fails on any showing control that a user can focus or act on but that
 It also checks the roles and values that screen readers rely on: the colour sliders are sliders
 from 0 to 255, the palette swatches are named "Swatch N" with their colour described, and the
 colour grid's style menu, opened by a cell's press action, is in the tree with its items while
-it is open.
+it is open, and the history of picks (Ctrl+H) is a list whose items name their colours.
 Usage: accessibility-tree.py <path to Spectrivue>   (on an X display and a D-Bus session bus)
 """
 import os
@@ -107,7 +107,39 @@ def title_bar_failures(app):
     return failures
 
 
+def write_history():
+    """Two picks in the history file the program reads at start-up, the older one pinned."""
+    folder = os.path.join(os.environ.get("XDG_DATA_HOME", os.path.expanduser("~/.local/share")),
+                          "Spectrivue", "Spectrivue")
+    os.makedirs(folder, exist_ok=True)
+    now = int(time.time())
+    with open(os.path.join(folder, "history.txt"), "w") as f:
+        f.write("#123456 %d\n#0A5A5A %d pinned\n" % (now, now - 60))
+
+
+def history_failures(app):
+    """Ctrl+H opens the history, a list whose items are named by their notation and time."""
+    windows = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Spectrivue$"],
+                             capture_output=True, text=True).stdout.split()
+    if not windows:
+        return ["no main window to send Ctrl+H to"]
+    subprocess.run(["xdotool", "windowfocus", "--sync", windows[0]], check=False)
+    subprocess.run(["xdotool", "key", "ctrl+h"], check=False)
+    items = wait_for(app, lambda n: n.get_role_name() == "list item"
+                     and (n.get_name() or "").startswith("#"))
+    names = [n.get_name() for n in items]
+    lists = showing(app, lambda n: n.get_role_name() == "list"
+                    and n.get_name() == "History of picks")
+    if (len(names) != 2 or not names[0].startswith("#123456, ") or names[0].endswith("pinned")
+            or not (names[1].startswith("#0A5A5A, ") and names[1].endswith(", pinned"))
+            or len(lists) != 1):
+        return ["the history list: %s in %d lists" % (names, len(lists))]
+    print("history items: %s" % ", ".join(names))
+    return []
+
+
 def main():
+    write_history()
     env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
     program = subprocess.Popen([sys.argv[1]], env=env)
     try:
@@ -142,6 +174,7 @@ def main():
         if len(swatches) != 256 or not all(d for _, d in swatches):
             failures.append("%d named swatches, first %s" % (len(swatches), swatches[:2]))
         failures += title_bar_failures(app)
+        failures += history_failures(app)
         failures += style_menu_failures(app)
         for f in failures:
             print(f)
