@@ -511,6 +511,12 @@ Inicie o Spectrivue com QT_QPA_PLATFORM=xcb para escolher cores da tela.</transl
         <source>History…</source>
         <translation>Histórico…</translation>
     </message>
+    <message>
+        <source>The history of picks cannot be saved in %1.
+It lasts until Spectrivue ends.</source>
+        <translation>O histórico de capturas não pode ser salvo em %1.
+Ele dura até o Spectrivue ser fechado.</translation>
+    </message>
 </context>
 <context>
     <name>sv::MaskChoice</name>

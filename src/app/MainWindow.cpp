@@ -34,6 +34,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCursor>
+#include <QDir>
 #include <QKeyEvent>
 #include <QLinearGradient>
 #include <QMenu>
@@ -73,6 +74,16 @@ MainWindow::MainWindow(ScreenReader& screen, Options& options, QWidget* parent)
         frozenPick_ = new FrozenFramePick(selection_, this);
     }
     history_ = new HistoryStore(HistoryStore::defaultPath(), this);
+    connect(history_, &HistoryStore::cannotStore, this, [this](const QString& path) {
+        // Not modal: picking goes on, and the history lasts in memory.
+        auto* box = newMessageBox(QMessageBox::Warning,
+                                  tr("The history of picks cannot be saved in %1.\nIt lasts until "
+                                     "Spectrivue ends.")
+                                      .arg(QDir::toNativeSeparators(path)),
+                                  this);
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->open();
+    });
     toolWindows_ = new ToolWindows(*this, options_, selection_, *paletteModel_, screen_, *history_);
     // The palette, the first thing a user looks at after the notations, comes right after them
     // from the keyboard rather than last.

@@ -6,6 +6,7 @@
 #include "app/ScreenSampler.h"
 #include "app/ToolWindows.h"
 #include "history/HistoryStore.h"
+#include "support/ModalDialogs.h"
 #include "widgets/ColorBox.h"
 #include "widgets/DragColor.h"
 
@@ -214,6 +215,25 @@ private slots:
         const QString oldDate = QLocale().toString(QDate(1970, 1, 2), QLocale::ShortFormat);
         QCOMPARE(spokenRows(*w), (QStringList{QStringLiteral("#ABCDEF, yesterday, pinned"),
                                               QStringLiteral("#000000, ") + oldDate}));
+    }
+
+    void aHistoryThatCannotBeSavedSaysSoOnceAndLastsInMemory() {
+        // A folder where the file should be.
+        QVERIFY(QDir().mkpath(HistoryStore::defaultPath()));
+        MessageBoxCatcher boxes;
+        MainWindowFixture f;
+        QVERIFY(f.show());
+        f.screen.fill(QRect(0, 0, 50, 50), rgb(9, 8, 7));
+        for (int i = 0; i < 2; ++i) {
+            QTest::keyClick(f.window.get(), Qt::Key_F9);
+            f.window->sampler()->tick();
+            QTest::keyClick(f.window.get(), Qt::Key_Return);
+        }
+        QTRY_COMPARE(boxes.messages().size(), 1);
+        QVERIFY(boxes.messages().front().contains(HistoryStore::defaultPath()));
+        QCOMPARE(f.window->history()->entries().size(), std::size_t(1));
+        QCOMPARE(f.window->history()->entries().front().color, rgb(9, 8, 7));
+        QVERIFY(QDir().rmdir(HistoryStore::defaultPath()));
     }
 
     void timesReadAsTodayYesterdayOrADate() {

@@ -6,6 +6,7 @@
 #include "app/CommandButtons.h"
 #include "app/ToolWindows.h"
 #include "gradient/GradientStrip.h"
+#include "history/HistoryStore.h"
 #include "support/PointerEvents.h"
 #include "widgets/ColorBox.h"
 #include "widgets/ImageButton.h"
@@ -150,6 +151,8 @@ private slots:
         QCOMPARE(f_->selection().previous(), rgb(1, 2, 3));
         press(zoom_->pickedSwatch(), QPoint(5, 5));
         QCOMPARE(f_->selection().current(), under);
+        // What the magnifier sends is a kept pick.
+        QCOMPARE(f_->window->history()->entries().front().color, under);
 
         // The same from the keyboard: the shade at the strip's place, then the picked colour.
         QApplication::setActiveWindow(zoom_);
