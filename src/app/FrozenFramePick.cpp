@@ -43,10 +43,14 @@ protected:
         pick_.screen().notePointer(place_.topLeft() + event->position().toPoint());
     }
     void mouseMoveEvent(QMouseEvent* event) override {
-        pick_.screen().notePointer(place_.topLeft() + event->position().toPoint());
+        notePointer(*event);
+        // Read at once, not at the next tick: the loupe and the notations follow the pointer.
+        if (pick_.isRunning()) {
+            pick_.sampler()->tick();
+        }
     }
     void mouseReleaseEvent(QMouseEvent* event) override {
-        mouseMoveEvent(event);
+        notePointer(*event);
         pick_.keep();
     }
     void keyPressEvent(QKeyEvent* event) override {
@@ -68,6 +72,10 @@ protected:
     void wheelEvent(QWheelEvent* event) override { pick_.sampler()->handleWheel(*event); }
 
 private:
+    void notePointer(const QMouseEvent& event) {
+        pick_.screen().notePointer(place_.topLeft() + event.position().toPoint());
+    }
+
     FrozenFramePick& pick_;
     const QRect place_;
 };

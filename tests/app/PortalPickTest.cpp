@@ -42,6 +42,7 @@ private slots:
         portal_.waitForFinished();
     }
     void init() {
+        QFile::remove(HistoryStore::defaultPath());
         f_ = std::make_unique<MainWindowFixture>();
         QVERIFY(f_->show());
         picker_ = f_->window->portalPicker();
@@ -145,6 +146,7 @@ private slots:
         QCOMPARE(f_->selection().current(), rgb(255, 0, 0));
         QCOMPARE(f_->selection().previous(), previous);
         QCOMPARE(history.size(), kept + 1); // a cancelled pick is not remembered
+        QCOMPARE(history.front().color, rgb(255, 0, 0));
     }
 
     // What a portal's answer names is not ours to delete, nor to wait on: a file the user
