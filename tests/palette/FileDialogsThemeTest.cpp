@@ -15,20 +15,27 @@ using namespace sv;
 namespace {
 
 // Answers the next file dialog: a file name to choose in folder, or an empty name to cancel.
-void answerFileDialog(const QString& folder, const QString& name, bool* seen) {
+// GTK's own dialog is answered a moment after Qt's stands for it, once GTK has shown it; under a
+// sanitizer on a busy machine that moment comes late, so it is waited for.
+void answerFileDialog(const QString& folder, const QString& name, bool* seen, int tries = 100) {
     QTimer::singleShot(200, [=] {
         auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
         *seen = dialog != nullptr;
         if (dialog == nullptr) {
+            if (tries > 0) {
+                answerFileDialog(folder, name, seen, tries - 1);
+            }
             return;
         }
-        if (name.isEmpty()) {
-            dialog->reject();
-            return;
-        }
-        dialog->setDirectory(folder);
-        dialog->selectFile(QDir(folder).filePath(name));
-        QMetaObject::invokeMethod(dialog, "accept");
+        QTimer::singleShot(300, dialog, [=] {
+            if (name.isEmpty()) {
+                dialog->reject();
+                return;
+            }
+            dialog->setDirectory(folder);
+            dialog->selectFile(QDir(folder).filePath(name));
+            QMetaObject::invokeMethod(dialog, "accept");
+        });
     });
 }
 
