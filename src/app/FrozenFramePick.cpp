@@ -44,9 +44,8 @@ protected:
     }
     void mouseMoveEvent(QMouseEvent* event) override {
         notePointer(*event);
-        // Read at once, not at the next tick: the loupe and the notations follow the pointer.
         if (pick_.isRunning()) {
-            pick_.sampler()->tick();
+            pick_.sampler()->pointerMoved();
         }
     }
     void mouseReleaseEvent(QMouseEvent* event) override {

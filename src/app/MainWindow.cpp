@@ -76,13 +76,10 @@ MainWindow::MainWindow(ScreenReader& screen, Options& options, QWidget* parent)
     history_ = new HistoryStore(HistoryStore::defaultPath(), this);
     connect(history_, &HistoryStore::cannotStore, this, [this](const QString& path) {
         // Not modal: picking goes on, and the history lasts in memory.
-        auto* box = newMessageBox(QMessageBox::Warning,
-                                  tr("The history of picks cannot be saved in %1.\nIt lasts until "
-                                     "Spectrivue ends.")
-                                      .arg(QDir::toNativeSeparators(path)),
-                                  this);
-        box->setAttribute(Qt::WA_DeleteOnClose);
-        box->open();
+        openMessage(this, QMessageBox::Warning,
+                    tr("The history of picks cannot be saved in %1.\nIt lasts until "
+                       "Spectrivue ends.")
+                        .arg(QDir::toNativeSeparators(path)));
     });
     toolWindows_ = new ToolWindows(*this, options_, selection_, *paletteModel_, screen_, *history_);
     // The palette, the first thing a user looks at after the notations, comes right after them
@@ -183,6 +180,8 @@ void MainWindow::connectColorSources() {
 
 void MainWindow::connectPicks() {
     connect(sampler_, &ScreenSampler::colorPicked, &selection_, &ColorSelection::setCurrent);
+    // The current swatch holds the pick's grab, so it hears every move of the pointer.
+    connect(currentSwatch_, &ColorBox::moved, sampler_, &ScreenSampler::pointerMoved);
     connect(sampler_, &ScreenSampler::cancelled, &selection_, &ColorSelection::restore);
     for (FrozenFramePick* frozen :
          {frozenPick_, portalPicker_ != nullptr ? &portalPicker_->frozenPick() : nullptr}) {
@@ -367,13 +366,9 @@ void MainWindow::showWaylandNoticeOnce() {
     }
     waylandNoticeShown_ = true;
     // Not modal to the program: the rest of the picker keeps working.
-    auto* box = newMessageBox(
-        QMessageBox::Information,
-        tr("Live screen sampling needs X11 or XWayland.\n"
-           "Start Spectrivue with QT_QPA_PLATFORM=xcb to pick colours from the screen."),
-        this);
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->open();
+    openMessage(this, QMessageBox::Information,
+                tr("Live screen sampling needs X11 or XWayland.\n"
+                   "Start Spectrivue with QT_QPA_PLATFORM=xcb to pick colours from the screen."));
 }
 
 } // namespace sv

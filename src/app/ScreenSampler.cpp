@@ -198,6 +198,14 @@ void ScreenSampler::tick() {
     emit colorPicked(read(pos).value_or(selection_.current()));
 }
 
+void ScreenSampler::pointerMoved() {
+    if (!sampling_) {
+        return;
+    }
+    timer_.start(); // the tick is for a resting pointer
+    tick();
+}
+
 ScreenSampler::KeyAction ScreenSampler::handleKey(const QKeyEvent& event) {
     if (!sampling_) {
         return KeyAction::None;
@@ -253,13 +261,6 @@ bool ScreenSampler::eventFilter(QObject* watched, QEvent* event) {
     // is the one taken.
     if (!sampling_ || !watched->isWidgetType()) {
         return QObject::eventFilter(watched, event);
-    }
-    // The X server sends the grabbing program no raw motion, but the grab's own motion: read at
-    // once rather than at the next tick.
-    if (event->type() == QEvent::MouseMove && watched == grabber_) {
-        timer_.start(); // the tick is for a resting pointer
-        tick();
-        return false;
     }
     if (event->type() == QEvent::KeyPress) {
         switch (handleKey(*static_cast<QKeyEvent*>(event))) {

@@ -65,6 +65,9 @@ public:
     // pick, it is shown (a colour that cannot be read keeps the current colour, shown again all
     // the same); under a resting pointer, only when it differs from the current colour.
     void tick();
+    // The pointer moved over the pick's grabber or views: read now rather than at the next tick.
+    // (The X server sends a grabbing program no raw motion, only the grab's own.)
+    void pointerMoved();
 
     enum class KeyAction { None, Moved, Keep, Cancel };
     // What a key does to a running pick: the steps are taken here; keeping and cancelling are

@@ -78,13 +78,10 @@ OptionsWindow::OptionsWindow(QWidget* mainWindow, Options& options)
 
     connect(&options_, &Options::cannotStore, this, [this](const QString& path) {
         // Not modal: the options still apply until the program ends.
-        auto* box = newMessageBox(QMessageBox::Warning,
-                                  tr("The options cannot be saved in %1.\nThey apply until "
-                                     "Spectrivue ends.")
-                                      .arg(QDir::toNativeSeparators(path)),
-                                  this);
-        box->setAttribute(Qt::WA_DeleteOnClose);
-        box->open();
+        openMessage(this, QMessageBox::Warning,
+                    tr("The options cannot be saved in %1.\nThey apply until "
+                       "Spectrivue ends.")
+                        .arg(QDir::toNativeSeparators(path)));
     });
 
     // What is stored (anything unusable counts as the default) becomes the option in memory

@@ -41,6 +41,12 @@ QMessageBox* newMessageBox(QMessageBox::Icon icon, const QString& text, QWidget*
     return box;
 }
 
+void openMessage(QWidget* parent, QMessageBox::Icon icon, const QString& text) {
+    QMessageBox* box = newMessageBox(icon, text, parent);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+}
+
 int execDialog(QDialog* dialog) {
     const QPointer<QDialog> guard = dialog;
     const int result = dialog->exec();

@@ -33,6 +33,10 @@ QMessageBox* newMessageBox(QMessageBox::Icon icon, const QString& text, QWidget*
 // the dialog when it is still there (keep a QPointer to it).
 int execDialog(QDialog* dialog);
 
+// A message box as newMessageBox makes it, modal to its window only and gone once answered: the
+// rest of the program keeps working behind it.
+void openMessage(QWidget* parent, QMessageBox::Icon icon, const QString& text);
+
 // A modal message box as newMessageBox makes it, shown until it is answered.
 void showMessage(QWidget* parent, QMessageBox::Icon icon, const QString& text);
 

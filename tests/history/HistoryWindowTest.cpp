@@ -13,6 +13,7 @@
 #include <QClipboard>
 #include <QFile>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTimer>
@@ -97,9 +98,12 @@ private slots:
 
         // Escape after moving: the colours of before come back, and nothing is remembered.
         const ColorValue previousBefore = f.selection().previous();
-        f.screen.pos = {300, 10};
         QTest::keyClick(f.window.get(), Qt::Key_F9);
-        sampler->tick();
+        // A move of the grabbed pointer is read at once, not at the next tick.
+        f.screen.pos = {300, 10};
+        QMouseEvent move(QEvent::MouseMove, QPointF(1, 1), QPointF(300, 10), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(f.window->currentSwatch(), &move);
         QCOMPARE(f.selection().current(), rgb(0, 0, 255));
         QTest::keyClick(f.window.get(), Qt::Key_Down);
         QTest::keyClick(f.window.get(), Qt::Key_Escape);
