@@ -64,7 +64,6 @@ MainWindow::MainWindow(ScreenReader& screen, Options& options, QWidget* parent)
     buildPalette();
     namesPanel_ = new NamesPanel(this);
     sampler_ = new ScreenSampler(screen_, selection_, currentSwatch_);
-    sampler_->setMotionWatcher(pointerWatcher_.get());
     // Where the screen cannot be read, picks go through the desktop portal; 1 asks for it
     // anywhere (0, or anything else, does not).
     if (QGuiApplication::platformName() == QLatin1String("wayland") ||

@@ -2,7 +2,6 @@
 
 #include "color/AreaAverage.h"
 #include "color/ColorSelection.h"
-#include "widgets/PointerMotionWatcher.h"
 #include "widgets/QtColor.h"
 #include "widgets/ScreenReader.h"
 #include "zoom/Loupe.h"
@@ -53,12 +52,6 @@ void ScreenSampler::setSampleSize(int side) {
     }
     lastPointer_.reset(); // the next tick shows the new square's colour
     emit sampleSizeChanged(side);
-}
-
-void ScreenSampler::setMotionWatcher(PointerMotionWatcher* watcher) {
-    if (watcher != nullptr) {
-        connect(watcher, &PointerMotionWatcher::moved, this, &ScreenSampler::tick);
-    }
 }
 
 void ScreenSampler::start() {

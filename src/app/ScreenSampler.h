@@ -29,7 +29,6 @@ namespace sv {
 
 class ColorSelection;
 class Loupe;
-class PointerMotionWatcher;
 class ScreenReader;
 
 class ScreenSampler : public QObject {
@@ -51,8 +50,6 @@ public:
     void setLoupeEnabled(bool enabled) { loupeEnabled_ = enabled; }
     // The loupe while a pick shows one.
     Loupe* loupe() const { return loupe_.get(); }
-    // Reads at every motion it reports too, not only at the ticks.
-    void setMotionWatcher(PointerMotionWatcher* watcher);
 
     // Starts a pick (again: the same grab and timer). Where the screen cannot be read at all,
     // says so through screenUnreadable() instead.
