@@ -119,10 +119,9 @@ ColorValue HistoryWindow::entryColor(const QListWidgetItem* item) {
 }
 
 void HistoryWindow::refill() {
-    const std::optional<ColorValue> current = list_->currentItem() != nullptr
-                                                  ? std::optional(entryColor(list_->currentItem()))
-                                                  : std::nullopt;
+    // The row with the keyboard stays with its colour; none had it when the row is -1.
     const int currentRow = list_->currentRow();
+    const ColorValue current = entryColor(list_->currentItem());
     const QSignalBlocker blocker(list_);
     list_->clear();
     const QDateTime now = QDateTime::currentDateTime();
@@ -140,7 +139,7 @@ void HistoryWindow::refill() {
         item->setData(Qt::AccessibleTextRole, spoken);
         item->setToolTip(e.pinned ? tr("Pinned: kept when older picks go") : tr("Click to pin"));
         list_->addItem(item);
-        if (current == e.color) {
+        if (currentRow >= 0 && current == e.color) {
             list_->setCurrentItem(item);
         }
     }
