@@ -182,11 +182,15 @@ void MainWindow::connectPicks() {
     // The current swatch holds the pick's grab, so it hears every move of the pointer.
     connect(currentSwatch_, &ColorBox::moved, sampler_, &ScreenSampler::pointerMoved);
     connect(sampler_, &ScreenSampler::cancelled, &selection_, &ColorSelection::restore);
+    // A size chosen with Ctrl+wheel during a pick is the next pick's too.
+    const auto storeSampleSize = [this](int side) {
+        options_.setAndStore(OptionKey::SampleSize, side);
+    };
+    connect(sampler_, &ScreenSampler::sampleSizeChanged, this, storeSampleSize);
     for (FrozenFramePick* frozen :
          {frozenPick_, portalPicker_ != nullptr ? &portalPicker_->frozenPick() : nullptr}) {
         if (frozen != nullptr) {
-            connect(frozen, &FrozenFramePick::sampleSizeChanged, this,
-                    [this](int side) { options_.setAndStore(OptionKey::SampleSize, side); });
+            connect(frozen, &FrozenFramePick::sampleSizeChanged, this, storeSampleSize);
         }
     }
     if (frozenPick_ != nullptr) {
@@ -203,9 +207,6 @@ void MainWindow::connectPicks() {
                 &ColorSelection::restore);
         connect(portalPicker_, &PortalPicker::kept, history_, &HistoryStore::add);
     }
-    // A size chosen with Ctrl+wheel during a pick is the next pick's too.
-    connect(sampler_, &ScreenSampler::sampleSizeChanged, this,
-            [this](int side) { options_.setAndStore(OptionKey::SampleSize, side); });
     connect(sampler_, &ScreenSampler::kept, history_, &HistoryStore::add);
     connect(toolWindows_, &ToolWindows::pickKept, history_, &HistoryStore::add);
 }

@@ -1,5 +1,6 @@
 #include "zoom/Loupe.h"
 
+#include "color/Contrast.h"
 #include "widgets/QtColor.h"
 #include "zoom/LoupeMath.h"
 
@@ -14,10 +15,10 @@ namespace {
 
 constexpr int kBorder = 1;
 
-// Black on light pixels, white on dark ones: the frame stays visible on any colour.
+// Black or white, whichever stands out more from the pixel: the frame shows on any colour.
 QColor contrasting(QRgb pixel) {
-    const int luma = (qRed(pixel) * 299 + qGreen(pixel) * 587 + qBlue(pixel) * 114) / 1000;
-    return luma > 127 ? Qt::black : Qt::white;
+    const ColorValue c = fromQRgb(pixel);
+    return wcagContrastRatio(kBlack, c) >= wcagContrastRatio(kWhite, c) ? Qt::black : Qt::white;
 }
 
 } // namespace
