@@ -82,38 +82,6 @@ HslText hslText(ColorValue c) {
     return out;
 }
 
-OkLab toOkLab(ColorValue c) {
-    // CSS Color 4's conversion, with its full-precision matrices: linear sRGB to XYZ (D65), to
-    // the cone responses, their cube roots to OKLab. The rounded one-step matrix of the
-    // original OKLab post differs from it in the last shown digit for some colours.
-    constexpr double kToXyz[3][3] = {
-        {506752.0 / 1228815.0, 87881.0 / 245763.0, 12673.0 / 70218.0},
-        {87098.0 / 409605.0, 175762.0 / 245763.0, 12673.0 / 175545.0},
-        {7918.0 / 409605.0, 87881.0 / 737289.0, 1001167.0 / 1053270.0}};
-    constexpr double kToCones[3][3] = {
-        {0.8190224379967030, 0.3619062600528904, -0.1288737815209879},
-        {0.0329836539323885, 0.9292868615863434, 0.0361446663506424},
-        {0.0481771893596242, 0.2642395317527308, 0.6335478284694309}};
-    constexpr double kToOkLab[3][3] = {
-        {0.2104542683093140, 0.7936177747023054, -0.0040720430116193},
-        {1.9779985324311684, -2.4285922420485799, 0.4505937096174110},
-        {0.0259040424655478, 0.7827717124575296, -0.8086757549230774}};
-    const auto times = [](const double(&m)[3][3], const std::array<double, 3>& v) {
-        return std::array<double, 3>{m[0][0] * v[0] + m[0][1] * v[1] + m[0][2] * v[2],
-                                     m[1][0] * v[0] + m[1][1] * v[1] + m[1][2] * v[2],
-                                     m[2][0] * v[0] + m[2][1] * v[1] + m[2][2] * v[2]};
-    };
-    const auto [r8, g8, b8] = splitColor(c);
-    const std::array<double, 3> xyz =
-        times(kToXyz, {srgbToLinear(r8), srgbToLinear(g8), srgbToLinear(b8)});
-    std::array<double, 3> cones = times(kToCones, xyz);
-    for (double& cone : cones) {
-        cone = std::cbrt(cone);
-    }
-    const std::array<double, 3> lab = times(kToOkLab, cones);
-    return {lab[0], lab[1], lab[2]};
-}
-
 const char* colorFormatName(ColorFormat format) {
     switch (format) {
     case ColorFormat::CssHex:

@@ -5,6 +5,7 @@
 // notation shows and printed without trailing zeros ("80%", not "80.0%").
 
 #include "color/Color.h"
+#include "color/OkLab.h"
 
 #include <string>
 #include <string_view>
@@ -37,14 +38,6 @@ struct HslText {
     std::string lightness;
 };
 HslText hslText(ColorValue c);
-
-// OKLab (Ottosson, 2020) from sRGB decoded with the standard curve.
-struct OkLab {
-    double lightness; // 0 .. 1
-    double a;
-    double b;
-};
-OkLab toOkLab(ColorValue c);
 
 // Why a template or a format cannot be used: a sentence in which %1 stands for the placeholder
 // at fault (windows translate the sentence before filling it in); an empty sentence when it can.

@@ -1,6 +1,7 @@
 #include "color/Contrast.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdio>
 
@@ -8,22 +9,39 @@ namespace sv {
 
 namespace {
 
+// Each 8-bit component's value once, not a power per component per pair: suggestions judge
+// many pairs for each colour a pick shows.
+using ComponentTable = std::array<double, 256>;
+
+template <typename F> ComponentTable tabulate(F f) {
+    ComponentTable table{};
+    for (std::size_t v = 0; v < table.size(); ++v) {
+        table[v] = f(static_cast<double>(v) / 255.0);
+    }
+    return table;
+}
+
+// A component as an index; a value outside 0 .. 255 (only the empty-swatch value splits so)
+// counts as the nearest end.
+std::size_t slot(int component) {
+    return static_cast<std::size_t>(std::clamp(component, 0, 255));
+}
+
 double wcagLuminance(ColorValue c) {
-    auto channel = [](int v) {
-        const double s = v / 255.0;
-        return s <= 0.03928 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
-    };
+    static const ComponentTable linear = tabulate(
+        [](double s) { return s <= 0.03928 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4); });
     const auto [r, g, b] = splitColor(c);
-    return 0.2126 * channel(r) + 0.7152 * channel(g) + 0.0722 * channel(b);
+    return 0.2126 * linear[slot(r)] + 0.7152 * linear[slot(g)] + 0.0722 * linear[slot(b)];
 }
 
 // APCA's screen luminance: a plain 2.4 power, with a soft clamp near black.
 double apcaLuminance(ColorValue c) {
     constexpr double kBlackThreshold = 0.022;
     constexpr double kBlackClamp = 1.414;
+    static const ComponentTable screen = tabulate([](double s) { return std::pow(s, 2.4); });
     const auto [r, g, b] = splitColor(c);
-    double y = 0.2126729 * std::pow(r / 255.0, 2.4) + 0.7151522 * std::pow(g / 255.0, 2.4) +
-               0.0721750 * std::pow(b / 255.0, 2.4);
+    double y =
+        0.2126729 * screen[slot(r)] + 0.7151522 * screen[slot(g)] + 0.0721750 * screen[slot(b)];
     if (y < kBlackThreshold) {
         y += std::pow(kBlackThreshold - y, kBlackClamp);
     }
