@@ -154,6 +154,7 @@ void MainWindow::connectColorSources() {
             [this] { selection_.setCurrent(selection_.previous()); });
     connect(namesPanel_, &NamesPanel::colorPicked, &selection_, &ColorSelection::setCurrent);
     connect(toolWindows_, &ToolWindows::colorPicked, &selection_, &ColorSelection::setCurrent);
+    connect(toolWindows_, &ToolWindows::pairChosen, &selection_, &ColorSelection::restore);
 
     // The release that ends a pick reaches the current swatch, which holds the mouse grab.
     connect(currentSwatch_, &ColorBox::released, sampler_, &ScreenSampler::stop);

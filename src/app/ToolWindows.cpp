@@ -9,7 +9,9 @@
 #include "gradient/ColorGridWindow.h"
 #include "gradient/GradientGeneratorWindow.h"
 #include "history/HistoryWindow.h"
+#include "palette/PaletteModel.h"
 #include "widgets/ImageButton.h"
+#include "widgets/PlainText.h"
 #include "zoom/MagnifierWindow.h"
 
 #include <QScreen>
@@ -138,6 +140,10 @@ void ToolWindows::showColorDetails() {
     if (colorDetails_ == nullptr) {
         colorDetails_ = new ColorDetailsWindow(&main_, selection_);
         colorDetails_->closeButton()->setToolTip(tr("  Close  "));
+        connect(colorDetails_, &ColorDetailsWindow::colorChosen, this, &ToolWindows::colorPicked);
+        connect(colorDetails_, &ColorDetailsWindow::pairChosen, this, &ToolWindows::pairChosen);
+        connect(colorDetails_, &ColorDetailsWindow::paletteFillRequested, this,
+                &ToolWindows::fillPalette);
     }
     // Beside the main window: over it, it would hide the notations and the palette it explains.
     const QScreen* screen = main_.screen();
@@ -158,6 +164,26 @@ void ToolWindows::showHistory() {
     }
     showPlaced(history_, main_, kToolInset);
     history_->list()->setFocus();
+}
+
+void ToolWindows::fillPalette(const std::vector<ColorValue>& colors) {
+    std::vector<int> empty;
+    for (int i = 1; i <= Palette::kSize && empty.size() < colors.size(); ++i) {
+        if (palette_.isEmpty(i)) {
+            empty.push_back(i);
+        }
+    }
+    if (empty.size() < colors.size()) {
+        openMessage(colorDetails_, QMessageBox::Information,
+                    tr("The palette has %1 empty swatches; these colours need %2. Empty some "
+                       "swatches and try again.")
+                        .arg(empty.size())
+                        .arg(colors.size()));
+        return;
+    }
+    for (std::size_t k = 0; k < colors.size(); ++k) {
+        palette_.setColor(empty[k], colors[k]);
+    }
 }
 
 void ToolWindows::chooseSystemColor() {

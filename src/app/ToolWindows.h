@@ -7,6 +7,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <vector>
 
 class QWidget;
 
@@ -69,8 +70,14 @@ signals:
     void colorPicked(sv::ColorValue color);
     // The magnifier kept a pick.
     void pickKept(sv::ColorValue color);
+    // The details window chose a passing colour: these are the current and last colours now.
+    void pairChosen(sv::ColorValue current, sv::ColorValue previous);
 
 private:
+    // Puts colors into the palette's first empty swatches; with too few, nothing changes and
+    // a message says so.
+    void fillPalette(const std::vector<ColorValue>& colors);
+
     QWidget& main_;
     Options& optionValues_;
     const ColorSelection& selection_;

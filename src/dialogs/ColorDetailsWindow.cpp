@@ -3,6 +3,7 @@
 #include "AppInfo.h"
 #include "color/ColorSelection.h"
 #include "color/Contrast.h"
+#include "dialogs/ColorAnalysisView.h"
 #include "dialogs/Options.h"
 #include "dialogs/OwnFormatDialog.h"
 #include "palette/NamedColors.h"
@@ -140,6 +141,13 @@ ColorDetailsWindow::ColorDetailsWindow(QWidget* mainWindow, const ColorSelection
     connect(addFormat_, &ImageButton::clicked, this, &ColorDetailsWindow::addFormat);
     grid->addWidget(addFormat_, row++, 0, 1, 3, Qt::AlignLeft);
     grid_ = grid;
+    analysis_ = new ColorAnalysisView(content);
+    grid->setColumnMinimumWidth(3, 12);
+    grid->addWidget(analysis_, 0, 4, row, 1, Qt::AlignTop);
+    connect(analysis_, &ColorAnalysisView::colorChosen, this, &ColorDetailsWindow::colorChosen);
+    connect(analysis_, &ColorAnalysisView::pairChosen, this, &ColorDetailsWindow::pairChosen);
+    connect(analysis_, &ColorAnalysisView::paletteFillRequested, this,
+            &ColorDetailsWindow::paletteFillRequested);
     content->move(kMargin, kTop);
 
     if (const auto stored = settingsFile().read()) {
@@ -266,6 +274,7 @@ void ColorDetailsWindow::showColor(ColorValue current, ColorValue previous) {
     const std::string_view name = namedColorName(nearest.index);
     showText(nearest_, QString::fromUtf8(name.data(), qsizetype(name.size())) +
                            QStringLiteral("  ") + tr(distanceText(nearest.distance).c_str()));
+    analysis_->showColors(current, previous);
     for (QLabel* s : {sample_, largeSample_, reverseSample_, largeReverseSample_}) {
         const bool reverse = s == reverseSample_ || s == largeReverseSample_;
         QPalette p = s->palette();

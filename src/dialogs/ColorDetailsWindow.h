@@ -2,8 +2,9 @@
 // The colour details window: the current colour in today's notations (CSS, Qt, Android,
 // SwiftUI, .NET), each with its own Copy button; how readable the current colour is as text
 // on the last colour (WCAG ratio and verdicts, APCA Lc, a live sample); and the nearest of the
-// named colours. It follows the colour selection live, during a pick too. Below, the user's own
-// formats, added from a template and kept in the settings file, shown and copied alike.
+// named colours; beside them the colour analyst (ColorAnalysisView). It follows the colour
+// selection live, during a pick too. Below, the user's own formats, added from a template and kept
+// in the settings file, shown and copied alike.
 
 #include "color/Color.h"
 #include "color/ColorFormats.h"
@@ -21,6 +22,7 @@ class QLineEdit;
 
 namespace sv {
 
+class ColorAnalysisView;
 class ColorSelection;
 class ImageButton;
 
@@ -46,6 +48,16 @@ public:
     ImageButton* ownCopyButton(int i) const { return ownCopyButtons_.at(std::size_t(i)); }
     ImageButton* removeButton(int i) const { return removeButtons_.at(std::size_t(i)); }
     ImageButton* addFormatButton() const { return addFormat_; }
+    // Passing colours, colour-vision simulation and harmonies.
+    ColorAnalysisView* analysis() const { return analysis_; }
+
+signals:
+    // A harmony was chosen as the current colour.
+    void colorChosen(sv::ColorValue color);
+    // A passing colour was chosen: these are to be the current and the last colour.
+    void pairChosen(sv::ColorValue current, sv::ColorValue previous);
+    // A harmony's colours are to go into the palette's first empty swatches.
+    void paletteFillRequested(const std::vector<sv::ColorValue>& colors);
 
 private:
     void showColor(ColorValue current, ColorValue previous);
@@ -75,6 +87,7 @@ private:
     QWidget* ownRows_ = nullptr;
     QGridLayout* ownGrid_ = nullptr;
     ImageButton* addFormat_ = nullptr;
+    ColorAnalysisView* analysis_ = nullptr;
     std::vector<OwnFormat> ownFormats_;
     std::vector<QLineEdit*> ownFields_;
     std::vector<ImageButton*> ownCopyButtons_;

@@ -35,7 +35,7 @@ std::optional<DragSource> dragSource(const QMimeData* data) {
     }
     const auto value = readNumberPayload(view(data->data(kDragSourceMime)),
                                          static_cast<int>(DragSource::NamedColorStrip),
-                                         static_cast<int>(DragSource::History));
+                                         static_cast<int>(DragSource::Chip));
     return value ? std::optional(static_cast<DragSource>(*value)) : std::nullopt;
 }
 

@@ -11,7 +11,7 @@
 
 namespace sv {
 
-enum class DragSource { NamedColorStrip = 1, ColorGrid = 2, Swatch = 3, History = 4 };
+enum class DragSource { NamedColorStrip = 1, ColorGrid = 2, Swatch = 3, History = 4, Chip = 5 };
 
 inline const QString kDragSourceMime = QStringLiteral("application/x-spectrivue-source");
 

@@ -22,7 +22,12 @@ TwipPoint besideWindowPlacement(const TwipRect& main, double toolWidth, double t
     if (left >= screen.left) {
         return {left, top};
     }
-    return toolWindowPlacement(main, toolWidth);
+    // Over the main window, but never off the screen: a window wider than the room left of the
+    // main window's right edge would otherwise start left of the screen.
+    TwipPoint inside = toolWindowPlacement(main, toolWidth);
+    inside.left = std::max(inside.left, screen.left);
+    inside.top = std::max(inside.top, screen.top);
+    return inside;
 }
 
 TwipPoint aboutWindowPlacement(const TwipRect& main, double width, double height) {

@@ -31,6 +31,12 @@ TEST(ToolPlacement, TheDetailsOpenBesideTheMainWindowWhereTheScreenHasRoom) {
     const TwipRect narrow{0, 0, 12000, 16200};
     const TwipPoint inside = besideWindowPlacement(kMain, 6000, 9000, narrow);
     EXPECT_DOUBLE_EQ(inside.left, toolWindowPlacement(kMain, 6000).left);
+    // A window wider than the main window, with room on neither side, stays on the screen.
+    const TwipRect mainAtLeft{0, 0, 9750, 7000};
+    const TwipRect small{0, 0, 1366 * 15, 768 * 15};
+    const TwipPoint wide = besideWindowPlacement(mainAtLeft, 13500, 7000, small);
+    EXPECT_DOUBLE_EQ(wide.left, 0);
+    EXPECT_GE(wide.top, 0);
 }
 
 TEST(ToolPlacement, AboutNearTheBottomRightCorner) {

@@ -1,0 +1,111 @@
+#include "widgets/ColorChip.h"
+
+#include "widgets/DragColor.h"
+#include "widgets/FocusFrame.h"
+#include "widgets/PlainText.h"
+#include "widgets/QtColor.h"
+
+#include <QAccessibleWidget>
+#include <QApplication>
+#include <QDrag>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace sv {
+
+namespace {
+
+// A button to screen readers, named by what it offers; Press chooses the colour.
+class ColorChipAccessible : public QAccessibleWidget {
+public:
+    explicit ColorChipAccessible(ColorChip* chip) : QAccessibleWidget(chip, QAccessible::Button) {}
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString& name) override {
+        if (name == pressAction() && widget()->isEnabled()) {
+            static_cast<ColorChip*>(widget())->choose();
+        }
+    }
+};
+
+QAccessibleInterface* colorChipAccessible(const QString& className, QObject* object) {
+    return className == QLatin1String("sv::ColorChip")
+               ? new ColorChipAccessible(static_cast<ColorChip*>(object))
+               : nullptr;
+}
+
+} // namespace
+
+ColorChip::ColorChip(QWidget* parent) : ColorBox(parent) {
+    QAccessible::installFactory(colorChipAccessible);
+    setFocusPolicy(Qt::StrongFocus);
+    setFixedSize(22, 22);
+    setCursor(Qt::PointingHandCursor);
+}
+
+void ColorChip::showColor(ColorValue c, const QString& what) {
+    if (c == backColor() && !accessibleName().isEmpty()) {
+        return; // unchanged: no accessibility event per pick tick
+    }
+    setBackColor(c);
+    const QString name = what + QStringLiteral(": ") + colorText(c);
+    setAccessibleName(name);
+    setPlainToolTip(this, QStringLiteral("  ") + name + QStringLiteral("  "));
+}
+
+void ColorChip::choose() {
+    emit chosen(backColor());
+}
+
+void ColorChip::paintEvent(QPaintEvent* event) {
+    ColorBox::paintEvent(event);
+    QPainter p(this);
+    p.setPen(palette().color(QPalette::WindowText));
+    p.drawRect(rect().adjusted(0, 0, -1, -1));
+    if (hasFocus()) {
+        drawFocusFrame(p, rect().adjusted(2, 2, -2, -2));
+    }
+}
+
+void ColorChip::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        choose();
+        event->accept();
+        return;
+    default:
+        ColorBox::keyPressEvent(event);
+    }
+}
+
+void ColorChip::mousePressEvent(QMouseEvent* event) {
+    pressed_ = event->button() == Qt::LeftButton;
+    pressPos_ = event->position().toPoint();
+    ColorBox::mousePressEvent(event);
+}
+
+void ColorChip::mouseMoveEvent(QMouseEvent* event) {
+    ColorBox::mouseMoveEvent(event);
+    if (!pressed_ || (event->position().toPoint() - pressPos_).manhattanLength() <
+                         QApplication::startDragDistance()) {
+        return;
+    }
+    pressed_ = false; // a drag, not a click
+    auto* drag = new QDrag(this);
+    drag->setMimeData(makeColorDrag(backColor(), DragSource::Chip));
+    QPixmap picture(size());
+    picture.fill(toQColor(backColor()));
+    drag->setPixmap(picture);
+    drag->exec(Qt::CopyAction);
+}
+
+void ColorChip::mouseReleaseEvent(QMouseEvent* event) {
+    ColorBox::mouseReleaseEvent(event);
+    if (std::exchange(pressed_, false) && rect().contains(event->position().toPoint())) {
+        choose();
+    }
+}
+
+} // namespace sv

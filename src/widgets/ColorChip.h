@@ -1,0 +1,35 @@
+#pragma once
+// A small swatch that offers its colour: a click, Enter or Space (or a screen reader's Press)
+// chooses it, and it drags out as a palette swatch does. The colour analyst's suggestions and
+// harmonies are chips.
+
+#include "widgets/ColorBox.h"
+
+namespace sv {
+
+class ColorChip : public ColorBox {
+    Q_OBJECT
+public:
+    explicit ColorChip(QWidget* parent = nullptr);
+
+    // Shows c, named for screen readers and in the tool tip as "what: #RRGGBB".
+    void showColor(ColorValue c, const QString& what);
+    // Offers the colour shown.
+    void choose();
+
+signals:
+    void chosen(sv::ColorValue color);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    QPoint pressPos_;
+    bool pressed_ = false;
+};
+
+} // namespace sv
