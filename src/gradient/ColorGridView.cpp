@@ -98,10 +98,18 @@ void ColorGridView::swapCells(int a, int b) {
     update();
 }
 
+void ColorGridView::setVision(Vision vision) {
+    vision_ = vision;
+    update();
+}
+
 void ColorGridView::paintEvent(QPaintEvent*) {
     QPainter p(this);
     for (int cell = 1; cell <= kGridCells; ++cell) {
-        p.fillRect(cellRect(cell), paintedColor(cellColor(cell), palette()));
+        const QColor shown = paintedColor(cellColor(cell), palette());
+        p.fillRect(cellRect(cell), vision_ == Vision::Typical
+                                       ? shown
+                                       : toQColor(simulateVision(fromQColor(shown), vision_)));
     }
     if (hasFocus()) {
         drawFocusFrame(p, cellRect(focusCell()));

@@ -5,6 +5,7 @@
 // stores its colour there.
 
 #include "color/Color.h"
+#include "color/VisionSimulation.h"
 #include "gradient/ColorGridLayout.h"
 #include "widgets/CellTable.h"
 
@@ -23,6 +24,10 @@ public:
 
     // Puts every cell at its row-major place for the metrics.
     void layOut(const GridMetrics& metrics);
+    // Paints the cells as people with this vision see them; the colours they give (drags,
+    // style sheets, screen readers) stay their own.
+    void setVision(Vision vision);
+    Vision vision() const { return vision_; }
     // Colours of cells 1 .. 256, without moving them.
     void setColors(const std::array<ColorValue, kGridCells>& colors);
 
@@ -84,6 +89,7 @@ private:
     ColorValue underPointer_ = kBlack;
     std::array<int, kGridCells> cellAtPlace_{}; // place - 1 -> the cell lying there
     int focusPlace_ = 1;
+    Vision vision_ = Vision::Typical;
     std::optional<int> pressedCell_;
     QPoint pressPos_;
 };

@@ -9,6 +9,7 @@
 #include "widgets/ToolWindow.h"
 #include "widgets/WindowUtil.h"
 
+#include <QActionGroup>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
@@ -92,6 +93,17 @@ ColorGridWindow::ColorGridWindow(QWidget* mainWindow, PaletteModel& palette)
                                  StyleRule::Column, StyleRule::TextClass}) {
         menu_->addAction(tr(styleRuleCaption(rule)), this, [this, rule] { appendStyle(rule); });
     }
+    // How the palette looks to people with a colour-vision deficiency.
+    auto* simulate = menu_->addMenu(tr("Simulate"));
+    auto* visions = new QActionGroup(simulate);
+    for (const Vision v : kVisions) {
+        QAction* action =
+            simulate->addAction(tr(visionName(v)), this, [this, v] { view_->setVision(v); });
+        action->setCheckable(true);
+        action->setChecked(v == Vision::Typical);
+        visions->addAction(action);
+    }
+    menu_->insertSeparator(simulate->menuAction());
     connect(view_, &ColorGridView::menuRequested, this,
             [this](QPoint globalPos) { menu_->popup(globalPos); });
 }

@@ -12,7 +12,9 @@
 #include "widgets/ScreenReader.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
@@ -29,9 +31,27 @@ MagnifierView::MagnifierView(QWidget* parent) : QWidget(parent) {
 
 void MagnifierView::setSquare(QImage square) {
     square_ = square.convertToFormat(QImage::Format_RGB32);
+    stretch();
+}
+
+void MagnifierView::setVision(Vision vision) {
+    vision_ = vision;
+    if (!square_.isNull()) {
+        stretch();
+    }
+}
+
+void MagnifierView::stretch() {
+    // The square is simulated, not the frame: a few hundred pixels, not ninety thousand.
+    QImage seen = square_;
+    if (vision_ != Vision::Typical) {
+        seen.detach();
+        simulateVision(reinterpret_cast<std::uint32_t*>(seen.bits()),
+                       std::size_t(seen.width()) * std::size_t(seen.height()), vision_);
+    }
     frame_ = QImage(size(), QImage::Format_RGB32);
     // Both images are RGB32 with rows of exactly width × 4 bytes.
-    stretchSquare(reinterpret_cast<const std::uint32_t*>(square_.constBits()), square_.width(),
+    stretchSquare(reinterpret_cast<const std::uint32_t*>(seen.constBits()), seen.width(),
                   reinterpret_cast<std::uint32_t*>(frame_.bits()), frame_.width(), frame_.height());
     update();
 }
@@ -135,7 +155,7 @@ void MagnifierView::mouseReleaseEvent(QMouseEvent* event) {
 
 MagnifierWindow::MagnifierWindow(QWidget* mainWindow, ScreenReader& screen, const Options& options,
                                  const ColorSelection& selection)
-    : ToolWindow(mainWindow, {tr("[ Image Magnification ]"), QSize(5400, 5400), QPoint(120, 90)}),
+    : ToolWindow(mainWindow, {tr("[ Image Magnification ]"), QSize(5400, 5760), QPoint(120, 90)}),
       screen_(screen), options_(options), selection_(selection) {
     view_ = new MagnifierView(this);
     view_->setGeometry(pixelsFromTwips(QRect(105, 450, 5160, 3960)));
@@ -185,6 +205,25 @@ MagnifierWindow::MagnifierWindow(QWidget* mainWindow, ScreenReader& screen, cons
     connect(startButton_, &ImageButton::clicked, this,
             [this] { handle(MagnifierEvent::StartPressed); });
     closeButton()->setGeometry(pixelsFromTwips(QRect(4755, 4605, 495, 540)));
+
+    // Below the design's controls, a row of its own: how the view looks to people with a
+    // colour-vision deficiency.
+    auto* visionLabel = new QLabel(tr("Simulate:"), this);
+    visionBox_ = new QComboBox(this);
+    for (const Vision v : kVisions) {
+        visionBox_->addItem(tr(visionName(v)));
+    }
+    visionLabel->setBuddy(visionBox_);
+    visionBox_->setAccessibleName(tr("Simulate"));
+    const QRect row = pixelsFromTwips(QRect(180, 5280, 5070, 360));
+    visionLabel->setGeometry(row.x(), row.y(), visionLabel->sizeHint().width(), row.height());
+    visionBox_->setGeometry(visionLabel->geometry().right() + 8, row.y(),
+                            visionBox_->sizeHint().width(), row.height());
+    connect(visionBox_, &QComboBox::currentIndexChanged, this, [this](int index) {
+        if (index >= 0 && std::size_t(index) < kVisions.size()) {
+            view_->setVision(kVisions[std::size_t(index)]);
+        }
+    });
 
     grabTimer_.setInterval(kGrabIntervalMs);
     connect(&grabTimer_, &QTimer::timeout, this, &MagnifierWindow::grabTick);

@@ -5,12 +5,15 @@
 // black and to white, and a press on the picked colour or a shade makes it the current colour.
 
 #include "color/Color.h"
+#include "color/VisionSimulation.h"
 #include "widgets/ToolWindow.h"
 #include "zoom/MagnifierMath.h"
 
 #include <QImage>
 #include <QTimer>
 #include <optional>
+
+class QComboBox;
 
 namespace sv {
 
@@ -27,8 +30,13 @@ class MagnifierView : public QWidget {
 public:
     explicit MagnifierView(QWidget* parent = nullptr);
 
-    // The square as read from the screen, and the frame it was stretched into.
+    // The square as read from the screen, and the frame it was stretched into, as seen with
+    // the vision chosen.
     void setSquare(QImage square);
+    // Shows the view as people with this vision see it; colours read from it stay the
+    // screen's own.
+    void setVision(Vision vision);
+    Vision vision() const { return vision_; }
     void clear();
     const QImage& square() const { return square_; }
     const QImage& frame() const { return frame_; }
@@ -55,10 +63,12 @@ protected:
 private:
     // The view pixels showing image pixel (column, row).
     QRect pixelRect(QPoint source) const;
+    void stretch();
 
     QImage square_;
     QImage frame_;
     std::optional<QPoint> inspected_; // image pixel the keyboard points at
+    Vision vision_ = Vision::Typical;
 };
 
 class MagnifierWindow : public ToolWindow {
@@ -71,6 +81,7 @@ public:
     ~MagnifierWindow() override;
 
     ImageButton* startButton() const { return startButton_; }
+    QComboBox* visionBox() const { return visionBox_; }
     MagnifierView* view() const { return view_; }
     ColorBox* pickedSwatch() const { return swatch_; }
     GradientStrip* shadeToBlack() const { return toBlack_; }
@@ -111,6 +122,7 @@ private:
     GradientStrip* toBlack_ = nullptr;
     GradientStrip* toWhite_ = nullptr;
     ImageButton* startButton_ = nullptr;
+    QComboBox* visionBox_ = nullptr;
     QTimer grabTimer_;
     MagnifierState state_ = MagnifierState::Idle;
     std::optional<ColorValue> picked_;
