@@ -45,6 +45,137 @@ Endereço de e-mail: </translation>
     </message>
 </context>
 <context>
+    <name>sv::ColorAnalysisView</name>
+    <message>
+        <source>Passing colours</source>
+        <translation>Cores aprovadas</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texto</translation>
+    </message>
+    <message>
+        <source>Background</source>
+        <translation>Fundo</translation>
+    </message>
+    <message>
+        <source>Text passing %1</source>
+        <translation>Texto aprovado em %1</translation>
+    </message>
+    <message>
+        <source>Background passing %1</source>
+        <translation>Fundo aprovado em %1</translation>
+    </message>
+    <message>
+        <source>As others see it</source>
+        <translation>Como outras pessoas veem</translation>
+    </message>
+    <message>
+        <source>%1: current colour</source>
+        <translation>%1: cor atual</translation>
+    </message>
+    <message>
+        <source>%1: current colour and contrast</source>
+        <translation>%1: cor atual e contraste</translation>
+    </message>
+    <message>
+        <source>Sample text</source>
+        <translation>Texto de exemplo</translation>
+    </message>
+    <message>
+        <source>%1: sample</source>
+        <translation>%1: exemplo</translation>
+    </message>
+    <message>
+        <source>Harmonies</source>
+        <translation>Harmonias</translation>
+    </message>
+    <message>
+        <source>To Palette</source>
+        <translation>Para a Paleta</translation>
+    </message>
+    <message>
+        <source>  Put the %1 colours into the palette&apos;s first empty swatches  </source>
+        <translation>  Pôr as cores (%1) nas primeiras amostras vazias da paleta  </translation>
+    </message>
+    <message>
+        <source>Use</source>
+        <translation>Usar</translation>
+    </message>
+    <message>
+        <source>Passes</source>
+        <translation>Aprovado</translation>
+    </message>
+    <message>
+        <source>Out of reach</source>
+        <translation>Inalcançável</translation>
+    </message>
+    <message>
+        <source>AA 4.5:1</source>
+        <translation>AA 4,5:1</translation>
+    </message>
+    <message>
+        <source>AAA 7:1</source>
+        <translation>AAA 7:1</translation>
+    </message>
+    <message>
+        <source>AA large 3:1</source>
+        <translation>AA grande 3:1</translation>
+    </message>
+    <message>
+        <source>APCA Lc 60</source>
+        <translation>APCA Lc 60</translation>
+    </message>
+    <message>
+        <source>APCA Lc 75</source>
+        <translation>APCA Lc 75</translation>
+    </message>
+    <message>
+        <source>APCA Lc 90</source>
+        <translation>APCA Lc 90</translation>
+    </message>
+    <message>
+        <source>Complementary</source>
+        <translation>Complementar</translation>
+    </message>
+    <message>
+        <source>Split complementary</source>
+        <translation>Complementar dividida</translation>
+    </message>
+    <message>
+        <source>Triadic</source>
+        <translation>Tríade</translation>
+    </message>
+    <message>
+        <source>Analogous</source>
+        <translation>Análogas</translation>
+    </message>
+    <message>
+        <source>Tetradic</source>
+        <translation>Tétrade</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nenhuma</translation>
+    </message>
+    <message>
+        <source>Protanopia</source>
+        <translation>Protanopia</translation>
+    </message>
+    <message>
+        <source>Deuteranopia</source>
+        <translation>Deuteranopia</translation>
+    </message>
+    <message>
+        <source>Tritanopia</source>
+        <translation>Tritanopia</translation>
+    </message>
+    <message>
+        <source>Achromatopsia</source>
+        <translation>Acromatopsia</translation>
+    </message>
+</context>
+<context>
     <name>sv::ColorDetailsWindow</name>
     <message>
         <source>Copy</source>
@@ -179,6 +310,10 @@ Endereço de e-mail: </translation>
     <message>
         <source>Style rule</source>
         <translation>Regra de estilo</translation>
+    </message>
+    <message>
+        <source>Simulate</source>
+        <translation>Simular</translation>
     </message>
 </context>
 <context>
@@ -485,6 +620,14 @@ Endereço de e-mail: </translation>
     <message>
         <source>Go</source>
         <translation>Ir</translation>
+    </message>
+    <message>
+        <source>Simulate:</source>
+        <translation>Simular:</translation>
+    </message>
+    <message>
+        <source>Simulate</source>
+        <translation>Simular</translation>
     </message>
 </context>
 <context>
@@ -1037,6 +1180,10 @@ Formatos aceitos: .bmp .dib .wmf .emf .ico .cur .jpg .jpeg .gif .tif .tiff
     <message>
         <source>  Open Page/Table Color  </source>
         <translation>  Abrir Página/Tabela de Cores  </translation>
+    </message>
+    <message>
+        <source>The palette has %1 empty swatches; these colours need %2. Empty some swatches and try again.</source>
+        <translation>A paleta tem %1 amostras vazias; estas cores precisam de %2. Esvazie algumas amostras e tente de novo.</translation>
     </message>
 </context>
 </TS>

@@ -1,5 +1,6 @@
 // One magnifier grab tick on a real X server (run under Xvfb): read the square round the
-// pointer from the X server, stretch it over the view and repaint the view, for each zoom.
+// pointer from the X server, stretch it over the view and repaint the view, for each zoom,
+// as typical vision sees it and simulated for deuteranopia.
 
 #include "color/ColorSelection.h"
 #include "dialogs/Options.h"
@@ -7,6 +8,7 @@
 #include "widgets/ScreenReader.h"
 #include "zoom/MagnifierWindow.h"
 
+#include <QComboBox>
 #include <QCursor>
 #include <QGuiApplication>
 #include <QTest>
@@ -33,12 +35,17 @@ void BM_GrabTickWithRepaint(benchmark::State& state) {
     }
     QCursor::setPos(200, 200);
     QTest::mouseClick(zoom.startButton(), Qt::LeftButton);
+    zoom.visionBox()->setCurrentIndex(int(state.range(1)));
     for (auto _ : state) {
         zoom.grabTick();
         zoom.view()->repaint();
     }
-    state.SetLabel("side " + std::to_string(zoom.view()->square().width()));
+    state.SetLabel("side " + std::to_string(zoom.view()->square().width()) + ", " +
+                   sv::visionName(zoom.view()->vision()));
 }
-BENCHMARK(BM_GrabTickWithRepaint)->Arg(1)->Arg(2)->Arg(3)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_GrabTickWithRepaint)
+    ->ArgNames({"zoom", "vision"})
+    ->ArgsProduct({{1, 2, 3}, {0, int(sv::Vision::Deuteranopia)}})
+    ->Unit(benchmark::kMicrosecond);
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "color/Contrast.h"
 #include "color/OkLab.h"
+#include "color/Translatable.h"
 
 #include <cmath>
 
@@ -120,17 +121,17 @@ ColorValue refine(Bracket b, const Path& path, ContrastTarget target) {
 const char* contrastTargetName(ContrastTarget target) {
     switch (target) {
     case ContrastTarget::WcagAA:
-        return "AA 4.5:1";
+        return QT_TRANSLATE_NOOP("sv::ColorAnalysisView", "AA 4.5:1");
     case ContrastTarget::WcagAAA:
-        return "AAA 7:1";
+        return QT_TRANSLATE_NOOP("sv::ColorAnalysisView", "AAA 7:1");
     case ContrastTarget::WcagAALarge:
-        return "AA large 3:1";
+        return QT_TRANSLATE_NOOP("sv::ColorAnalysisView", "AA large 3:1");
     case ContrastTarget::ApcaBody:
-        return "APCA Lc 60";
+        return QT_TRANSLATE_NOOP("sv::ColorAnalysisView", "APCA Lc 60");
     case ContrastTarget::ApcaFluent:
-        return "APCA Lc 75";
+        return QT_TRANSLATE_NOOP("sv::ColorAnalysisView", "APCA Lc 75");
     case ContrastTarget::ApcaAny:
-        return "APCA Lc 90";
+        return QT_TRANSLATE_NOOP("sv::ColorAnalysisView", "APCA Lc 90");
     }
     return "";
 }

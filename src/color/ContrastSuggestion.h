@@ -24,7 +24,7 @@ inline constexpr std::array kContrastTargets = {
     ContrastTarget::WcagAA,   ContrastTarget::WcagAAA,    ContrastTarget::WcagAALarge,
     ContrastTarget::ApcaBody, ContrastTarget::ApcaFluent, ContrastTarget::ApcaAny};
 
-// "AA 4.5:1", "APCA Lc 60": how a window names the target (not translated).
+// "AA 4.5:1", "APCA Lc 60": how a window names the target (it translates the name).
 const char* contrastTargetName(ContrastTarget target);
 
 // On the exact figures: a pair that passes shows at least the target, as the ratio's text is

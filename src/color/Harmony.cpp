@@ -1,6 +1,7 @@
 #include "color/Harmony.h"
 
 #include "color/OkLab.h"
+#include "color/Translatable.h"
 
 namespace sv {
 
@@ -32,15 +33,15 @@ Turns turns(Harmony harmony) {
 const char* harmonyName(Harmony harmony) {
     switch (harmony) {
     case Harmony::Complementary:
-        return "Complementary";
+        return QT_TRANSLATE_NOOP("sv::ColorAnalysisView", "Complementary");
     case Harmony::SplitComplementary:
-        return "Split complementary";
+        return QT_TRANSLATE_NOOP("sv::ColorAnalysisView", "Split complementary");
     case Harmony::Triadic:
-        return "Triadic";
+        return QT_TRANSLATE_NOOP("sv::ColorAnalysisView", "Triadic");
     case Harmony::Analogous:
-        return "Analogous";
+        return QT_TRANSLATE_NOOP("sv::ColorAnalysisView", "Analogous");
     case Harmony::Tetradic:
-        return "Tetradic";
+        return QT_TRANSLATE_NOOP("sv::ColorAnalysisView", "Tetradic");
     }
     return "";
 }

@@ -13,7 +13,7 @@ enum class Harmony { Complementary, SplitComplementary, Triadic, Analogous, Tetr
 inline constexpr std::array kHarmonies = {Harmony::Complementary, Harmony::SplitComplementary,
                                           Harmony::Triadic, Harmony::Analogous, Harmony::Tetradic};
 
-// "Complementary" and so on (not translated).
+// "Complementary" and so on (windows translate the name).
 const char* harmonyName(Harmony harmony);
 
 // The colour itself first, then the turned ones in the order of their turns.

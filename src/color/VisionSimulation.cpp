@@ -1,6 +1,7 @@
 #include "color/VisionSimulation.h"
 
 #include "color/Srgb.h"
+#include "color/Translatable.h"
 
 namespace sv {
 
@@ -67,15 +68,15 @@ std::array<int, 3> simulate(const Matrix& m, int r, int g, int b) {
 const char* visionName(Vision vision) {
     switch (vision) {
     case Vision::Typical:
-        return "None";
+        return QT_TRANSLATE_NOOP("sv::ColorAnalysisView", "None");
     case Vision::Protanopia:
-        return "Protanopia";
+        return QT_TRANSLATE_NOOP("sv::ColorAnalysisView", "Protanopia");
     case Vision::Deuteranopia:
-        return "Deuteranopia";
+        return QT_TRANSLATE_NOOP("sv::ColorAnalysisView", "Deuteranopia");
     case Vision::Tritanopia:
-        return "Tritanopia";
+        return QT_TRANSLATE_NOOP("sv::ColorAnalysisView", "Tritanopia");
     case Vision::Achromatopsia:
-        return "Achromatopsia";
+        return QT_TRANSLATE_NOOP("sv::ColorAnalysisView", "Achromatopsia");
     }
     return "";
 }

@@ -16,7 +16,7 @@ enum class Vision { Typical, Protanopia, Deuteranopia, Tritanopia, Achromatopsia
 inline constexpr std::array kVisions = {Vision::Typical, Vision::Protanopia, Vision::Deuteranopia,
                                         Vision::Tritanopia, Vision::Achromatopsia};
 
-// "Protanopia" and so on; "None" for typical vision (not translated).
+// "Protanopia" and so on; "None" for typical vision (windows translate the name).
 const char* visionName(Vision vision);
 
 ColorValue simulateVision(ColorValue c, Vision vision);

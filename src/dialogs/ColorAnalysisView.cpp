@@ -50,7 +50,7 @@ ColorAnalysisView::ColorAnalysisView(QWidget* parent) : QWidget(parent) {
     grid_->addWidget(new QLabel(tr("Text"), this), row, 1, 1, 3);
     grid_->addWidget(new QLabel(tr("Background"), this), row++, 4, 1, 3);
     for (const ContrastTarget target : kContrastTargets) {
-        const QString name = QString::fromLatin1(contrastTargetName(target));
+        const QString name = tr(contrastTargetName(target));
         grid_->addWidget(new QLabel(name, this), row, 0);
         textLines_[std::size_t(target)] =
             suggestionLine(row, 1, tr("Text passing %1").arg(name), MovedColor::Text);
@@ -88,11 +88,11 @@ ColorAnalysisView::ColorAnalysisView(QWidget* parent) : QWidget(parent) {
         grid_->addWidget(new QLabel(name, this), row, 0);
         auto* chips = new QHBoxLayout;
         chips->setSpacing(3);
+        // A harmony always has as many colours: the chips it has no use for stay hidden.
+        const std::size_t used = harmonyColors(kBlack, harmony).size;
         for (ColorChip*& chip : line.chips) {
             chip = new ColorChip(this);
-            QSizePolicy keepRoom = chip->sizePolicy();
-            keepRoom.setRetainSizeWhenHidden(true);
-            chip->setSizePolicy(keepRoom);
+            chip->setVisible(std::size_t(&chip - line.chips.data()) < used);
             connect(chip, &ColorChip::chosen, this, &ColorAnalysisView::colorChosen);
             chips->addWidget(chip);
         }
@@ -126,9 +126,6 @@ ColorAnalysisView::SuggestionLine
 ColorAnalysisView::suggestionLine(int row, int column, const QString& what, MovedColor moved) {
     SuggestionLine line;
     line.chip = new ColorChip(this);
-    QSizePolicy keepRoom = line.chip->sizePolicy();
-    keepRoom.setRetainSizeWhenHidden(true); // a target met hides its chip, moving nothing
-    line.chip->setSizePolicy(keepRoom);
     line.text = valueLine(this, what, 16);
     line.use = new ImageButton(this);
     line.use->setText(tr("Use"));
@@ -154,8 +151,6 @@ void ColorAnalysisView::showSuggestion(const SuggestionLine& line, ColorValue su
     line.chip->showColor(suggestion, what);
     showText(line.text, htmlText(suggestion) + QStringLiteral("  ") +
                             QString::fromStdString(targetFigure(target, text, background)));
-    line.chip->setEnabled(true);
-    line.chip->show();
     line.use->setEnabled(true);
 }
 
@@ -176,8 +171,7 @@ void ColorAnalysisView::showColors(ColorValue current, ColorValue previous) {
                                text ? previous : *found, target);
                 continue;
             }
-            line->chip->hide();
-            line->chip->setEnabled(false);
+            line->chip->clear();
             line->use->setEnabled(false);
             showText(line->text, met ? tr("Passes") : tr("Out of reach"));
         }
@@ -206,12 +200,8 @@ void ColorAnalysisView::showColors(ColorValue current, ColorValue previous) {
         harmonies_[h] = harmonyColors(current, harmony);
         const HarmonySet& set = harmonies_[h];
         const QString name = tr(harmonyName(harmony));
-        for (std::size_t k = 0; k < harmonyLines_[h].chips.size(); ++k) {
-            ColorChip* chip = harmonyLines_[h].chips[k];
-            chip->setVisible(k < set.size);
-            if (k < set.size) {
-                chip->showColor(set.colors[k], name);
-            }
+        for (std::size_t k = 0; k < set.size; ++k) {
+            harmonyLines_[h].chips[k]->showColor(set.colors[k], name);
         }
     }
 }

@@ -10,6 +10,7 @@
 #include "widgets/WindowUtil.h"
 
 #include <QActionGroup>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
@@ -98,7 +99,8 @@ ColorGridWindow::ColorGridWindow(QWidget* mainWindow, PaletteModel& palette)
     auto* visions = new QActionGroup(simulate);
     for (const Vision v : kVisions) {
         QAction* action =
-            simulate->addAction(tr(visionName(v)), this, [this, v] { view_->setVision(v); });
+            simulate->addAction(QCoreApplication::translate("sv::ColorAnalysisView", visionName(v)),
+                                this, [this, v] { view_->setVision(v); });
         action->setCheckable(true);
         action->setChecked(v == Vision::Typical);
         visions->addAction(action);

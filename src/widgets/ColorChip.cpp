@@ -44,8 +44,12 @@ ColorChip::ColorChip(QWidget* parent) : ColorBox(parent) {
 }
 
 void ColorChip::showColor(ColorValue c, const QString& what) {
-    if (c == backColor() && !accessibleName().isEmpty()) {
+    if (c == backColor() && !clear_ && !accessibleName().isEmpty()) {
         return; // unchanged: no accessibility event per pick tick
+    }
+    if (std::exchange(clear_, false)) {
+        setEnabled(true);
+        update();
     }
     setBackColor(c);
     const QString name = what + QStringLiteral(": ") + colorText(c);
@@ -53,11 +57,26 @@ void ColorChip::showColor(ColorValue c, const QString& what) {
     setPlainToolTip(this, QStringLiteral("  ") + name + QStringLiteral("  "));
 }
 
+void ColorChip::clear() {
+    if (std::exchange(clear_, true)) {
+        return;
+    }
+    setEnabled(false);
+    setAccessibleName(QString());
+    setToolTip(QString());
+    update();
+}
+
 void ColorChip::choose() {
-    emit chosen(backColor());
+    if (!clear_) {
+        emit chosen(backColor());
+    }
 }
 
 void ColorChip::paintEvent(QPaintEvent* event) {
+    if (clear_) {
+        return; // the window's background shows through
+    }
     ColorBox::paintEvent(event);
     QPainter p(this);
     p.setPen(palette().color(QPalette::WindowText));
@@ -81,7 +100,7 @@ void ColorChip::keyPressEvent(QKeyEvent* event) {
 }
 
 void ColorChip::mousePressEvent(QMouseEvent* event) {
-    pressed_ = event->button() == Qt::LeftButton;
+    pressed_ = event->button() == Qt::LeftButton && !clear_;
     pressPos_ = event->position().toPoint();
     ColorBox::mousePressEvent(event);
 }

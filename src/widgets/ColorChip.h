@@ -14,6 +14,10 @@ public:
 
     // Shows c, named for screen readers and in the tool tip as "what: #RRGGBB".
     void showColor(ColorValue c, const QString& what);
+    // Shows no colour and offers none, keeping its place (hiding it would lay the window out
+    // again at every pick tick).
+    void clear();
+    bool isClear() const { return clear_; }
     // Offers the colour shown.
     void choose();
 
@@ -30,6 +34,7 @@ protected:
 private:
     QPoint pressPos_;
     bool pressed_ = false;
+    bool clear_ = false;
 };
 
 } // namespace sv

@@ -13,6 +13,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
@@ -211,7 +212,7 @@ MagnifierWindow::MagnifierWindow(QWidget* mainWindow, ScreenReader& screen, cons
     auto* visionLabel = new QLabel(tr("Simulate:"), this);
     visionBox_ = new QComboBox(this);
     for (const Vision v : kVisions) {
-        visionBox_->addItem(tr(visionName(v)));
+        visionBox_->addItem(QCoreApplication::translate("sv::ColorAnalysisView", visionName(v)));
     }
     visionLabel->setBuddy(visionBox_);
     visionBox_->setAccessibleName(tr("Simulate"));

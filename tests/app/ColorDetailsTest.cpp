@@ -7,12 +7,18 @@
 #include "app/ScreenSampler.h"
 #include "app/ToolWindows.h"
 #include "color/ColorSelection.h"
+#include "dialogs/ColorAnalysisView.h"
 #include "dialogs/ColorDetailsWindow.h"
 #include "dialogs/Options.h"
 #include "dialogs/OwnFormatDialog.h"
+#include "palette/PaletteModel.h"
+#include "support/ModalDialogs.h"
 #include "widgets/ColorBox.h"
+#include "widgets/ColorChip.h"
 #include "widgets/ImageButton.h"
 
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -21,6 +27,9 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QTimer>
+
+#include "color/Contrast.h"
+#include "widgets/QtColor.h"
 
 using namespace sv;
 using namespace sv::test;
@@ -74,6 +83,93 @@ private slots:
         QTRY_VERIFY(closing.isNull());
         QTest::keyClick(f_->window.get(), Qt::Key_F7);
         QVERIFY(f_->window->toolWindows()->colorDetails() != nullptr);
+    }
+
+    // #777777 on white fails AA (4.48:1); the nearest text that passes is #767676. Using it
+    // keeps the background, and the window then says the pair passes. A background suggestion
+    // becomes the last colour under the same text.
+    void aFailingPairOffersTheNearestPassingColoursAndUsesThem() {
+        f_->selection().reset(kWhite);
+        f_->selection().setCurrent(rgb(119, 119, 119));
+        QTest::keyClick(f_->window.get(), Qt::Key_F7);
+        ColorDetailsWindow* details = f_->window->toolWindows()->colorDetails();
+        QVERIFY(details != nullptr);
+        const ColorAnalysisView* view = details->analysis();
+        const auto& aa = view->textSuggestion(ContrastTarget::WcagAA);
+        QCOMPARE(aa.text->text(), QStringLiteral("#767676  4.54:1"));
+        QVERIFY(!aa.chip->isClear() && aa.use->isEnabled());
+        QCOMPARE(aa.chip->accessibleName(), QStringLiteral("Text passing AA 4.5:1: #767676"));
+        // Large text already passes; the lightest background reaches no AAA.
+        QCOMPARE(view->textSuggestion(ContrastTarget::WcagAALarge).text->text(),
+                 QStringLiteral("Passes"));
+        QVERIFY(view->textSuggestion(ContrastTarget::WcagAALarge).chip->isClear());
+        QCOMPARE(view->backgroundSuggestion(ContrastTarget::WcagAAA).text->text(),
+                 QStringLiteral("Out of reach"));
+
+        // A screen reader's Press on the background chip, as a click would: only a dark
+        // background reaches AA under this grey.
+        const auto& under = view->backgroundSuggestion(ContrastTarget::WcagAA);
+        QVERIFY(!under.chip->isClear());
+        const ColorValue back = under.chip->backColor();
+        QVERIFY(wcagContrastRatio(rgb(119, 119, 119), back) >= 4.5);
+        QAccessibleInterface* chip = QAccessible::queryAccessibleInterface(under.chip);
+        QVERIFY(chip != nullptr && chip->actionInterface() != nullptr);
+        chip->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(f_->selection().current(), rgb(119, 119, 119));
+        QCOMPARE(f_->selection().previous(), back);
+
+        f_->selection().restore(rgb(119, 119, 119), kWhite);
+        QTest::mouseClick(aa.use, Qt::LeftButton);
+        QCOMPARE(f_->selection().current(), rgb(118, 118, 118));
+        QCOMPARE(f_->selection().previous(), kWhite);
+        QCOMPARE(details->verdictTexts().first(), QStringLiteral("AA Pass · AAA Fail"));
+        QCOMPARE(aa.text->text(), QStringLiteral("Passes"));
+    }
+
+    // The simulations follow the pair; a harmony's chip makes its colour current, its button
+    // fills the palette's first empty swatches, and with too few nothing is written.
+    void simulationsAndHarmoniesFollowAndAreUsed() {
+        f_->selection().reset(kWhite);
+        f_->selection().setCurrent(rgb(255, 0, 0));
+        QTest::keyClick(f_->window.get(), Qt::Key_F7);
+        ColorDetailsWindow* details = f_->window->toolWindows()->colorDetails();
+        const ColorAnalysisView* view = details->analysis();
+        const auto& grey = view->visionLine(Vision::Achromatopsia);
+        const ColorValue seen = simulateVision(rgb(255, 0, 0), Vision::Achromatopsia);
+        QCOMPARE(grey.swatch->backColor(), seen);
+        QCOMPARE(grey.text->text(),
+                 colorText(seen) + QStringLiteral("  ") +
+                     QString::fromStdString(wcagRatioText(wcagContrastRatio(seen, kWhite))));
+        QCOMPARE(grey.sample->palette().color(QPalette::WindowText), toQColor(seen));
+
+        const auto& triad = view->harmonyLine(Harmony::Triadic);
+        const HarmonySet expected = harmonyColors(rgb(255, 0, 0), Harmony::Triadic);
+        QVERIFY(triad.chips[2]->isVisible() && !triad.chips[3]->isVisible());
+        QCOMPARE(triad.chips[1]->backColor(), expected.colors[1]);
+
+        PaletteModel& palette = *f_->window->paletteModel();
+        palette.emptySwatches(0);
+        for (int i = 1; i <= 256; ++i) {
+            if (i != 7 && i != 200 && i != 256) {
+                palette.setColor(i, kBlack);
+            }
+        }
+        {
+            MessageBoxCatcher boxes;
+            QTest::mouseClick(view->harmonyLine(Harmony::Tetradic).toPalette, Qt::LeftButton);
+            QTRY_COMPARE(boxes.messages().size(), 1);
+            QVERIFY(boxes.messages().first().contains(QStringLiteral("3 empty swatches")));
+            QVERIFY(palette.isEmpty(7) && palette.isEmpty(200) && palette.isEmpty(256));
+        }
+        QTest::mouseClick(triad.toPalette, Qt::LeftButton);
+        QCOMPARE(palette.color(7), expected.colors[0]);
+        QCOMPARE(palette.color(200), expected.colors[1]);
+        QCOMPARE(palette.color(256), expected.colors[2]);
+
+        triad.chips[1]->setFocus();
+        QTest::keyClick(triad.chips[1], Qt::Key_Space);
+        QCOMPARE(f_->selection().current(), expected.colors[1]);
+        QCOMPARE(f_->selection().previous(), rgb(255, 0, 0));
     }
 
     void aRightClickOnTheCurrentColourOffersTheDetails() {

@@ -5,6 +5,7 @@
 #include "color/Color.h"
 #include "color/ColorSelection.h"
 #include "dialogs/Options.h"
+#include "support/ColorReference.h"
 #include "support/PointerEvents.h"
 #include "widgets/ColorBox.h"
 #include "widgets/ImageButton.h"
@@ -12,6 +13,8 @@
 #include "widgets/ScreenReader.h"
 #include "zoom/MagnifierWindow.h"
 
+#include <QApplication>
+#include <QComboBox>
 #include <QCursor>
 #include <QPainter>
 #include <QProcess>
@@ -119,6 +122,65 @@ private slots:
         QCOMPARE(toQColor(zoom.pickedSwatch()->backColor()), picked);
         QTest::mousePress(zoom.pickedSwatch(), Qt::LeftButton, {}, QPoint(3, 3));
         QCOMPARE(toQColor(selection.current()), picked);
+    }
+
+    // Simulated for deuteranopia, the view on the screen shows each board pixel as the
+    // reference sees it, read back from the X server; a press still picks the board's own
+    // pixel, and a change of simulation repaints the held image.
+    void aSimulatedViewShowsWhatTheReferenceSeesAndPicksTheRealPixel() {
+        Board board;
+        board.setGeometry(40, 300, kCell * kCells, kCell * kCells);
+        board.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&board));
+        const qreal dpr = board.screen()->devicePixelRatio();
+        auto expected = [&](QPoint device) {
+            const QPoint inBoard = device - QPoint(40, 300) * dpr;
+            return cellColor(int(inBoard.x() / (kCell * dpr)), int(inBoard.y() / (kCell * dpr)));
+        };
+        QtScreenReader screen;
+        Options options;
+        options.set(OptionKey::Zoom, 1);
+        ColorSelection selection;
+        MagnifierWindow zoom(nullptr, screen, options, selection);
+        zoom.move(250, 0);
+        zoom.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&zoom));
+        zoom.visionBox()->setCurrentIndex(int(Vision::Deuteranopia));
+        QCursor::setPos(83, 337);
+        QTRY_COMPARE(QCursor::pos(), QPoint(83, 337));
+        const QPoint corner = screen.pointerDevicePos() - QPoint(19, 19);
+        QTest::mouseClick(zoom.startButton(), Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(!zoom.view()->square().isNull(), 3000);
+        QCOMPARE(xdotool({QStringLiteral("click"), QStringLiteral("1")}), 0);
+        QTRY_COMPARE_WITH_TIMEOUT(zoom.state(), MagnifierState::Inspecting, 3000);
+
+        auto checkScreen = [&](const reference::Mat3* m) {
+            MagnifierView* view = zoom.view();
+            view->repaint();
+            QApplication::processEvents();
+            const QRect global(view->mapToGlobal(QPoint(0, 0)), view->size());
+            const QImage shown =
+                screen.grabDevicePixels(QRect(global.topLeft() * dpr, global.size() * dpr));
+            QVERIFY(!shown.isNull());
+            for (int sy = 0; sy < 40; ++sy) {
+                for (int sx = 0; sx < 40; ++sx) {
+                    // The middle of the view pixels that show source pixel (sx, sy).
+                    const QPoint v(int((sx + 0.5) * view->width() / 40),
+                                   int((sy + 0.5) * view->height() / 40));
+                    const ColorValue real = fromQColor(expected(corner + QPoint(sx, sy)));
+                    const ColorValue seen = m ? reference::seenWith(*m, real) : real;
+                    QCOMPARE(fromQRgb(shown.pixel(v * dpr)), seen);
+                }
+            }
+        };
+        checkScreen(&reference::kDeuteranopia);
+        const QPoint at(250, 60);
+        test::moveOver(zoom.view(), at);
+        QTest::mousePress(zoom.view(), Qt::LeftButton, {}, at);
+        QCOMPARE(toQColor(zoom.pickedSwatch()->backColor()),
+                 expected(corner + QPoint(at.x() * 40 / 344, at.y() * 40 / 264)));
+        zoom.visionBox()->setCurrentIndex(int(Vision::Typical));
+        checkScreen(nullptr);
     }
 
     // The capture ended as people end it: an ordinary click, the button held a moment, over
