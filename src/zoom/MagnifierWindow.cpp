@@ -207,8 +207,8 @@ MagnifierWindow::MagnifierWindow(QWidget* mainWindow, ScreenReader& screen, cons
             [this] { handle(MagnifierEvent::StartPressed); });
     closeButton()->setGeometry(pixelsFromTwips(QRect(4755, 4605, 495, 540)));
 
-    // Below the design's controls, a row of its own: how the view looks to people with a
-    // colour-vision deficiency.
+    // Below the picked colour and its shades, a row of its own: how the view looks to people
+    // with a colour-vision deficiency.
     auto* visionLabel = new QLabel(tr("Simulate:"), this);
     visionBox_ = new QComboBox(this);
     for (const Vision v : kVisions) {
