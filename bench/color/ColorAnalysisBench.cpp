@@ -27,8 +27,8 @@ void analyse(ColorValue current, ColorValue previous) {
 }
 
 // A spread of colours a pick meets, each on white (the usual case) or on itself.
-constexpr std::array<ColorValue, 6> kColors = {rgb(10, 90, 90),  rgb(255, 0, 0),
-                                               rgb(0, 0, 255),   rgb(128, 128, 128),
+constexpr std::array<ColorValue, 6> kColors = {rgb(10, 90, 90),   rgb(255, 0, 0),
+                                               rgb(0, 0, 255),    rgb(128, 128, 128),
                                                rgb(200, 150, 30), rgb(119, 119, 119)};
 
 void BM_AnalyseOneColor(benchmark::State& state) {
