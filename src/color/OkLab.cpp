@@ -63,7 +63,7 @@ constexpr Matrix kOkLabToCones = inverse(kConesToOkLab);
 // outside the colours a hair beside the blue primary's edge, where OKLab bends the sRGB
 // boundary back and forth by less than that.
 constexpr double kLowestShown = -0.5 / 255.0 / 12.92;
-const double kHighestShown = std::pow((1.0 + 0.5 / 255.0 + 0.055) / 1.055, 2.4);
+const double kHighestShown = unitToLinear(1.0 + 0.5 / 255.0);
 
 bool inGamut(const Vector& rgb) {
     for (const double v : rgb) {
@@ -81,8 +81,7 @@ int linearToByte(double value) {
     static const std::array<double, 255> bounds = [] {
         std::array<double, 255> b{};
         for (std::size_t k = 0; k < b.size(); ++k) {
-            const double c = (static_cast<double>(k) + 0.5) / 255.0;
-            b[k] = c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+            b[k] = unitToLinear((static_cast<double>(k) + 0.5) / 255.0);
         }
         return b;
     }();

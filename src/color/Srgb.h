@@ -6,10 +6,14 @@
 
 namespace sv {
 
+// An encoded component from 0 .. 1 as linear light.
+inline double unitToLinear(double c) {
+    return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+}
+
 // An 8-bit component as linear light, 0 .. 1.
 inline double srgbToLinear(int component) {
-    const double c = component / 255.0;
-    return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    return unitToLinear(component / 255.0);
 }
 
 // A component from 0 .. 1 (clamped) as the nearest 8-bit value, halves away from zero.
