@@ -6,39 +6,14 @@
 #include "widgets/ImageButton.h"
 #include "widgets/PlainText.h"
 #include "widgets/QtColor.h"
+#include "widgets/ValueText.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <tuple>
 
 namespace sv {
-
-namespace {
-
-// A read-only line whose size does not follow its text, so a new colour lays nothing out.
-QLineEdit* valueLine(QWidget* parent, const QString& name, int characters) {
-    auto* line = new QLineEdit(parent);
-    line->setReadOnly(true);
-    line->setFrame(false);
-    line->setAccessibleName(name);
-    line->setFixedWidth(line->fontMetrics().horizontalAdvance(QString(characters, u'0')) + 8);
-    return line;
-}
-
-void showText(QLineEdit* line, const QString& text) {
-    if (line->text() != text) {
-        line->setText(text);
-        line->setCursorPosition(0);
-    }
-}
-
-QString htmlText(ColorValue c) {
-    return QLatin1Char('#') + QString::fromStdString(toRgbHex(c));
-}
-
-} // namespace
 
 ColorAnalysisView::ColorAnalysisView(QWidget* parent) : QWidget(parent) {
     grid_ = new QGridLayout(this);
@@ -67,13 +42,12 @@ ColorAnalysisView::ColorAnalysisView(QWidget* parent) : QWidget(parent) {
         auto* label = new QLabel(name, this);
         line.swatch = new ColorBox(this);
         line.swatch->setFixedSize(22, 22);
+        line.swatch->setAttribute(Qt::WA_OpaquePaintEvent);
         line.swatch->setAccessibleName(tr("%1: current colour").arg(name));
-        line.text = valueLine(this, tr("%1: current colour and contrast").arg(name), 18);
+        line.text = new ValueText(tr("%1: current colour and contrast").arg(name), 18, this);
         label->setBuddy(line.text);
-        line.sample = new QLabel(tr("Sample text"), this);
-        line.sample->setAutoFillBackground(true);
-        line.sample->setMargin(3);
-        line.sample->setAccessibleName(tr("%1: sample").arg(name));
+        line.sample = new ValueText(tr("%1: sample").arg(name), 18, this);
+        line.sample->setText(tr("Sample text"));
         grid_->addWidget(label, row, 0);
         grid_->addWidget(line.swatch, row, 1);
         grid_->addWidget(line.text, row, 2, 1, 2);
@@ -126,7 +100,7 @@ ColorAnalysisView::SuggestionLine
 ColorAnalysisView::suggestionLine(int row, int column, const QString& what, MovedColor moved) {
     SuggestionLine line;
     line.chip = new ColorChip(this);
-    line.text = valueLine(this, what, 16);
+    line.text = new ValueText(what, 16, this);
     line.use = new ImageButton(this);
     line.use->setText(tr("Use"));
     setPlainToolTip(line.use, QStringLiteral("  ") + what + QStringLiteral("  "));
@@ -149,8 +123,8 @@ void ColorAnalysisView::showSuggestion(const SuggestionLine& line, ColorValue su
                                        const QString& what, ColorValue text, ColorValue background,
                                        ContrastTarget target) {
     line.chip->showColor(suggestion, what);
-    showText(line.text, htmlText(suggestion) + QStringLiteral("  ") +
-                            QString::fromStdString(targetFigure(target, text, background)));
+    line.text->setText(colorText(suggestion) + QStringLiteral("  ") +
+                       QString::fromStdString(targetFigure(target, text, background)));
     line.use->setEnabled(true);
 }
 
@@ -173,7 +147,7 @@ void ColorAnalysisView::showColors(ColorValue current, ColorValue previous) {
             }
             line->chip->clear();
             line->use->setEnabled(false);
-            showText(line->text, met ? tr("Passes") : tr("Out of reach"));
+            line->text->setText(met ? tr("Passes") : tr("Out of reach"));
         }
     }
 
@@ -183,16 +157,9 @@ void ColorAnalysisView::showColors(ColorValue current, ColorValue previous) {
         const ColorValue back = simulateVision(previous, vision);
         const VisionLine& line = visionLines_[i];
         line.swatch->setBackColor(text);
-        showText(line.text,
-                 htmlText(text) + QStringLiteral("  ") +
-                     QString::fromStdString(wcagRatioText(wcagContrastRatio(text, back))));
-        QPalette p = line.sample->palette();
-        if (p.color(QPalette::WindowText) != toQColor(text) ||
-            p.color(QPalette::Window) != toQColor(back)) {
-            p.setColor(QPalette::WindowText, toQColor(text));
-            p.setColor(QPalette::Window, toQColor(back));
-            line.sample->setPalette(p);
-        }
+        line.text->setText(colorText(text) + QStringLiteral("  ") +
+                           QString::fromStdString(wcagRatioText(wcagContrastRatio(text, back))));
+        line.sample->setColors(toQColor(text), toQColor(back));
     }
 
     for (const Harmony harmony : kHarmonies) {

@@ -15,13 +15,13 @@
 
 class QGridLayout;
 class QLabel;
-class QLineEdit;
 
 namespace sv {
 
 class ColorBox;
 class ColorChip;
 class ImageButton;
+class ValueText;
 
 class ColorAnalysisView : public QWidget {
     Q_OBJECT
@@ -34,7 +34,7 @@ public:
     // One line per target: the text colour and the background colour that pass.
     struct SuggestionLine {
         ColorChip* chip = nullptr;
-        QLineEdit* text = nullptr; // notation and figure, or why there is none
+        ValueText* text = nullptr; // notation and figure, or why there is none
         ImageButton* use = nullptr;
     };
     const SuggestionLine& textSuggestion(ContrastTarget t) const {
@@ -45,8 +45,8 @@ public:
     }
     struct VisionLine {
         ColorBox* swatch = nullptr;
-        QLineEdit* text = nullptr; // notation and the pair's ratio
-        QLabel* sample = nullptr;
+        ValueText* text = nullptr; // notation and the pair's ratio
+        ValueText* sample = nullptr;
     };
     const VisionLine& visionLine(Vision v) const { return visionLines_[std::size_t(v) - 1]; }
     struct HarmonyLine {

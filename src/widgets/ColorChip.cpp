@@ -2,7 +2,6 @@
 
 #include "widgets/DragColor.h"
 #include "widgets/FocusFrame.h"
-#include "widgets/PlainText.h"
 #include "widgets/QtColor.h"
 
 #include <QAccessibleWidget>
@@ -11,6 +10,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QToolTip>
 
 namespace sv {
 
@@ -20,6 +20,12 @@ namespace {
 class ColorChipAccessible : public QAccessibleWidget {
 public:
     explicit ColorChipAccessible(ColorChip* chip) : QAccessibleWidget(chip, QAccessible::Button) {}
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Name) {
+            return static_cast<ColorChip*>(widget())->name();
+        }
+        return QAccessibleWidget::text(t);
+    }
     QStringList actionNames() const override { return {pressAction()}; }
     void doAction(const QString& name) override {
         if (name == pressAction() && widget()->isEnabled()) {
@@ -41,20 +47,44 @@ ColorChip::ColorChip(QWidget* parent) : ColorBox(parent) {
     setFocusPolicy(Qt::StrongFocus);
     setFixedSize(22, 22);
     setCursor(Qt::PointingHandCursor);
+    // It covers its whole place: what lies beneath need not be painted first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 void ColorChip::showColor(ColorValue c, const QString& what) {
-    if (c == backColor() && !clear_ && !accessibleName().isEmpty()) {
-        return; // unchanged: no accessibility event per pick tick
+    if (c == backColor() && what == what_ && !clear_) {
+        return;
     }
     if (std::exchange(clear_, false)) {
         setEnabled(true);
+        setAttribute(Qt::WA_OpaquePaintEvent);
         update();
     }
+    what_ = what;
     setBackColor(c);
-    const QString name = what + QStringLiteral(": ") + colorText(c);
-    setAccessibleName(name);
-    setPlainToolTip(this, QStringLiteral("  ") + name + QStringLiteral("  "));
+    if (QAccessible::isActive()) {
+        QAccessibleEvent renamed(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&renamed);
+    }
+}
+
+QString ColorChip::name() const {
+    return clear_ ? QString() : what_ + QStringLiteral(": ") + colorText(backColor());
+}
+
+bool ColorChip::event(QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        const QString shown = name();
+        if (shown.isEmpty()) {
+            QToolTip::hideText();
+        } else {
+            // Our own words and a notation: nothing a tool tip could take for HTML.
+            QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(),
+                               QStringLiteral("  ") + shown + QStringLiteral("  "), this);
+        }
+        return true;
+    }
+    return ColorBox::event(event);
 }
 
 void ColorChip::clear() {
@@ -62,8 +92,7 @@ void ColorChip::clear() {
         return;
     }
     setEnabled(false);
-    setAccessibleName(QString());
-    setToolTip(QString());
+    setAttribute(Qt::WA_OpaquePaintEvent, false); // the window's background shows through
     update();
 }
 

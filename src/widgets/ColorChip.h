@@ -12,8 +12,10 @@ class ColorChip : public ColorBox {
 public:
     explicit ColorChip(QWidget* parent = nullptr);
 
-    // Shows c, named for screen readers and in the tool tip as "what: #RRGGBB".
+    // Shows c, named for screen readers and in the tool tip as "what: #RRGGBB" (worked out
+    // when asked for, not at every pick tick).
     void showColor(ColorValue c, const QString& what);
+    QString name() const;
     // Shows no colour and offers none, keeping its place (hiding it would lay the window out
     // again at every pick tick).
     void clear();
@@ -25,6 +27,7 @@ signals:
     void chosen(sv::ColorValue color);
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -35,6 +38,7 @@ private:
     QPoint pressPos_;
     bool pressed_ = false;
     bool clear_ = false;
+    QString what_;
 };
 
 } // namespace sv
