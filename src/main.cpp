@@ -1,5 +1,6 @@
 #include "AppInfo.h"
 #include "app/CommandLine.h"
+#include "app/CommandLinePick.h"
 #include "app/MainWindow.h"
 #include "app/StartupSplash.h"
 #include "app/Translations.h"
@@ -16,24 +17,88 @@
 #include <QLocale>
 #include <QPointer>
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
+
+namespace {
+
+int endWith(const sv::CommandLineOutcome& command) {
+    std::fputs(command.output.toLocal8Bit().constData(), stdout);
+    if (!command.error.isEmpty()) {
+        std::fputs((command.error + QLatin1Char('\n')).toLocal8Bit().constData(), stderr);
+    }
+    return command.exitCode;
+}
+
+void nameApplication() {
+    QApplication::setApplicationName(QString::fromLatin1(sv::kAppTitle));
+    QApplication::setOrganizationName(QString::fromLatin1(sv::kAppTitle));
+    QApplication::setApplicationVersion(QString::fromLatin1(sv::kVersionText));
+    // The desktop file's name is Wayland's app id; the application name above is the X11
+    // window class (StartupWMClass).
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.spectrivue.spectrivue"));
+}
+
+// While the application object connects to the display, Qt's complaints are held back: where
+// there is no display, a command-line pick ends with one line and status 2 instead of Qt's
+// abort.
+void quietUntilConnected(QtMsgType type, const QMessageLogContext&, const QString&) {
+    if (type == QtFatalMsg) {
+        // Qt's own words blame a plugin; the person needs to hear what is missing.
+        std::fputs("Spectrivue: no display to pick from: neither an X11 nor a Wayland display "
+                   "could be opened\n",
+                   stderr);
+        std::_Exit(2);
+    }
+}
+
+int runPick(int argc, char* argv[], const sv::PickRequest& request) {
+    const sv::PickFormat format =
+        sv::PickFormat::resolve(request.format.toStdString(), sv::storedOwnFormats());
+    if (!format.ok()) {
+        std::fprintf(stderr, "Spectrivue: %s\n", format.error().c_str());
+        return 2;
+    }
+    const QtMessageHandler qtHandler = qInstallMessageHandler(quietUntilConnected);
+    QApplication app(argc, argv);
+    qInstallMessageHandler(qtHandler);
+    const sv::CommandLineOutcome rest =
+        sv::readCommandLine(QCoreApplication::arguments(), sv::CommandLineStage::AfterQt);
+    if (!rest.proceed) {
+        return endWith(rest);
+    }
+    nameApplication();
+    sv::installTranslations(app, QLocale(), sv::translationsFolder());
+    sv::Options options;
+    options.load();
+    sv::QtScreenReader screen;
+    sv::CommandLinePick pick(screen, format, request.copy,
+                             request.sampleSize != 0 ? request.sampleSize : options.sampleSize(),
+                             options.loupe());
+    QObject::connect(&pick, &sv::CommandLinePick::finished, &app, &QCoreApplication::exit,
+                     Qt::QueuedConnection);
+    pick.start();
+    return QApplication::exec();
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i) {
         arguments.append(QString::fromLocal8Bit(argv[i]));
     }
-    auto endWith = [](const sv::CommandLineOutcome& command) {
-        std::fputs(command.output.toLocal8Bit().constData(), stdout);
-        if (!command.error.isEmpty()) {
-            std::fputs((command.error + QLatin1Char('\n')).toLocal8Bit().constData(), stderr);
-        }
-        return command.exitCode;
-    };
     const sv::CommandLineOutcome information =
         sv::readCommandLine(arguments, sv::CommandLineStage::BeforeQt);
+    if (information.listFormats) {
+        std::fputs(sv::formatListing(sv::kFormatExample, sv::storedOwnFormats()).c_str(), stdout);
+        return 0;
+    }
     if (!information.proceed) {
         return endWith(information);
+    }
+    if (information.pick.requested) {
+        return runPick(argc, argv, information.pick);
     }
 
     QApplication app(argc, argv);
@@ -43,12 +108,8 @@ int main(int argc, char* argv[]) {
     if (!rest.proceed) {
         return endWith(rest);
     }
-    QApplication::setApplicationName(QString::fromLatin1(sv::kAppTitle));
-    QApplication::setOrganizationName(QString::fromLatin1(sv::kAppTitle));
-    QApplication::setApplicationVersion(QString::fromLatin1(sv::kVersionText));
-    // The desktop file's name is Wayland's app id; the application name above is the X11
-    // window class (StartupWMClass). The icon is the installed one, else our own copy.
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.spectrivue.spectrivue"));
+    nameApplication();
+    // The icon is the installed one, else our own copy.
     QIcon ownIcon;
     for (const int size : {16, 32, 48, 128}) {
         ownIcon.addFile(QStringLiteral(":/icons/org.spectrivue.spectrivue-%1.png").arg(size));

@@ -11,6 +11,7 @@
 #include "app/ToolWindows.h"
 #include "color/Numeric.h"
 #include "dialogs/Options.h"
+#include "dialogs/PickFormats.h"
 #include "gradient/GradientStrips.h"
 #include "history/HistoryStore.h"
 #include "palette/NamesPanel.h"
@@ -32,14 +33,19 @@
 #include "widgets/WindowUtil.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QCursor>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QLinearGradient>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPainter>
+#include <QTimer>
+#include <QWindow>
+#include <utility>
 
 namespace sv {
 
@@ -64,10 +70,8 @@ MainWindow::MainWindow(ScreenReader& screen, Options& options, QWidget* parent)
     buildPalette();
     namesPanel_ = new NamesPanel(this);
     sampler_ = new ScreenSampler(screen_, selection_, currentSwatch_);
-    // Where the screen cannot be read, picks go through the desktop portal; 1 asks for it
-    // anywhere (0, or anything else, does not).
-    if (QGuiApplication::platformName() == QLatin1String("wayland") ||
-        qgetenv("SPECTRIVUE_DESKTOP_PORTAL") == "1") {
+    // Where the screen cannot be read, picks go through the desktop portal.
+    if (picksThroughPortal()) {
         portalPicker_ = new PortalPicker(selection_, this);
     } else {
         frozenPick_ = new FrozenFramePick(selection_, this);
@@ -175,6 +179,8 @@ void MainWindow::connectColorSources() {
         }
     });
     connect(sampler_, &ScreenSampler::screenUnreadable, this, &MainWindow::showWaylandNoticeOnce);
+    connect(sampler_, &ScreenSampler::screenUnreadable, this,
+            [this] { emit pickFailed(tr("The screen cannot be read here.")); });
     connect(toolWindows_, &ToolWindows::screenUnreadable, this, &MainWindow::showWaylandNoticeOnce);
 }
 
@@ -199,17 +205,74 @@ void MainWindow::connectPicks() {
                 &ColorSelection::setCurrent);
         connect(frozenPick_, &FrozenFramePick::colorsRestored, &selection_,
                 &ColorSelection::restore);
-        connect(frozenPick_, &FrozenFramePick::kept, history_, &HistoryStore::add);
+        connect(frozenPick_, &FrozenFramePick::kept, this, &MainWindow::keepPick);
+        connect(frozenPick_, &FrozenFramePick::colorsRestored, this, &MainWindow::pickCancelled);
     }
     if (portalPicker_ != nullptr) {
         connect(portalPicker_, &PortalPicker::colorPicked, &selection_,
                 &ColorSelection::setCurrent);
         connect(portalPicker_, &PortalPicker::colorsRestored, &selection_,
                 &ColorSelection::restore);
-        connect(portalPicker_, &PortalPicker::kept, history_, &HistoryStore::add);
+        connect(portalPicker_, &PortalPicker::kept, this, &MainWindow::keepPick);
+        connect(portalPicker_, &PortalPicker::cancelled, this, &MainWindow::pickCancelled);
+        connect(portalPicker_, &PortalPicker::failed, this, &MainWindow::pickFailed);
+        connect(portalPicker_, &PortalPicker::messageDue, this, [this](const QString& text) {
+            // Shown without waiting: the pick's answers keep arriving behind it.
+            openMessage(this, QMessageBox::Information, text);
+        });
     }
-    connect(sampler_, &ScreenSampler::kept, history_, &HistoryStore::add);
-    connect(toolWindows_, &ToolWindows::pickKept, history_, &HistoryStore::add);
+    connect(sampler_, &ScreenSampler::kept, this, &MainWindow::keepPick);
+    connect(sampler_, &ScreenSampler::cancelled, this, &MainWindow::pickCancelled);
+    connect(toolWindows_, &ToolWindows::pickKept, this, &MainWindow::keepPick);
+    // A copy asked for one pick is not left over for the next.
+    connect(this, &MainWindow::pickCancelled, this, [this] { copyNextPick_ = false; });
+    connect(this, &MainWindow::pickFailed, this, [this] { copyNextPick_ = false; });
+}
+
+void MainWindow::keepPick(ColorValue color) {
+    history_->add(color);
+    std::string format = options_.copyFormat();
+    if (std::exchange(copyNextPick_, false) && format.empty()) {
+        format = kDefaultPickFormat;
+    }
+    if (const auto text = builtInFormatText(color, format)) {
+        QGuiApplication::clipboard()->setText(QString::fromStdString(*text));
+    }
+    emit pickKept(color);
+}
+
+bool MainWindow::isPicking() const {
+    return sampler_->isSampling() || (frozenPick_ != nullptr && frozenPick_->isRunning()) ||
+           (portalPicker_ != nullptr && portalPicker_->isBusy());
+}
+
+void MainWindow::startPick(bool copyWhenKept) {
+    copyNextPick_ = copyNextPick_ || copyWhenKept;
+    if (isPicking()) {
+        return; // the running pick's end answers the caller
+    }
+    if (isMinimized() || !isVisible()) {
+        showNormal();
+    }
+    raise();
+    // The pick's grab needs a window on the screen: a window just brought back may not be yet.
+    if (portalPicker_ == nullptr && windowHandle() != nullptr && !windowHandle()->isExposed()) {
+        auto* wait = new QTimer(this);
+        auto* clock = new QElapsedTimer;
+        clock->start();
+        connect(wait, &QTimer::timeout, this, [this, wait, clock] {
+            if (windowHandle()->isExposed() || clock->elapsed() > 2000) {
+                wait->deleteLater();
+                delete clock;
+                if (!isPicking()) {
+                    togglePick();
+                }
+            }
+        });
+        wait->start(20);
+        return;
+    }
+    togglePick();
 }
 
 void MainWindow::togglePick() {

@@ -70,8 +70,20 @@ public:
     // swatch 1 (white when that swatch is empty).
     void loadStartPalette();
 
+    // Starts a pick as F9 does, unless one runs already, bringing the window back first when it
+    // is minimised. With copyWhenKept, the kept colour goes to the clipboard even where the
+    // options copy nothing (then as the HTML notation).
+    void startPick(bool copyWhenKept = false);
+    bool isPicking() const;
+
     bool isOnTop() const;
     void setOnTop(bool onTop);
+
+signals:
+    // A pick ended: F9's, the frozen one's, the portal's or the magnifier's.
+    void pickKept(sv::ColorValue color);
+    void pickCancelled();
+    void pickFailed(const QString& why);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -95,6 +107,8 @@ private:
     void startFrozenPick();
     void connectPicks();
     void showWaylandNoticeOnce();
+    // Every kept pick: into the history, and onto the clipboard where the options say so.
+    void keepPick(sv::ColorValue color);
 
     ScreenReader& screen_;
     Options& options_;
@@ -121,6 +135,7 @@ private:
     ToolWindows* toolWindows_ = nullptr;
     CommandButtons commands_;
     bool waylandNoticeShown_ = false;
+    bool copyNextPick_ = false;
 };
 
 } // namespace sv

@@ -4,11 +4,16 @@
 #include "app/DesktopPortal.h"
 #include "app/FrozenFramePick.h"
 #include "color/ColorSelection.h"
-#include "widgets/PlainText.h"
 
-#include <QMessageBox>
+#include <QGuiApplication>
+#include <utility>
 
 namespace sv {
+
+bool picksThroughPortal() {
+    return QGuiApplication::platformName() == QLatin1String("wayland") ||
+           qgetenv("SPECTRIVUE_DESKTOP_PORTAL") == "1";
+}
 
 PortalPicker::PortalPicker(const ColorSelection& selection, QObject* parent, int timeoutMs)
     : QObject(parent), portal_(new DesktopPortal(this, timeoutMs)),
@@ -16,21 +21,25 @@ PortalPicker::PortalPicker(const ColorSelection& selection, QObject* parent, int
     connect(portal_, &DesktopPortal::screenshotTaken, frozen_, &FrozenFramePick::start);
     connect(frozen_, &FrozenFramePick::colorPicked, this, &PortalPicker::colorPicked);
     connect(frozen_, &FrozenFramePick::colorsRestored, this, &PortalPicker::colorsRestored);
+    connect(frozen_, &FrozenFramePick::colorsRestored, this, &PortalPicker::cancelled);
     connect(frozen_, &FrozenFramePick::kept, this, &PortalPicker::kept);
     connect(portal_, &DesktopPortal::colorPicked, this, [this](ColorValue c) {
         pickingColor_ = false;
         emit colorPicked(c);
         emit kept(c);
     });
-    connect(portal_, &DesktopPortal::cancelled, this, [this] { pickingColor_ = false; });
+    connect(portal_, &DesktopPortal::cancelled, this, [this] {
+        pickingColor_ = false;
+        emit cancelled();
+    });
     connect(portal_, &DesktopPortal::failed, this, &PortalPicker::onFailed);
 }
 
-void PortalPicker::showMessage(const QString& text) {
-    // Shown without waiting: the pick's answers keep arriving behind it.
-    auto* box = newMessageBox(QMessageBox::Information, text, nullptr);
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->show();
+void PortalPicker::report(const QString& text, bool tell) {
+    emit failed(text);
+    if (tell) {
+        emit messageDue(text);
+    }
 }
 
 bool PortalPicker::isBusy() const {
@@ -52,10 +61,7 @@ void PortalPicker::start() {
 void PortalPicker::onFailed(const QString& message, PortalFailure failure) {
     if (failure == PortalFailure::Missing) {
         pickingColor_ = false;
-        if (!missingShown_) {
-            missingShown_ = true;
-            showMessage(message);
-        }
+        report(message, !std::exchange(missingShown_, true));
         return;
     }
     if (!pickingColor_ && failure == PortalFailure::Refused) {
@@ -65,7 +71,7 @@ void PortalPicker::onFailed(const QString& message, PortalFailure failure) {
         return;
     }
     pickingColor_ = false;
-    showMessage(message);
+    report(message, true);
 }
 
 } // namespace sv

@@ -1,7 +1,7 @@
 #pragma once
 // Picking from the screen through the desktop portal, where the program cannot read the screen
 // (Wayland): a screenshot held still under a live pick where the desktop grants one, else the
-// portal's own one-shot pick. A missing portal is explained once per run.
+// portal's own one-shot pick.
 
 #include "app/DesktopPortal.h"
 
@@ -11,6 +11,10 @@ namespace sv {
 
 class ColorSelection;
 class FrozenFramePick;
+
+// Whether picks go through the portal here: on Wayland, or anywhere SPECTRIVUE_DESKTOP_PORTAL
+// is 1 (0, or anything else, does not ask for it).
+bool picksThroughPortal();
 
 class PortalPicker : public QObject {
     Q_OBJECT
@@ -29,6 +33,12 @@ signals:
     // A pick ended with this colour kept.
     void kept(sv::ColorValue color);
     void colorsRestored(sv::ColorValue current, sv::ColorValue previous);
+    // A pick ended without a colour: Escape over the frame, or the portal's own cancel.
+    void cancelled();
+    // A pick could not be made, and why.
+    void failed(const QString& message);
+    // The same, where the person should be told: a missing portal only once per run.
+    void messageDue(const QString& message);
 
 private:
     void onFailed(const QString& message, PortalFailure failure);
@@ -37,7 +47,7 @@ private:
     FrozenFramePick* frozen_ = nullptr;
     bool pickingColor_ = false; // the one-shot pick, after the screenshot was refused
     bool missingShown_ = false;
-    void showMessage(const QString& text);
+    void report(const QString& text, bool tell);
 };
 
 } // namespace sv

@@ -1,6 +1,7 @@
 #include "dialogs/Options.h"
 
 #include "color/Numeric.h"
+#include "dialogs/PickFormats.h"
 
 #include "palette/SafeFile.h"
 
@@ -20,6 +21,9 @@ constexpr const char* kTemporaryPrefix = "Spectrivue.conf";
 
 // A settings file larger than this is not ours to read.
 constexpr std::size_t kMaxSettingsBytes = 1024 * 1024;
+
+const std::string kCopyFormatKey = "Pick/CopyFormat";
+constexpr std::string_view kCopyOff = "off";
 
 std::string storeKey(OptionKey key) {
     const OptionSpec& spec = optionSpec(key);
@@ -118,9 +122,24 @@ void Options::set(OptionKey key, int value) {
 
 void Options::setAndStore(OptionKey key, int value) {
     set(key, value);
-    const std::string text = std::to_string(this->value(key));
-    const bool stored =
-        settingsFile().change([&](SettingsMap& settings) { settings[storeKey(key)] = text; });
+    store(storeKey(key), std::to_string(this->value(key)));
+}
+
+void Options::setCopyFormat(const std::string& name) {
+    const std::string chosen = builtInFormatText(kBlack, name) ? name : std::string();
+    if (chosen != copyFormat_) {
+        copyFormat_ = chosen;
+        emit copyFormatChanged(copyFormat_);
+    }
+}
+
+void Options::setAndStoreCopyFormat(const std::string& name) {
+    setCopyFormat(name);
+    store(kCopyFormatKey, copyFormat_.empty() ? std::string(kCopyOff) : copyFormat_);
+}
+
+void Options::store(const std::string& key, const std::string& text) {
+    const bool stored = settingsFile().change([&](SettingsMap& settings) { settings[key] = text; });
     if (!stored && !storeFailureReported_) {
         storeFailureReported_ = true;
         emit cannotStore(settingsPath());
@@ -140,6 +159,8 @@ void Options::load() {
         const bool found = stored && it != stored->end();
         set(spec.key, optionFromText(spec.key, found ? std::string_view(it->second) : ""));
     }
+    const auto copy = stored ? stored->find(kCopyFormatKey) : SettingsMap::const_iterator();
+    setCopyFormat(stored && copy != stored->end() ? copy->second : std::string());
 }
 
 } // namespace sv

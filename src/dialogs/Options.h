@@ -11,6 +11,7 @@
 #include <array>
 #include <functional>
 #include <optional>
+#include <string>
 
 namespace sv {
 
@@ -28,6 +29,11 @@ public:
     SwatchMask swatchMask() const { return SwatchMask(value(OptionKey::IndexPicMask)); }
     int sampleSize() const { return value(OptionKey::SampleSize); }
     bool loupe() const { return value(OptionKey::Loupe) != 0; }
+    // The built-in format (builtInFormatNames) a kept pick puts on the clipboard; empty for
+    // none, the default.
+    const std::string& copyFormat() const { return copyFormat_; }
+    // In memory and in the store ("off" for none); a name that is not a built-in one is none.
+    void setAndStoreCopyFormat(const std::string& name);
 
     // In memory only; a value outside the option's choices counts as its default.
     void set(OptionKey key, int value);
@@ -42,11 +48,16 @@ public:
 
 signals:
     void changed(sv::OptionKey key, int value);
+    void copyFormatChanged(const std::string& name);
     // The options cannot be saved in the settings file at path.
     void cannotStore(const QString& path);
 
 private:
+    void store(const std::string& key, const std::string& text);
+    void setCopyFormat(const std::string& name);
+
     std::array<int, kOptionSpecs.size()> values_{};
+    std::string copyFormat_;
     bool storeFailureReported_ = false;
 };
 

@@ -4,6 +4,7 @@
 
 #include "dialogs/MaskChoice.h"
 #include "dialogs/Options.h"
+#include "dialogs/PickFormats.h"
 #include "widgets/CaptionedLine.h"
 #include "widgets/PlainText.h"
 
@@ -29,7 +30,7 @@ template <std::size_t N> auto at(const std::array<QRadioButton*, N>& a, int inde
 } // namespace
 
 OptionsWindow::OptionsWindow(QWidget* mainWindow, Options& options)
-    : ToolWindow(mainWindow, {tr("[ Options ]"), QSize(3900, 5190), QPoint(120, 90)}),
+    : ToolWindow(mainWindow, {tr("[ Options ]"), QSize(3900, 5970), QPoint(120, 90)}),
       options_(options) {
     const int left = 10;
     const int inner = width() - 2 * left;
@@ -93,6 +94,8 @@ OptionsWindow::OptionsWindow(QWidget* mainWindow, Options& options)
     maskChoice(options_.value(OptionKey::IndexPicMask))->setBordered(true);
     loupe_->setChecked(options_.loupe());
     sampleSize_->setCurrentIndex(sampleSize_->findData(options_.sampleSize()));
+    copyFormat_->setCurrentIndex(
+        copyFormat_->findData(QString::fromStdString(options_.copyFormat())));
     // Ctrl+wheel during a pick changes the size too.
     connect(&options_, &Options::changed, this, [this](OptionKey key, int value) {
         if (key == OptionKey::SampleSize) {
@@ -120,6 +123,22 @@ void OptionsWindow::buildPickChoices(int top) {
     connect(sampleSize_, &QComboBox::activated, this, [this](int index) {
         options_.setAndStore(OptionKey::SampleSize, sampleSize_->itemData(index).toInt());
     });
+
+    auto* copyLabel = new QLabel(tr("Copy when a pick is kept:"), this);
+    copyFormat_ = new QComboBox(this);
+    copyFormat_->addItem(tr("Off"), QString());
+    // Each name beside what it writes, so the choice needs no manual.
+    for (std::string_view name : builtInFormatNames()) {
+        const QString text = QString::fromStdString(*builtInFormatText(kFormatExample, name));
+        const QString key = QString::fromLatin1(name.data(), qsizetype(name.size()));
+        copyFormat_->addItem(QStringLiteral("%1 \u2014 %2").arg(key, text), key);
+    }
+    copyLabel->setBuddy(copyFormat_);
+    copyLabel->setGeometry(left, top + 76, width() - left - 10, 20);
+    copyFormat_->setGeometry(left, top + 98, width() - left - 10, 24);
+    connect(copyFormat_, &QComboBox::activated, this, [this](int index) {
+        options_.setAndStoreCopyFormat(copyFormat_->itemData(index).toString().toStdString());
+    });
 }
 
 void OptionsWindow::fitButtonsToTheirText() {
@@ -132,7 +151,7 @@ void OptionsWindow::fitButtonsToTheirText() {
             right = std::max(right, b->geometry().right());
         }
     }
-    for (QWidget* w : std::initializer_list<QWidget*>{loupe_, sampleSize_}) {
+    for (QWidget* w : std::initializer_list<QWidget*>{loupe_, sampleSize_, copyFormat_}) {
         w->resize(std::max(w->width(), w->sizeHint().width()), w->height());
         right = std::max(right, w->geometry().right());
     }

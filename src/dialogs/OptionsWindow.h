@@ -34,6 +34,8 @@ public:
     QCheckBox* loupeBox() const { return loupe_; }
     // The sample sizes, 1 × 1 to 9 × 9, in that order.
     QComboBox* sampleSizeBox() const { return sampleSize_; }
+    // "Off", then the built-in format names.
+    QComboBox* copyFormatBox() const { return copyFormat_; }
 
 private:
     void chooseMask(SwatchMask mask);
@@ -48,6 +50,7 @@ private:
     std::array<CaptionedLine*, 5> headings_{};
     QCheckBox* loupe_ = nullptr;
     QComboBox* sampleSize_ = nullptr;
+    QComboBox* copyFormat_ = nullptr;
 };
 
 } // namespace sv
