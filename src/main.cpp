@@ -2,6 +2,7 @@
 #include "app/CommandLine.h"
 #include "app/CommandLinePick.h"
 #include "app/MainWindow.h"
+#include "app/SessionBusService.h"
 #include "app/StartupSplash.h"
 #include "app/Translations.h"
 #include "bitmap/ColorPage.h"
@@ -137,6 +138,9 @@ int main(int argc, char* argv[]) {
         return *mainWindow;
     });
     QObject::connect(splash, &sv::StartupSplash::finished, splash, &QObject::deleteLater);
+    // On the bus once the window stands, for launchers, shortcuts and scripts to reach it.
+    QObject::connect(splash, &sv::StartupSplash::finished, splash,
+                     [&] { new sv::SessionBusService(*mainWindow); });
     splash->show();
     const int status = QApplication::exec();
     delete splash.data(); // if it still stands: it goes before the main window it refers to
