@@ -39,6 +39,12 @@ bool portalMissing(const QDBusError& error) {
 
 } // namespace
 
+QString portalRequestPath(const QDBusConnection& bus, const QString& token) {
+    QString sender = bus.baseService().mid(1);
+    sender.replace(QLatin1Char('.'), QLatin1Char('_'));
+    return QStringLiteral("/org/freedesktop/portal/desktop/request/%1/%2").arg(sender, token);
+}
+
 DesktopPortal::DesktopPortal(QObject* parent, int timeoutMs)
     : QObject(parent), timeoutMs_(timeoutMs) {
     timeout_.setSingleShot(true);
@@ -74,9 +80,7 @@ void DesktopPortal::send(Request request, QVariantMap options) {
     static int tokens = 0;
     const QString token = QStringLiteral("spectrivue%1").arg(++tokens);
     options.insert(QStringLiteral("handle_token"), token);
-    QString sender = bus.baseService().mid(1);
-    sender.replace(QLatin1Char('.'), QLatin1Char('_'));
-    listen(QStringLiteral("/org/freedesktop/portal/desktop/request/%1/%2").arg(sender, token));
+    listen(portalRequestPath(bus, token));
     timeout_.start(timeoutMs_);
 
     QDBusMessage call = QDBusMessage::createMethodCall(

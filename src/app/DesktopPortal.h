@@ -7,6 +7,7 @@
 #include "color/Color.h"
 #include "palette/SafeFile.h"
 
+#include <QDBusConnection>
 #include <QImage>
 #include <QObject>
 #include <QTimer>
@@ -20,6 +21,10 @@ enum class PortalFailure {
     BadAnswer, // an answer that cannot be used: a malformed colour, an unreadable screenshot
     TimedOut,
 };
+
+// The path of the request object the portal makes for a call with this handle token: known in
+// advance, so its Response can be listened for before the call is made.
+QString portalRequestPath(const QDBusConnection& bus, const QString& token);
 
 class DesktopPortal : public QObject {
     Q_OBJECT

@@ -1,5 +1,6 @@
 #include "app/SessionBusService.h"
 
+#include "app/GlobalShortcut.h"
 #include "app/MainWindow.h"
 #include "history/HistoryStore.h"
 #include "palette/NamedColors.h"
@@ -35,6 +36,10 @@ SessionBusService::SessionBusService(MainWindow& window) : QObject(&window), win
         bus.unregisterObject(QString::fromLatin1(kBusPath));
         return;
     }
+    // Only the copy that answers launchers registers the desktop-wide shortcut.
+    shortcut_ = new GlobalShortcut(QString::fromLatin1(kBusName), this);
+    connect(shortcut_, &GlobalShortcut::activated, this, [this] { window_.startPick(); });
+    shortcut_->start();
     connect(&window_, &MainWindow::pickKept, this, [this](ColorValue c) {
         answer([c](const QDBusMessage& m) { return m.createReply(html(c)); });
     });
@@ -49,6 +54,15 @@ SessionBusService::SessionBusService(MainWindow& window) : QObject(&window), win
             return m.createErrorReply(kErrorPrefix + QStringLiteral("Failed"), why);
         });
     });
+}
+
+SessionBusService::~SessionBusService() {
+    if (owned_) {
+        // The name goes with the window: the connection itself outlives it.
+        QDBusConnection bus = QDBusConnection::sessionBus();
+        bus.unregisterService(QString::fromLatin1(kBusName));
+        bus.unregisterObject(QString::fromLatin1(kBusPath));
+    }
 }
 
 void SessionBusService::activate(const QVariantMap& platformData) {

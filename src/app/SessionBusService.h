@@ -9,10 +9,12 @@
 #include <QDBusMessage>
 #include <QStringList>
 #include <QVariantMap>
+#include <functional>
 #include <vector>
 
 namespace sv {
 
+class GlobalShortcut;
 class MainWindow;
 
 inline constexpr const char* kBusName = "org.spectrivue.spectrivue";
@@ -22,10 +24,13 @@ class SessionBusService : public QObject {
     Q_OBJECT
 public:
     explicit SessionBusService(MainWindow& window);
+    ~SessionBusService() override;
     // Whether this copy owns the name.
     bool owned() const { return owned_; }
 
     MainWindow& window() { return window_; }
+    // The desktop-wide shortcut, asked for by the copy that owns the name (else null).
+    GlobalShortcut* shortcut() const { return shortcut_; }
     // Brings the main window up and to the front (platformData: the launcher's activation
     // token or startup id, which lets the desktop give it the focus).
     void activate(const QVariantMap& platformData);
@@ -37,6 +42,7 @@ private:
 
     MainWindow& window_;
     std::vector<QDBusMessage> waiting_;
+    GlobalShortcut* shortcut_ = nullptr;
     bool owned_ = false;
 };
 

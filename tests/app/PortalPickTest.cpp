@@ -5,12 +5,15 @@
 
 #include "app/DesktopPortal.h"
 #include "app/FrozenFramePick.h"
+#include "app/GlobalShortcut.h"
+#include "app/SessionBusService.h"
 #include "app/PortalPicker.h"
 #include "history/HistoryStore.h"
 #include "support/ModalDialogs.h"
 #include "support/TestFiles.h"
 
 #include <QCursor>
+#include <QDBusInterface>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -32,8 +35,9 @@ private slots:
                  "run under dbus-run-session");
         behaviour_ = dir_.filePath(QStringLiteral("behaviour"));
         QVERIFY(writeFile(behaviour_, ""));
+        log_ = dir_.filePath(QStringLiteral("log"));
         portal_.start(QStringLiteral("/usr/bin/python3"),
-                      {qEnvironmentVariable("SV_FAKE_PORTAL"), behaviour_});
+                      {qEnvironmentVariable("SV_FAKE_PORTAL"), behaviour_, log_});
         QVERIFY(portal_.waitForReadyRead(10000));
         QCOMPARE(portal_.readLine().trimmed(), QByteArray("ready"));
     }
@@ -200,6 +204,50 @@ private slots:
         QVERIFY(!portal.busy());
     }
 
+    void aShortcutPressedAnywherePicksInTheMinimisedWindow() {
+        QImage shot(40, 30, QImage::Format_RGB32);
+        shot.fill(QColor(10, 20, 30));
+        const QString file = dir_.filePath(QStringLiteral("shortcut.png"));
+        QVERIFY(shot.save(file));
+        answer(("GlobalShortcuts\nScreenshot screenshot " + file + '\n').toUtf8());
+        QFile::remove(log_);
+        auto* service = new SessionBusService(*f_->window);
+        QVERIFY(service->owned());
+        QTRY_VERIFY(service->shortcut()->isBound());
+        QCOMPARE(readFile(log_).count("BindShortcuts"), 1);
+        QVERIFY(readFile(log_).contains(" pick description=Pick a colour from the screen "
+                                        "preferred_trigger=LOGO+SHIFT+c\n"));
+
+        f_->window->showMinimized();
+        QDBusInterface fake(QStringLiteral("org.freedesktop.portal.Desktop"),
+                            QStringLiteral("/org/freedesktop/portal/desktop"),
+                            QStringLiteral("org.spectrivue.test.Portal"));
+        QVERIFY(fake.call(QStringLiteral("FireShortcut"), QStringLiteral("pick")).type() !=
+                QDBusMessage::ErrorMessage);
+        QTRY_VERIFY(picker_->frozenPick().isRunning());
+        QVERIFY(!f_->window->isMinimized());
+        QTRY_COMPARE(f_->selection().current(), rgb(10, 20, 30));
+        QTest::keyClick(picker_->frozenPick().views().front(), Qt::Key_Return);
+        QTRY_VERIFY(!picker_->isBusy());
+        QCOMPARE(f_->window->history()->entries().front().color, rgb(10, 20, 30));
+        // Another shortcut's activation, or our own before binding, starts nothing.
+        fake.call(QStringLiteral("FireShortcut"), QStringLiteral("other"));
+        QTest::qWait(200);
+        QVERIFY(!picker_->isBusy());
+        QVERIFY(boxes_.messages().isEmpty());
+    }
+
+    void noShortcutWhereThePortalLacksIt() {
+        answer("Screenshot cancel\n");
+        QFile::remove(log_);
+        auto* service = new SessionBusService(*f_->window);
+        QVERIFY(service->owned());
+        QTest::qWait(300);
+        QVERIFY(!service->shortcut()->isBound());
+        QVERIFY(!QFile::exists(log_));
+        QVERIFY(boxes_.messages().isEmpty());
+    }
+
     void noPortalIsExplainedOnce() {
         portal_.kill();
         portal_.waitForFinished();
@@ -219,6 +267,7 @@ private:
 
     QTemporaryDir dir_;
     QString behaviour_;
+    QString log_;
     QProcess portal_;
     std::unique_ptr<MainWindowFixture> f_;
     PortalPicker* picker_ = nullptr;

@@ -12,6 +12,11 @@ method, "PickColor <answer>" or "Screenshot <answer>", where the answer is one o
     cancel               the user cancelled (response 1)
     refuse               the portal could not do it (response 2)
     silent               no answer at all
+
+A line "GlobalShortcuts" makes it offer global shortcuts as well (version 1): sessions and
+bindings are answered with success and written, one line each, to the file named as the second
+argument; the method FireShortcut(id) of the interface org.spectrivue.test.Portal then sends
+Activated for that shortcut, as a key pressed anywhere would.
 """
 import os
 import sys
@@ -25,6 +30,9 @@ from gi.repository import GLib
 PORTAL = "org.freedesktop.portal.Desktop"
 SCREENSHOT = "org.freedesktop.portal.Screenshot"
 REQUEST = "org.freedesktop.portal.Request"
+SHORTCUTS = "org.freedesktop.portal.GlobalShortcuts"
+PROPERTIES = "org.freedesktop.DBus.Properties"
+TEST = "org.spectrivue.test.Portal"
 
 
 class Request(dbus.service.Object):
@@ -34,11 +42,76 @@ class Request(dbus.service.Object):
 
 
 class Portal(dbus.service.Object):
-    def __init__(self, bus, behaviour):
+    def __init__(self, bus, behaviour, log):
         super().__init__(bus, "/org/freedesktop/portal/desktop")
         self.bus = bus
         self.behaviour = behaviour
+        self.log = log
         self.requests = []
+        self.sessions = []
+
+    def note(self, text):
+        if self.log:
+            with open(self.log, "a") as f:
+                f.write(text + "\n")
+
+    def offers_shortcuts(self):
+        with open(self.behaviour) as f:
+            return any(line.split()[:1] == ["GlobalShortcuts"] for line in f)
+
+    def succeed(self, sender, options, results):
+        token = str(options.get("handle_token", "t"))
+        path = "/org/freedesktop/portal/desktop/request/%s/%s" % (
+            sender[1:].replace(".", "_"), token)
+        request = Request(self.bus, path)
+        self.requests.append(request)
+
+        def send():
+            request.Response(dbus.UInt32(0), dbus.Dictionary(results, signature="sv"))
+            request.remove_from_connection()
+            self.requests.remove(request)
+            return False
+
+        GLib.timeout_add(20, send)
+        return dbus.ObjectPath(path)
+
+    @dbus.service.method(PROPERTIES, in_signature="ss", out_signature="v")
+    def Get(self, interface, name):
+        if interface == SHORTCUTS and name == "version" and self.offers_shortcuts():
+            return dbus.UInt32(1)
+        raise dbus.exceptions.DBusException(
+            "No such property", name="org.freedesktop.DBus.Error.InvalidArgs")
+
+    @dbus.service.method(SHORTCUTS, in_signature="a{sv}", out_signature="o",
+                         sender_keyword="sender")
+    def CreateSession(self, options, sender=None):
+        if not self.offers_shortcuts():
+            raise dbus.exceptions.DBusException(
+                "No such interface", name="org.freedesktop.DBus.Error.UnknownInterface")
+        session = "/org/freedesktop/portal/desktop/session/%s/%s" % (
+            sender[1:].replace(".", "_"), options.get("session_handle_token", "s"))
+        self.sessions.append(session)
+        self.note("CreateSession " + session)
+        return self.succeed(sender, options, {"session_handle": dbus.String(session)})
+
+    @dbus.service.method(SHORTCUTS, in_signature="oa(sa{sv})sa{sv}", out_signature="o",
+                         sender_keyword="sender")
+    def BindShortcuts(self, session, shortcuts, parent, options, sender=None):
+        for shortcut_id, properties in shortcuts:
+            self.note("BindShortcuts %s %s description=%s preferred_trigger=%s" % (
+                session, shortcut_id, properties.get("description", ""),
+                properties.get("preferred_trigger", "")))
+        return self.succeed(sender, options, {})
+
+    @dbus.service.signal(SHORTCUTS, signature="osta{sv}")
+    def Activated(self, session, shortcut_id, timestamp, options):
+        pass
+
+    @dbus.service.method(TEST, in_signature="s", out_signature="")
+    def FireShortcut(self, shortcut_id):
+        for session in self.sessions:
+            self.Activated(dbus.ObjectPath(session), shortcut_id, dbus.UInt64(0),
+                           dbus.Dictionary({}, signature="sv"))
 
     def answer(self, method):
         with open(self.behaviour) as f:
@@ -102,7 +175,7 @@ def main():
     dbus.mainloop.glib.DBusGMainLoop(set_as_default=True)
     bus = dbus.SessionBus()
     name = dbus.service.BusName(PORTAL, bus)
-    portal = Portal(bus, sys.argv[1])
+    portal = Portal(bus, sys.argv[1], sys.argv[2] if len(sys.argv) > 2 else None)
     print("ready", flush=True)
     GLib.MainLoop().run()
 
