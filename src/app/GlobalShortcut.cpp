@@ -94,8 +94,8 @@ void GlobalShortcut::listenForResponse(const QString& token, const char* slot) {
 void GlobalShortcut::createSession() {
     const QString token = newToken();
     listenForResponse(token, SLOT(onSessionResponse(uint, QVariantMap)));
-    QDBusMessage call =
-        QDBusMessage::createMethodCall(kService, kObject, kInterface, QStringLiteral("CreateSession"));
+    QDBusMessage call = QDBusMessage::createMethodCall(kService, kObject, kInterface,
+                                                       QStringLiteral("CreateSession"));
     call << QVariantMap{{QStringLiteral("handle_token"), token},
                         {QStringLiteral("session_handle_token"), newToken()}};
     QDBusConnection::sessionBus().asyncCall(call);
@@ -123,11 +123,10 @@ void GlobalShortcut::bindShortcut() {
         {QString::fromLatin1(kId),
          {{QStringLiteral("description"), tr("Pick a colour from the screen")},
           {QStringLiteral("preferred_trigger"), QString::fromLatin1(kPreferredTrigger)}}}};
-    QDBusMessage call =
-        QDBusMessage::createMethodCall(kService, kObject, kInterface, QStringLiteral("BindShortcuts"));
-    call << QVariant::fromValue(QDBusObjectPath(sessionPath_))
-         << QVariant::fromValue(shortcuts) << QString()
-         << QVariantMap{{QStringLiteral("handle_token"), token}};
+    QDBusMessage call = QDBusMessage::createMethodCall(kService, kObject, kInterface,
+                                                       QStringLiteral("BindShortcuts"));
+    call << QVariant::fromValue(QDBusObjectPath(sessionPath_)) << QVariant::fromValue(shortcuts)
+         << QString() << QVariantMap{{QStringLiteral("handle_token"), token}};
     QDBusConnection::sessionBus().asyncCall(call);
 }
 
