@@ -8,6 +8,7 @@
 #include "history/HistoryStore.h"
 #include "widgets/ScreenReader.h"
 
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QTimer>
 #include <QWidget>
@@ -63,8 +64,10 @@ void CommandLinePick::start() {
         portal_->start();
         return;
     }
-    if (!screen_.canReadScreen()) {
-        fail(QStringLiteral("the screen cannot be read on this display"));
+    // Only an X server lets a program read the screen and grab the pointer.
+    if (!screen_.canReadScreen() || QGuiApplication::platformName() != QLatin1String("xcb")) {
+        fail(QStringLiteral("the screen cannot be read on the display \"%1\"")
+                 .arg(QGuiApplication::platformName()));
         return;
     }
     auto* grabber = new Grabber;

@@ -238,6 +238,45 @@ private slots:
         QCOMPARE(stopped.count(), 1);
     }
 
+    void aKeptPickIsCopiedWhereTheOptionsOrTheCallerAskForIt() {
+        ScreenSampler* sampler = f_->window->sampler();
+        QClipboard* clipboard = QGuiApplication::clipboard();
+        f_->screen.fill(QRect(0, 0, 10, 10), rgb(255, 0, 0));
+        f_->screen.pos = QPoint(3, 3);
+        const auto pickAndRelease = [&] {
+            sampler->tick();
+            QTest::mouseRelease(f_->window->currentSwatch(), Qt::LeftButton, {}, QPoint(3, 3));
+            QVERIFY(!sampler->isSampling());
+        };
+        // Off (the default): a pick leaves the clipboard alone.
+        clipboard->setText(QStringLiteral("before"));
+        QTest::keyClick(f_->window.get(), Qt::Key_F9);
+        pickAndRelease();
+        QCOMPARE(clipboard->text(), QStringLiteral("before"));
+
+        f_->options.setAndStoreCopyFormat("hsl");
+        QTest::keyClick(f_->window.get(), Qt::Key_F9);
+        pickAndRelease();
+        QCOMPARE(clipboard->text(), QStringLiteral("hsl(0 100% 50%)"));
+
+        // A caller's copy (the launcher's action) where the options copy nothing: the HTML
+        // notation, for that pick only; a cancelled one copies nothing and asks no more.
+        f_->options.setAndStoreCopyFormat("off");
+        QCOMPARE(f_->options.copyFormat(), std::string());
+        clipboard->setText(QStringLiteral("before"));
+        f_->window->startPick(true);
+        QVERIFY(sampler->isSampling());
+        QTest::keyClick(f_->window->currentSwatch(), Qt::Key_Escape);
+        QVERIFY(!sampler->isSampling());
+        QCOMPARE(clipboard->text(), QStringLiteral("before"));
+        f_->window->startPick();
+        pickAndRelease();
+        QCOMPARE(clipboard->text(), QStringLiteral("before"));
+        f_->window->startPick(true);
+        pickAndRelease();
+        QCOMPARE(clipboard->text(), QStringLiteral("#FF0000"));
+    }
+
     void anUnreadableScreenIsExplainedOnce() {
         f_->screen.readable = false;
         f_->window->sampler()->start();

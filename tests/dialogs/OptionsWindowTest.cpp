@@ -8,6 +8,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
+#include <QFileInfo>
+#include <QDir>
 #include <QPointer>
 #include <QRadioButton>
 #include <QSignalSpy>
@@ -151,6 +153,38 @@ private slots:
         // A change from elsewhere (Ctrl+wheel during a pick) shows here.
         options.set(OptionKey::SampleSize, 3);
         QCOMPARE(sizes->currentData().toInt(), 3);
+    }
+
+    void theCopyFormatIsStoredByNameAndReadBackAsItself() {
+        QDir().mkpath(QFileInfo(settingsPath()).path());
+        QFile file(settingsPath());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("[Pick]\nCopyFormat=nonsense\n");
+        file.close();
+        QWidget main;
+        Options options;
+        OptionsWindow w(&main, options);
+        w.show();
+        QComboBox* copy = w.copyFormatBox();
+        QCOMPARE(copy->currentText(), QStringLiteral("Off"));
+        QCOMPARE(options.copyFormat(), std::string());
+        copy->setFocus();
+        QTest::keyClick(copy, Qt::Key_Down);
+        QCOMPARE(copy->currentText(), QStringLiteral("html \u2014 #0A5A5A"));
+        QTest::keyClick(copy, Qt::Key_End);
+        QCOMPARE(options.copyFormat(), std::string("photoshop"));
+        QCOMPARE(QString::fromStdString(settingsFile().value("Pick/CopyFormat").value()),
+                 QStringLiteral("photoshop"));
+        QTest::keyClick(copy, Qt::Key_Home);
+        QCOMPARE(QString::fromStdString(settingsFile().value("Pick/CopyFormat").value()),
+                 QStringLiteral("off"));
+
+        // What one window stores, the next one (or the next run) shows.
+        options.setAndStoreCopyFormat("oklch");
+        Options again;
+        OptionsWindow second(&main, again);
+        QCOMPARE(again.copyFormat(), std::string("oklch"));
+        QCOMPARE(second.copyFormatBox()->currentData().toString(), QStringLiteral("oklch"));
     }
 
     void escapeClosesTheWindowFromAButton() {

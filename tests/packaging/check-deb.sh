@@ -28,6 +28,11 @@ lintian --fail-on error,warning "$deb" ||
 copyright=$(dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/share/doc/spectrivue/copyright)
 grep -q 'Permission is hereby granted, free of charge' <<<"$copyright" || fail "copyright lacks the licence"
 grep -q 'Copyright Resene Paints Ltd 2001' <<<"$copyright" || fail "copyright lacks the names' notice"
+# D-Bus starts the program where the package puts it.
+service=$(dpkg-deb --fsys-tarfile "$deb" |
+    tar -xO ./usr/share/dbus-1/services/org.spectrivue.spectrivue.service)
+grep -qx 'Exec=/usr/bin/Spectrivue' <<<"$service" || fail "the D-Bus service starts: $service"
+grep -q 'wl-clipboard' <<<"$(field Recommends)" || fail "Recommends lacks wl-clipboard"
 
 dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {print substr($6, 2)}' | sort >/tmp/deb-files.$$
 if ! diff -u <(sort "$expected") /tmp/deb-files.$$; then

@@ -18,6 +18,14 @@ fi
 rm -f "$dest.list"
 desktop="$dest/usr/share/applications/org.spectrivue.spectrivue.desktop"
 desktop-file-validate "$desktop"
+# Launchers offer "Pick a Colour"; a launcher that speaks D-Bus finds the service that starts us.
+grep -qx 'Actions=pick;' "$desktop"
+grep -qx 'DBusActivatable=true' "$desktop"
+sed -n '/^\[Desktop Action pick\]$/,$p' "$desktop" | grep -qx 'Exec=Spectrivue --pick --copy'
+sed -n '/^\[Desktop Action pick\]$/,$p' "$desktop" | grep -q '^Name\[pt_BR\]='
+service="$dest/usr/share/dbus-1/services/org.spectrivue.spectrivue.service"
+grep -qx 'Name=org.spectrivue.spectrivue' "$service"
+grep -qx 'Exec=/.*/bin/Spectrivue' "$service"
 appstreamcli validate --pedantic --no-net "$dest/usr/share/metainfo/org.spectrivue.spectrivue.metainfo.xml"
 icon=$(sed -n 's/^Icon=//p' "$desktop")
 ls "$dest/usr/share/icons/hicolor/scalable/apps/$icon.svg" >/dev/null
