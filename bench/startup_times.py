@@ -1,8 +1,9 @@
 #!/usr/bin/python3
 """Starts a program and reports, in milliseconds from its start, when the X server mapped a
 window of each given size ("any": the first window of at least 50 x 50 pixels, whatever its
-size). Usage: startup_times.py PROGRAM WxH|any [WxH|any ...]"""
+size). Usage: startup_times.py PROGRAM [ARGUMENT ...] WxH|any [WxH|any ...]"""
 
+import re
 import subprocess
 import sys
 import time
@@ -11,14 +12,17 @@ from Xlib import X, display
 
 
 def main():
-    program = sys.argv[1]
-    sizes = [s if s == "any" else tuple(map(int, s.split("x"))) for s in sys.argv[2:]]
+    words = sys.argv[1:]
+    first_size = next(i for i, w in enumerate(words)
+                      if i > 0 and (w == "any" or re.fullmatch(r"\d+x\d+", w)))
+    command = words[:first_size]
+    sizes = [s if s == "any" else tuple(map(int, s.split("x"))) for s in words[first_size:]]
     d = display.Display()
     root = d.screen().root
     root.change_attributes(event_mask=X.SubstructureNotifyMask)
     d.sync()
     start = time.monotonic()
-    proc = subprocess.Popen([program], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    proc = subprocess.Popen(command, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     window_size, mapped = {}, {}
     try:
         while len(mapped) < len(sizes) and time.monotonic() - start < 30:

@@ -55,6 +55,7 @@ void CommandLinePick::start() {
     if (picksThroughPortal()) {
         portal_ = new PortalPicker(selection_, this);
         portal_->frozenPick().setPickSettings(sampleSize_, loupe_);
+        connect(portal_, &PortalPicker::colorPicked, &selection_, &ColorSelection::setCurrent);
         connect(portal_, &PortalPicker::kept, this, &CommandLinePick::keep);
         connect(portal_, &PortalPicker::failed, this, &CommandLinePick::fail);
         connect(portal_, &PortalPicker::cancelled, this, [this] {

@@ -21,6 +21,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <tuple>
 
 #include <sys/stat.h>
 
@@ -246,6 +247,41 @@ private slots:
         QVERIFY(!service->shortcut()->isBound());
         QVERIFY(!QFile::exists(log_));
         QVERIFY(boxes_.messages().isEmpty());
+    }
+
+    void aCommandLinePickGoesThroughThePortal() {
+        const auto pick = [](const QStringList& arguments) {
+            QProcess command;
+            command.start(qEnvironmentVariable("SV_PROGRAM"),
+                          QStringList{QStringLiteral("--pick")} + arguments);
+            const bool finished = command.waitForFinished(20000);
+            return std::tuple{finished ? command.exitCode() : -1,
+                              QString::fromUtf8(command.readAllStandardOutput()),
+                              QString::fromUtf8(command.readAllStandardError())};
+        };
+        // Where the program itself keeps its history.
+        const QString app = QCoreApplication::applicationName();
+        const QString organisation = QCoreApplication::organizationName();
+        QCoreApplication::setApplicationName(QStringLiteral("Spectrivue"));
+        QCoreApplication::setOrganizationName(QStringLiteral("Spectrivue"));
+        const QString historyPath = HistoryStore::defaultPath();
+        QCoreApplication::setApplicationName(app);
+        QCoreApplication::setOrganizationName(organisation);
+        QFile::remove(historyPath);
+        answer("Screenshot refuse\nPickColor color 0.2 0.4 0.6\n");
+        QCOMPARE(pick({QStringLiteral("--format"), QStringLiteral("rgb")}),
+                 std::tuple(0, QStringLiteral("rgb(51 102 153)\n"), QString()));
+        HistoryStore history(historyPath);
+        QCOMPARE(history.entries().size(), std::size_t(1));
+        QCOMPARE(history.entries().front().color, rgb(0x33, 0x66, 0x99));
+        answer("Screenshot refuse\nPickColor cancel\n");
+        QCOMPARE(pick({}), std::tuple(1, QString(), QString()));
+        answer("Screenshot refuse\nPickColor refuse\n");
+        const auto [status, output, errors] = pick({});
+        QCOMPARE(status, 2);
+        QCOMPARE(output, QString());
+        QVERIFY2(errors.startsWith(QStringLiteral("Spectrivue: ")) && errors.count('\n') == 1,
+                 qPrintable(errors));
     }
 
     void noPortalIsExplainedOnce() {

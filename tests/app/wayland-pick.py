@@ -221,6 +221,33 @@ def main():
             raise Failure("after Escape: decoy kept %s, screenshot deleted %s"
                           % (os.path.exists(decoy), not os.path.exists(SCREENSHOT)))
 
+        # Spectrivue --pick from a shortcut: the same frozen frame with no main window; a click
+        # prints the colour and, with --copy, leaves it on the clipboard (wl-copy) after the
+        # command has ended; Escape prints nothing.
+        pointer.move(PARKED)
+        command = subprocess.Popen([program, "--pick", "--copy", "--format", "hex"], env=env,
+                                   stdout=subprocess.PIPE, stderr=subprocess.PIPE, text=True)
+        wait_until("the command's frozen frame", lambda: len(fullscreen_views()) == 2, timeout=15)
+        pointer.move(ON_RED)
+        time.sleep(0.3)
+        pointer.send("click")
+        output, errors = command.communicate(timeout=15)
+        if command.returncode != 0 or output != RED.lower() + "\n":
+            raise Failure("--pick --copy ended with %d, printed %r, said %r"
+                          % (command.returncode, output, errors))
+        pasted = subprocess.run(["wl-paste", "--no-newline"], capture_output=True, text=True,
+                                timeout=10).stdout
+        if pasted != RED.lower():
+            raise Failure("after --pick --copy the clipboard holds %r" % pasted)
+        command = subprocess.Popen([program, "--pick"], env=env, stdout=subprocess.PIPE,
+                                   stderr=subprocess.PIPE, text=True)
+        wait_until("the command's frozen frame", lambda: len(fullscreen_views()) == 2, timeout=15)
+        press_until("Escape", "the command's frame to close", lambda: not fullscreen_views())
+        output, errors = command.communicate(timeout=15)
+        if command.returncode != 1 or output:
+            raise Failure("--pick and Escape ended with %d, printed %r, said %r"
+                          % (command.returncode, output, errors))
+
         # A backend that cannot take screenshots (no grim to run): the portal's own colour pick
         # is tried, needs an interactive selector this desktop lacks, and the user is told.
         subprocess.run(["pkill", "-u", str(os.getuid()), "-f", "xdg-desktop-portal-wlr"])
@@ -249,6 +276,7 @@ def main():
         print("F9 to the frozen frame on both outputs: %.0f ms" % frozen_ms)
         print("the pick followed %s and %s, kept %s on a click, put it back after Escape"
               % (BLUE, RED, RED))
+        print("--pick --copy printed and copied %s; --pick and Escape printed nothing" % RED)
         return 0
     except Failure as failure:
         print("FAIL: %s" % failure)

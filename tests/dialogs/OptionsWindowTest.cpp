@@ -7,9 +7,9 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QDir>
 #include <QPointer>
 #include <QRadioButton>
 #include <QSignalSpy>
