@@ -71,40 +71,52 @@ void CommandLinePick::start() {
                  .arg(QGuiApplication::platformName()));
         return;
     }
-    auto* grabber = new Grabber;
-    grabber_.reset(grabber);
+    // The loupe holds the grab where it shows: one window, at the pointer at once. Without
+    // it, a window of one pixel off the screen does.
+    Grabber* grabber = nullptr;
+    if (!loupe_) {
+        grabber = new Grabber;
+        grabber_.reset(grabber);
+    }
     sampler_ = new ScreenSampler(screen_, selection_, grabber);
-    grabber->sampler = sampler_;
     sampler_->setParent(this); // it outlives the grabber, which it releases when it ends
     sampler_->setSampleSize(sampleSize_);
     sampler_->setLoupeEnabled(loupe_);
+    sampler_->setLoupeHoldsGrab(true);
+    if (grabber != nullptr) {
+        grabber->sampler = sampler_;
+        // An override-redirect window is mapped as soon as asked, so the grab that follows
+        // finds it on the server.
+        grabber->show();
+    }
     connect(sampler_, &ScreenSampler::colorPicked, &selection_, &ColorSelection::setCurrent);
     connect(sampler_, &ScreenSampler::kept, this, &CommandLinePick::keep);
     connect(sampler_, &ScreenSampler::cancelled, this, [this] {
         ended_ = true;
         emit finished(1);
     });
-    // An override-redirect window is mapped as soon as asked, so the grab that follows finds
-    // it on the server.
-    grabber->show();
+    sampler_->start();
+    // The loupe's first picture and the colour at once, not at the first tick.
+    sampler_->pointerMoved();
     grabUntilFree(QDeadlineTimer(kGrabWaitMs));
 }
 
 void CommandLinePick::grabUntilFree(QDeadlineTimer deadline) {
     // A desktop's shortcut may still hold the keyboard while its key is down: try again.
-    QWindow* window = grabber_->windowHandle();
-    if (!window->setKeyboardGrabEnabled(true) || !window->setMouseGrabEnabled(true)) {
-        window->setKeyboardGrabEnabled(false);
-        if (deadline.hasExpired()) {
-            fail(QStringLiteral("another program holds the pointer or the keyboard"));
-        } else {
-            QTimer::singleShot(20, this, [this, deadline] { grabUntilFree(deadline); });
-        }
+    QWidget* holder = sampler_->grabHolder();
+    if (ended_ || holder == nullptr) {
         return;
     }
-    sampler_->start();
-    // The loupe and the colour at once, not at the first tick.
-    sampler_->pointerMoved();
+    QWindow* window = holder->windowHandle();
+    if (window != nullptr && window->setKeyboardGrabEnabled(true) &&
+        window->setMouseGrabEnabled(true)) {
+        return;
+    }
+    if (deadline.hasExpired()) {
+        fail(QStringLiteral("another program holds the pointer or the keyboard"));
+    } else {
+        QTimer::singleShot(20, this, [this, deadline] { grabUntilFree(deadline); });
+    }
 }
 
 void CommandLinePick::keep(ColorValue color) {

@@ -35,11 +35,18 @@ ScreenSampler::ScreenSampler(ScreenReader& screen, const ColorSelection& selecti
 ScreenSampler::~ScreenSampler() {
     if (sampling_) {
         qApp->removeEventFilter(this);
-        if (grabber_ != nullptr) {
-            grabber_->releaseKeyboard();
-            grabber_->releaseMouse();
+        if (QWidget* holder = grabHolder()) {
+            holder->releaseKeyboard();
+            holder->releaseMouse();
         }
     }
+}
+
+QWidget* ScreenSampler::grabHolder() const {
+    if (grabber_ != nullptr) {
+        return grabber_;
+    }
+    return loupeHoldsGrab_ ? loupe_.get() : nullptr;
 }
 
 void ScreenSampler::setSampleSize(int side) {
@@ -59,20 +66,6 @@ void ScreenSampler::start() {
         emit screenUnreadable();
         return;
     }
-    if (!sampling_) {
-        currentBefore_ = selection_.current();
-        previousBefore_ = selection_.previous();
-        // Keys and the wheel reach the pick wherever they are sent (where the pick's own
-        // windows do not take them).
-        if (grabber_ != nullptr) {
-            qApp->installEventFilter(this);
-        }
-    }
-    // The grab's cursor is the screen-wide crosshair.
-    if (grabber_ != nullptr) {
-        grabber_->grabMouse(QCursor(Qt::CrossCursor));
-        grabber_->grabKeyboard();
-    }
     if (loupeEnabled_ && loupe_ == nullptr) {
         loupe_ = std::make_unique<Loupe>();
         loupe_->setZoom(loupeZoom_);
@@ -81,6 +74,26 @@ void ScreenSampler::start() {
             loupeZoom_ = zoom;
             lastPointer_.reset();
         });
+        if (grabber_ == nullptr && loupeHoldsGrab_) {
+            // A grab needs a window on the screen: the loupe, where the first tick puts it.
+            loupe_->placeBeside(screen_.toLogical(screen_.pointerDevicePos()));
+            loupe_->show();
+        }
+    }
+    QWidget* holder = grabHolder();
+    if (!sampling_) {
+        currentBefore_ = selection_.current();
+        previousBefore_ = selection_.previous();
+        // Keys and the wheel reach the pick wherever they are sent (where the pick's own
+        // windows do not take them).
+        if (holder != nullptr) {
+            qApp->installEventFilter(this);
+        }
+    }
+    // The grab's cursor is the screen-wide crosshair.
+    if (holder != nullptr) {
+        holder->grabMouse(QCursor(Qt::CrossCursor));
+        holder->grabKeyboard();
     }
     sampling_ = true;
     // The first tick shows the colour under the pointer, wherever the last pick left it.
@@ -92,11 +105,15 @@ void ScreenSampler::end() {
     sampling_ = false;
     timer_.stop();
     qApp->removeEventFilter(this);
-    if (grabber_ != nullptr) {
-        grabber_->releaseKeyboard();
-        grabber_->releaseMouse();
+    if (QWidget* holder = grabHolder()) {
+        holder->releaseKeyboard();
+        holder->releaseMouse();
     }
-    loupe_.reset();
+    if (loupe_ != nullptr) {
+        // Later: the loupe may be handling the very release that ends the pick.
+        loupe_->hide();
+        loupe_.release()->deleteLater();
+    }
     vacated_.clear();
     emit stopped();
 }
@@ -271,6 +288,17 @@ bool ScreenSampler::eventFilter(QObject* watched, QEvent* event) {
     }
     if (event->type() == QEvent::Wheel) {
         return handleWheel(*static_cast<QWheelEvent*>(event));
+    }
+    // A loupe that holds the grab hears the pointer for the pick.
+    if (watched == loupe_.get() && loupeHoldsGrab_ && grabber_ == nullptr) {
+        if (event->type() == QEvent::MouseMove) {
+            pointerMoved();
+            return true;
+        }
+        if (event->type() == QEvent::MouseButtonRelease) {
+            stop();
+            return true;
+        }
     }
     return QObject::eventFilter(watched, event);
 }

@@ -48,6 +48,11 @@ public:
     int sampleSize() const { return sampleSize_; }
     // Whether the next pick shows the loupe.
     void setLoupeEnabled(bool enabled) { loupeEnabled_ = enabled; }
+    // With no grabber, whether the loupe holds the pick's grab (a pick with no other window of
+    // the program's): it then shows at the pointer as the pick starts, before anything is read.
+    void setLoupeHoldsGrab(bool holds) { loupeHoldsGrab_ = holds; }
+    // The window that holds the mouse and keyboard while the pick runs; null where none does.
+    QWidget* grabHolder() const;
     // The loupe while a pick shows one.
     Loupe* loupe() const { return loupe_.get(); }
 
@@ -101,6 +106,7 @@ private:
     bool sampling_ = false;
     int sampleSize_ = 1;
     bool loupeEnabled_ = false;
+    bool loupeHoldsGrab_ = false;
     int loupeZoom_;
     std::unique_ptr<Loupe> loupe_;
     std::optional<QPoint> lastPointer_;             // none before the first tick of a pick

@@ -7,7 +7,10 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <QScreen>
+#include <QTimer>
 #include <QWheelEvent>
+#include <QtMath>
+#include <algorithm>
 
 namespace sv {
 
@@ -30,8 +33,10 @@ Loupe::Loupe(QWidget* parent)
     setAttribute(Qt::WA_ShowWithoutActivating);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::NoFocus);
-    setAccessibleName(tr("Loupe"));
     fitSize();
+    // Named once the event loop runs: the first name set starts the accessibility bridge's
+    // connection to its bus, which a pick from a shortcut should not wait for to show.
+    QTimer::singleShot(0, this, [this] { setAccessibleName(tr("Loupe")); });
 }
 
 void Loupe::setZoom(int zoom) {
@@ -56,9 +61,24 @@ int Loupe::pixelsShown() const {
     return loupePixelsShown(zoom_, sampleSize_);
 }
 
+int Loupe::textLineHeight() const {
+    if (fontLoaded_) {
+        return fontMetrics().height();
+    }
+    // From the font's size alone: the first question for real metrics loads every font the
+    // desktop has (several milliseconds), which a pick started from a shortcut should not wait
+    // for before its loupe shows. Generous, so the real line nearly always fits; the first
+    // paint, which loads the fonts anyway, corrects it.
+    const QFont f = font();
+    const qreal pixels = f.pixelSize() > 0 ? f.pixelSize() : f.pointSizeF() * logicalDpiY() / 72.0;
+    return qCeil(pixels * 1.3);
+}
+
 void Loupe::fitSize() {
     const int view = pixelsShown() * zoom_ + 2 * kBorder;
-    setFixedSize(view, view + fontMetrics().height() + 4);
+    const int height = view + textLineHeight() + 4;
+    // Never smaller once shown at a size: a line that fits stays where it is.
+    setFixedSize(view, fontLoaded_ ? std::max(height, this->height()) : height);
     update();
 }
 
@@ -94,6 +114,13 @@ void Loupe::showPixels(const QImage& pixels, ColorValue picked) {
 }
 
 void Loupe::paintEvent(QPaintEvent*) {
+    if (!fontLoaded_) {
+        fontLoaded_ = true;
+        const int view = pixelsShown() * zoom_ + 2 * kBorder;
+        if (fontMetrics().height() + 4 > height() - view) {
+            QTimer::singleShot(0, this, &Loupe::fitSize);
+        }
+    }
     QPainter p(this);
     const int n = pixelsShown();
     const int view = n * zoom_;

@@ -42,9 +42,11 @@ protected:
 
 private:
     void fitSize();
+    int textLineHeight() const;
 
     int zoom_;
     int sampleSize_ = 1;
+    bool fontLoaded_ = false; // the font's metrics have been asked for (at the first paint)
     QImage pixels_;
     ColorValue picked_ = kBlack;
 };
