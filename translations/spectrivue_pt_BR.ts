@@ -489,6 +489,13 @@ Endereço de e-mail: </translation>
     </message>
 </context>
 <context>
+    <name>sv::GlobalShortcut</name>
+    <message>
+        <source>Pick a colour from the screen</source>
+        <translation>Capturar uma cor da tela</translation>
+    </message>
+</context>
+<context>
     <name>sv::GradientGeneratorWindow</name>
     <message>
         <source>Red</source>
@@ -660,6 +667,10 @@ It lasts until Spectrivue ends.</source>
         <translation>O histórico de capturas não pode ser salvo em %1.
 Ele dura até o Spectrivue ser fechado.</translation>
     </message>
+    <message>
+        <source>The screen cannot be read here.</source>
+        <translation>A tela não pode ser lida aqui.</translation>
+    </message>
 </context>
 <context>
     <name>sv::MaskChoice</name>
@@ -808,6 +819,14 @@ Elas valem até o Spectrivue ser encerrado.</translation>
     <message>
         <source>%1 × %1 pixels, averaged</source>
         <translation>%1 × %1 pixels, em média</translation>
+    </message>
+    <message>
+        <source>Copy when a pick is kept:</source>
+        <translation>Copiar ao manter uma captura:</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Desligado</translation>
     </message>
 </context>
 <context>

@@ -18,10 +18,10 @@ namespace sv {
 
 namespace {
 
-const QString kService = QStringLiteral("org.freedesktop.portal.Desktop");
-const QString kObject = QStringLiteral("/org/freedesktop/portal/desktop");
+const QString kService = QString::fromLatin1(kPortalService);
+const QString kObject = QString::fromLatin1(kPortalObject);
 const QString kScreenshot = QStringLiteral("org.freedesktop.portal.Screenshot");
-const QString kRequest = QStringLiteral("org.freedesktop.portal.Request");
+const QString kRequest = QString::fromLatin1(kPortalRequest);
 
 // Errors that mean there is no portal, or none with a screenshot interface.
 bool portalMissing(const QDBusError& error) {

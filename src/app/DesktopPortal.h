@@ -22,6 +22,10 @@ enum class PortalFailure {
     TimedOut,
 };
 
+inline constexpr const char* kPortalService = "org.freedesktop.portal.Desktop";
+inline constexpr const char* kPortalObject = "/org/freedesktop/portal/desktop";
+inline constexpr const char* kPortalRequest = "org.freedesktop.portal.Request";
+
 // The path of the request object the portal makes for a call with this handle token: known in
 // advance, so its Response can be listened for before the call is made.
 QString portalRequestPath(const QDBusConnection& bus, const QString& token);

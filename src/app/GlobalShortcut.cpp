@@ -14,10 +14,10 @@ namespace sv {
 
 namespace {
 
-const QString kService = QStringLiteral("org.freedesktop.portal.Desktop");
-const QString kObject = QStringLiteral("/org/freedesktop/portal/desktop");
+const QString kService = QString::fromLatin1(kPortalService);
+const QString kObject = QString::fromLatin1(kPortalObject);
 const QString kInterface = QStringLiteral("org.freedesktop.portal.GlobalShortcuts");
-const QString kRequest = QStringLiteral("org.freedesktop.portal.Request");
+const QString kRequest = QString::fromLatin1(kPortalRequest);
 
 // One entry of BindShortcuts' a(sa{sv}).
 struct PortalShortcut {

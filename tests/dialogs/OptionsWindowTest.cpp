@@ -1,6 +1,7 @@
 #include "dialogs/OptionsWindow.h"
 #include "dialogs/MaskChoice.h"
 #include "dialogs/Options.h"
+#include "support/TestFiles.h"
 #include "widgets/CaptionedLine.h"
 
 #include <QAccessible>
@@ -125,11 +126,8 @@ private slots:
     void thePickChoicesKeepAGroupOfTheirOwn() {
         // A file of an older version: its group is untouched, and the pick's values are the
         // defaults until chosen; an unusable size counts as 1 × 1.
-        QDir().mkpath(QFileInfo(settingsPath()).path());
-        QFile file(settingsPath());
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("[OPTIONS]\nZoom=3\n[Pick]\nSampleSize=7\n");
-        file.close();
+        QVERIFY(QDir().mkpath(QFileInfo(settingsPath()).path()));
+        QVERIFY(test::writeFile(settingsPath(), "[OPTIONS]\nZoom=3\n[Pick]\nSampleSize=7\n"));
         QWidget main;
         Options options;
         OptionsWindow w(&main, options);
@@ -156,11 +154,8 @@ private slots:
     }
 
     void theCopyFormatIsStoredByNameAndReadBackAsItself() {
-        QDir().mkpath(QFileInfo(settingsPath()).path());
-        QFile file(settingsPath());
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("[Pick]\nCopyFormat=nonsense\n");
-        file.close();
+        QVERIFY(QDir().mkpath(QFileInfo(settingsPath()).path()));
+        QVERIFY(test::writeFile(settingsPath(), "[Pick]\nCopyFormat=nonsense\n"));
         QWidget main;
         Options options;
         OptionsWindow w(&main, options);

@@ -59,21 +59,29 @@ class Portal(dbus.service.Object):
         with open(self.behaviour) as f:
             return any(line.split()[:1] == ["GlobalShortcuts"] for line in f)
 
-    def succeed(self, sender, options, results):
+    def new_request(self, sender, options):
+        """The request object of a call, at the path its handle token gives."""
         token = str(options.get("handle_token", "t"))
         path = "/org/freedesktop/portal/desktop/request/%s/%s" % (
             sender[1:].replace(".", "_"), token)
         request = Request(self.bus, path)
         self.requests.append(request)
+        return request, dbus.ObjectPath(path)
 
+    def answer_later(self, request, response, results):
         def send():
-            request.Response(dbus.UInt32(0), dbus.Dictionary(results, signature="sv"))
+            request.Response(dbus.UInt32(response), dbus.Dictionary(results, signature="sv"))
+            # As the real portal does, the request object goes once it has answered.
             request.remove_from_connection()
             self.requests.remove(request)
             return False
 
         GLib.timeout_add(20, send)
-        return dbus.ObjectPath(path)
+
+    def succeed(self, sender, options, results):
+        request, path = self.new_request(sender, options)
+        self.answer_later(request, 0, results)
+        return path
 
     @dbus.service.method(PROPERTIES, in_signature="ss", out_signature="v")
     def Get(self, interface, name):
@@ -122,15 +130,11 @@ class Portal(dbus.service.Object):
         return ["silent"]
 
     def respond(self, method, sender, options):
-        token = str(options.get("handle_token", "t"))
-        path = "/org/freedesktop/portal/desktop/request/%s/%s" % (
-            sender[1:].replace(".", "_"), token)
-        request = Request(self.bus, path)
-        self.requests.append(request)
+        request, path = self.new_request(sender, options)
         words = self.answer(method)
         kind = words[0]
         if kind == "silent":
-            return dbus.ObjectPath(path)
+            return path
         if kind == "cancel":
             reply = (1, {})
         elif kind == "refuse":
@@ -149,16 +153,8 @@ class Portal(dbus.service.Object):
             reply = (0, {"uri": dbus.String("file://" + words[1])})
         else:  # uri
             reply = (0, {"uri": dbus.String(words[1])})
-
-        def send():
-            request.Response(dbus.UInt32(reply[0]), dbus.Dictionary(reply[1], signature="sv"))
-            # As the real portal does, the request object goes once it has answered.
-            request.remove_from_connection()
-            self.requests.remove(request)
-            return False
-
-        GLib.timeout_add(20, send)
-        return dbus.ObjectPath(path)
+        self.answer_later(request, *reply)
+        return path
 
     @dbus.service.method(SCREENSHOT, in_signature="sa{sv}", out_signature="o",
                          sender_keyword="sender")
