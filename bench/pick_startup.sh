@@ -3,7 +3,8 @@
 # server mapping the pick's first window a person sees (the loupe at the pointer; the window
 # that holds the grab is one pixel off the screen), beside a bare Qt Widgets program's one
 # window (bench/app/BareWindow.cpp). Runs alternate, so load on the machine falls on both;
-# medians of 9 and their ratio.
+# medians of 9 and their ratio. Then what --copy leaves running: the clipboard helper's
+# resident and private memory once the command has ended.
 # Needs python3-xlib. Usage: bench/pick_startup.sh [build dir, default build/bench]
 set -euo pipefail
 build=$(realpath "${1:-build/bench}")
@@ -31,4 +32,12 @@ p=$(printf '%s\n' "${pick[@]}" | median)
 echo "bare Qt Widgets window: median $b ms  (${bare[*]})"
 echo "Spectrivue --pick loupe: median $p ms  (${pick[*]})"
 echo "ratio: $(awk -v a="$p" -v b="$b" 'BEGIN {printf "%.2f", a / b}')"
+
+marker="bench-$$-{hex}"
+(sleep 1; xdotool mousemove 300 300 click 1) &
+"$build/Spectrivue" --pick --copy --format "$marker" >/dev/null
+helper=$(pgrep -f "spectrivue-clipboard bench-$$-" | head -1)
+echo "clipboard helper after --pick --copy: $(awk '/VmRSS/ {print $2}' /proc/$helper/status) kB resident," \
+    "$(awk '/^Private/ {s += $2} END {print s}' /proc/$helper/smaps) kB private"
+echo other | xclip -selection clipboard 2>/dev/null
 rm -rf "$home"

@@ -36,8 +36,8 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QCursor>
+#include <QDeadlineTimer>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QLinearGradient>
 #include <QMenu>
@@ -258,12 +258,10 @@ void MainWindow::startPick(bool copyWhenKept) {
     // The pick's grab needs a window on the screen: a window just brought back may not be yet.
     if (portalPicker_ == nullptr && windowHandle() != nullptr && !windowHandle()->isExposed()) {
         auto* wait = new QTimer(this);
-        auto* clock = new QElapsedTimer;
-        clock->start();
-        connect(wait, &QTimer::timeout, this, [this, wait, clock] {
-            if (windowHandle()->isExposed() || clock->elapsed() > 2000) {
+        connect(wait, &QTimer::timeout, this, [this, wait, deadline = QDeadlineTimer(2000)] {
+            if (windowHandle()->isExposed() || deadline.hasExpired()) {
+                wait->stop();
                 wait->deleteLater();
-                delete clock;
                 if (!isPicking()) {
                     togglePick();
                 }
