@@ -11,6 +11,7 @@
 #include "history/HistoryStore.h"
 #include "support/ModalDialogs.h"
 #include "support/TestFiles.h"
+#include "widgets/QtColor.h"
 
 #include <QCursor>
 #include <QDBusInterface>
@@ -18,6 +19,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -90,12 +92,21 @@ private slots:
     }
 
     void theFrozenFrameFollowsThePointerAndAClickKeepsTheColour() {
-        // Left half red, right half blue, over the whole 800 × 600 offscreen screen.
-        QImage shot(800, 600, QImage::Format_RGB32);
-        shot.fill(Qt::red);
-        for (int y = 0; y < 600; ++y) {
-            for (int x = 400; x < 800; ++x) {
-                shot.setPixel(x, y, qRgb(0, 0, 255));
+        // A screenshot of the whole offscreen desktop, every pixel a colour of its own, so a pick
+        // one pixel off shows.
+        const auto pixel = [](int x, int y) {
+            return qRgb(x & 0xFF, y & 0xFF, (x >> 8) << 5 | ((x + y) % 2) << 4 | (y >> 8) << 2);
+        };
+        const auto under = [&](int x, int y) { return fromQRgb(pixel(x, y)); };
+        QRect desktop;
+        for (const QScreen* screen : QGuiApplication::screens()) {
+            desktop |= screen->geometry();
+        }
+        QVERIFY(desktop.width() >= 800 && desktop.height() >= 600);
+        QImage shot(desktop.size(), QImage::Format_RGB32);
+        for (int y = 0; y < shot.height(); ++y) {
+            for (int x = 0; x < shot.width(); ++x) {
+                shot.setPixel(x, y, pixel(x, y));
             }
         }
         QTemporaryDir shots;
@@ -110,48 +121,49 @@ private slots:
         QTRY_VERIFY(frozen.isRunning());
         // The screenshot the portal wrote for this request is removed once read, and only it.
         QCOMPARE(QDir(shots.path()).entryList(QDir::Files), QStringList{"shot.png"});
-        QTRY_COMPARE(f_->selection().current(), rgb(255, 0, 0));
-        QCursor::setPos(100, 100);
+        QTRY_COMPARE(f_->selection().current(), under(0, 0));
         QCOMPARE(frozen.views().size(), std::size_t(QGuiApplication::screens().size()));
-        QTRY_COMPARE(f_->selection().current(), rgb(255, 0, 0));
+        for (const QPoint& p : {QPoint(100, 100), desktop.bottomRight(), QPoint(255, 256)}) {
+            QCursor::setPos(p);
+            QTRY_COMPARE(f_->selection().current(), under(p.x(), p.y()));
+        }
         QCursor::setPos(600, 100);
-        QTRY_COMPARE(f_->notation(Notation::Html), QStringLiteral("#0000FF"));
+        QTRY_COMPARE(f_->selection().current(), under(600, 100));
         QTest::mouseClick(frozen.views().front(), Qt::LeftButton, {}, QPoint(600, 100));
         QVERIFY(!frozen.isRunning());
-        QCOMPARE(f_->selection().current(), rgb(0, 0, 255));
+        QCOMPARE(f_->selection().current(), under(600, 100));
         const History& history = f_->window->history()->entries();
-        QCOMPARE(history.front().color, rgb(0, 0, 255));
+        QCOMPARE(history.front().color, under(600, 100));
         const std::size_t kept = history.size();
 
-        // The arrow keys step the pick's pointer over the frame a pixel at a time, across the
-        // last red column; Enter keeps.
+        // The arrow keys step the pick's pointer over the frame a pixel at a time; Enter keeps.
         pressF9();
         QTRY_VERIFY(frozen.isRunning());
         QCursor::setPos(398, 100);
-        QTRY_COMPARE(f_->selection().current(), rgb(255, 0, 0));
+        QTRY_COMPARE(f_->selection().current(), under(398, 100));
         QTest::keyClick(frozen.views().front(), Qt::Key_Right);
-        QCOMPARE(f_->selection().current(), rgb(255, 0, 0));
+        QCOMPARE(f_->selection().current(), under(399, 100));
         QTest::keyClick(frozen.views().front(), Qt::Key_Right);
-        QCOMPARE(f_->selection().current(), rgb(0, 0, 255));
+        QCOMPARE(f_->selection().current(), under(400, 100));
         QTest::keyClick(frozen.views().front(), Qt::Key_Left);
         QTest::keyClick(frozen.views().front(), Qt::Key_Return);
         QVERIFY(!frozen.isRunning());
-        QCOMPARE(f_->selection().current(), rgb(255, 0, 0));
+        QCOMPARE(f_->selection().current(), under(399, 100));
         QCOMPARE(history.size(), kept + 1);
-        QCOMPARE(history.front().color, rgb(255, 0, 0));
+        QCOMPARE(history.front().color, under(399, 100));
 
         // Escape puts back the colours of before the pick.
         const ColorValue previous = f_->selection().previous();
         pressF9();
         QTRY_VERIFY(frozen.isRunning());
         QCursor::setPos(100, 100);
-        QTRY_COMPARE(f_->selection().current(), rgb(255, 0, 0));
+        QTRY_COMPARE(f_->selection().current(), under(100, 100));
         QTest::keyClick(frozen.views().front(), Qt::Key_Escape);
         QVERIFY(!frozen.isRunning());
-        QCOMPARE(f_->selection().current(), rgb(255, 0, 0));
+        QCOMPARE(f_->selection().current(), under(399, 100));
         QCOMPARE(f_->selection().previous(), previous);
         QCOMPARE(history.size(), kept + 1); // a cancelled pick is not remembered
-        QCOMPARE(history.front().color, rgb(255, 0, 0));
+        QCOMPARE(history.front().color, under(399, 100));
     }
 
     // What a portal's answer names is not ours to delete, nor to wait on: a file the user

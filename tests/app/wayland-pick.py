@@ -17,15 +17,19 @@ import sys
 import time
 
 import gi
+from wayland_pattern import at
 
 gi.require_version("Atspi", "2.0")
 from gi.repository import Atspi  # noqa: E402
 
 LAYOUT = (2560, 800)          # two 1280 x 800 outputs side by side
-BLUE = "#336699"              # output 1's background
-RED = "#993333"               # output 2's background
 ON_BLUE = (100, 100)          # background: the main window is centred on output 1
 ON_RED = (1280 + 640, 400)
+BLUE = at(ON_BLUE)            # what the patterned backgrounds show there
+RED = at(ON_RED)
+# Where a pick one pixel off, or on the wrong output, would show: both sides of the seam
+# between the outputs, and the layout's corners.
+EXACT = [(1279, 300), (1280, 300), (1279, 301), (1281, 301), (0, 0), (2559, 799), (2559, 0)]
 # Where the pointer rests at F9. The screenshot shows the pointer there, so the pick is checked
 # elsewhere.
 PARKED = (40, 760)
@@ -196,6 +200,11 @@ def main():
         expect_notation(field, BLUE, "over output 1")
         pointer.move(ON_RED)
         expect_notation(field, RED, "over output 2")
+        for point in EXACT:
+            pointer.move(point)
+            expect_notation(field, at(point), "at %d, %d" % point)
+        pointer.move(ON_RED)
+        expect_notation(field, RED, "back over output 2")
         # The live window now shows a new colour, yet the screen still shows the frozen frame.
         still = differing_pixels(shown_frame, screen_pixels())
         if still > 2000:
@@ -274,8 +283,9 @@ def main():
 
         print("notation before the picks: %s" % before)
         print("F9 to the frozen frame on both outputs: %.0f ms" % frozen_ms)
-        print("the pick followed %s and %s, kept %s on a click, put it back after Escape"
-              % (BLUE, RED, RED))
+        print("the pick followed %s and %s and %d exact pixels at the outputs' seam and "
+              "corners, kept %s on a click, put it back after Escape"
+              % (BLUE, RED, len(EXACT), RED))
         print("--pick --copy printed and copied %s; --pick and Escape printed nothing" % RED)
         return 0
     except Failure as failure:

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Runs the Wayland pick test in a real headless desktop: sway (two 1280 x 800 outputs, each a
-# solid colour), PipeWire and the real desktop portal (xdg-desktop-portal with its wlr and gtk
+# Runs the Wayland pick test in a real headless desktop: sway (two 1280 x 800 outputs, every
+# pixel of each a colour of its own), PipeWire and the real desktop portal (xdg-desktop-portal with its wlr and gtk
 # backends) on a private session bus. sway refuses to run as root, so as root the session runs
 # as the unprivileged user svtest (made when missing), with copies of the programs it needs.
 # Usage: wayland-session.sh <Spectrivue> <virtual_pointer> <wayland-pick.py>
@@ -12,7 +12,7 @@ driver=$3
 if [ "${SV_WAYLAND_INSIDE:-}" != 1 ]; then
     stage=$(mktemp -d /tmp/sv-wayland.XXXXXX)
     trap 'rm -rf "$stage"' EXIT
-    cp "$program" "$pointer" "$driver" "$0" "$stage/"
+    cp "$program" "$pointer" "$driver" "$0" "$(dirname "$driver")/wayland_pattern.py" "$stage/"
     chmod 755 "$stage" "$stage"/*
     run=(env SV_WAYLAND_INSIDE=1 dbus-run-session -- bash "$stage/$(basename "$0")"
          "$stage/$(basename "$program")" "$stage/$(basename "$pointer")"
@@ -41,9 +41,13 @@ cleanup() {
 }
 trap cleanup EXIT
 
-cat > "$XDG_RUNTIME_DIR/sway.conf" <<'CONF'
-output HEADLESS-1 resolution 1280x800 position 0 0 bg #336699 solid_color
-output HEADLESS-2 resolution 1280x800 position 1280 0 bg #993333 solid_color
+here=$(dirname "$driver")
+for output in 0 1; do
+    /usr/bin/python3 "$here/wayland_pattern.py" $output 1280 800 "$XDG_RUNTIME_DIR/output$output.png"
+done
+cat > "$XDG_RUNTIME_DIR/sway.conf" <<CONF
+output HEADLESS-1 resolution 1280x800 position 0 0 bg $XDG_RUNTIME_DIR/output0.png center
+output HEADLESS-2 resolution 1280x800 position 1280 0 bg $XDG_RUNTIME_DIR/output1.png center
 CONF
 WLR_BACKENDS=headless WLR_HEADLESS_OUTPUTS=2 WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman \
     sway -c "$XDG_RUNTIME_DIR/sway.conf" >"$XDG_RUNTIME_DIR/sway.log" 2>&1 &
