@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
 # Runs the Wayland pick test in a real headless desktop: sway (two 1280 x 800 outputs, every
-# pixel of each a colour of its own), PipeWire and the real desktop portal (xdg-desktop-portal with its wlr and gtk
-# backends) on a private session bus. sway refuses to run as root, so as root the session runs
-# as the unprivileged user svtest (made when missing), with copies of the programs it needs.
+# pixel of each a colour of its own), PipeWire and the real desktop portal (xdg-desktop-portal
+# with its wlr and gtk backends; SV_WAYLAND_WITHOUT_GTK=1 leaves the gtk one out) on a private
+# session bus. sway refuses to run as root, so as root the session runs as the unprivileged
+# user svtest (made when missing), with copies of the programs it needs, and in a mount
+# namespace with a /tmp of its own: the wlr backend always writes its screenshots to
+# /tmp/out.png, so two runs at once would otherwise read each other's.
 # Usage: wayland-session.sh <Spectrivue> <virtual_pointer> <wayland-pick.py>
 set -euo pipefail
 program=$1
@@ -10,16 +13,27 @@ pointer=$2
 driver=$3
 
 if [ "${SV_WAYLAND_INSIDE:-}" != 1 ]; then
-    stage=$(mktemp -d /tmp/sv-wayland.XXXXXX)
+    # Outside /tmp, which the session may get a fresh one of.
+    stage=$(mktemp -d /var/tmp/sv-wayland.XXXXXX)
     trap 'rm -rf "$stage"' EXIT
-    cp "$program" "$pointer" "$driver" "$0" "$(dirname "$driver")/wayland_pattern.py" "$stage/"
-    chmod 755 "$stage" "$stage"/*
-    run=(env SV_WAYLAND_INSIDE=1 dbus-run-session -- bash "$stage/$(basename "$0")"
-         "$stage/$(basename "$program")" "$stage/$(basename "$pointer")"
-         "$stage/$(basename "$driver")")
+    mkdir "$stage/bin" "$stage/tmp"
+    cp "$program" "$pointer" "$driver" "$0" "$(dirname "$driver")/wayland_pattern.py" \
+        "$stage/bin/"
+    chmod 755 "$stage" "$stage/bin" "$stage"/bin/*
+    chmod 1777 "$stage/tmp"
+    bin=$stage/bin
+    run=(env SV_WAYLAND_INSIDE=1 "SV_WAYLAND_WITHOUT_GTK=${SV_WAYLAND_WITHOUT_GTK:-}"
+         dbus-run-session -- bash "$bin/$(basename "$0")" "$bin/$(basename "$program")"
+         "$bin/$(basename "$pointer")" "$bin/$(basename "$driver")")
     if [ "$(id -u)" -eq 0 ]; then
         id svtest >/dev/null 2>&1 || useradd --create-home --shell /bin/bash svtest
-        runuser -u svtest -- "${run[@]}"
+        if unshare -m --propagation private true 2>/dev/null; then
+            # shellcheck disable=SC2016
+            unshare -m --propagation private bash -c \
+                'mount --bind "$0" /tmp && exec runuser -u svtest -- "$@"' "$stage/tmp" "${run[@]}"
+        else
+            runuser -u svtest -- "${run[@]}"
+        fi
     else
         "${run[@]}"
     fi
@@ -72,8 +86,15 @@ export XDG_CURRENT_DESKTOP=sway:GNOME
 dbus-update-activation-environment WAYLAND_DISPLAY XDG_RUNTIME_DIR XDG_CURRENT_DESKTOP
 /usr/libexec/xdg-desktop-portal-wlr >"$XDG_RUNTIME_DIR/portal-wlr.log" 2>&1 &
 children+=($!)
+export SV_PORTAL_WLR_PID=$! # the driver restarts this one, and no other run's
+if [ "${SV_WAYLAND_WITHOUT_GTK:-}" = 1 ]; then
+    mkdir -p "$XDG_RUNTIME_DIR/portals"
+    cp /usr/share/xdg-desktop-portal/portals/wlr.portal "$XDG_RUNTIME_DIR/portals/"
+    export XDG_DESKTOP_PORTAL_DIR=$XDG_RUNTIME_DIR/portals
+else
 GDK_BACKEND=wayland /usr/libexec/xdg-desktop-portal-gtk >"$XDG_RUNTIME_DIR/portal-gtk.log" 2>&1 &
 children+=($!)
+fi
 /usr/libexec/xdg-desktop-portal >"$XDG_RUNTIME_DIR/portal.log" 2>&1 &
 children+=($!)
 
