@@ -652,12 +652,6 @@ Endereço de e-mail: </translation>
         <translation>Detalhes da Cor…</translation>
     </message>
     <message>
-        <source>Live screen sampling needs X11 or XWayland.
-Start Spectrivue with QT_QPA_PLATFORM=xcb to pick colours from the screen.</source>
-        <translation>A amostragem ao vivo da tela precisa de X11 ou XWayland.
-Inicie o Spectrivue com QT_QPA_PLATFORM=xcb para escolher cores da tela.</translation>
-    </message>
-    <message>
         <source>History…</source>
         <translation>Histórico…</translation>
     </message>
@@ -670,6 +664,12 @@ Ele dura até o Spectrivue ser fechado.</translation>
     <message>
         <source>The screen cannot be read here.</source>
         <translation>A tela não pode ser lida aqui.</translation>
+    </message>
+    <message>
+        <source>This desktop does not let programs read the screen, so it cannot be shown here.
+F9 and Shift+F9 pick colours through the desktop portal.</source>
+        <translation>Esta área de trabalho não deixa os programas lerem a tela, por isso ela não pode ser mostrada aqui.
+F9 e Shift+F9 capturam cores pelo portal da área de trabalho.</translation>
     </message>
 </context>
 <context>

@@ -429,8 +429,8 @@ void MainWindow::showWaylandNoticeOnce() {
     waylandNoticeShown_ = true;
     // Not modal to the program: the rest of the picker keeps working.
     openMessage(this, QMessageBox::Information,
-                tr("Live screen sampling needs X11 or XWayland.\n"
-                   "Start Spectrivue with QT_QPA_PLATFORM=xcb to pick colours from the screen."));
+                tr("This desktop does not let programs read the screen, so it cannot be "
+                   "shown here.\nF9 and Shift+F9 pick colours through the desktop portal."));
 }
 
 } // namespace sv
