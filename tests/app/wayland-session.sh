@@ -26,7 +26,9 @@ if [ "${SV_WAYLAND_INSIDE:-}" != 1 ]; then
          dbus-run-session -- bash "$bin/$(basename "$0")" "$bin/$(basename "$program")"
          "$bin/$(basename "$pointer")" "$bin/$(basename "$driver")")
     if [ "$(id -u)" -eq 0 ]; then
-        id svtest >/dev/null 2>&1 || useradd --create-home --shell /bin/bash svtest
+        # One run at a time makes the user: two at once may both find it missing.
+        flock /var/tmp/sv-svtest.lock sh -c \
+            'id svtest >/dev/null 2>&1 || useradd --create-home --shell /bin/bash svtest'
         if unshare -m --propagation private true 2>/dev/null; then
             # shellcheck disable=SC2016
             unshare -m --propagation private bash -c \
