@@ -39,6 +39,8 @@ public:
     // else Qt's. A Wayland program learns the pointer's place only from its windows' events,
     // and there Qt's QCursor::pos() is a place in whichever window had the last event.
     QPoint cursorPos() const override;
+    // Not until a view has seen the pointer, where the program cannot ask for it (Wayland).
+    bool knowsPointer() const override { return live_ != nullptr || pointer_.has_value(); }
     void notePointer(QPoint logical);
     std::optional<ColorValue> pixelAt(QPoint framePos) override;
     bool canReadScreen() const override { return !frame_.isNull(); }

@@ -2,6 +2,7 @@
 
 #include "AppInfo.h"
 #include "app/ComponentEditor.h"
+#include "app/DesktopPortal.h"
 #include "app/FrozenFramePick.h"
 #include "app/NotationPanel.h"
 #include "app/PointerReadout.h"
@@ -216,6 +217,12 @@ void MainWindow::connectPicks() {
         connect(portalPicker_, &PortalPicker::kept, this, &MainWindow::keepPick);
         connect(portalPicker_, &PortalPicker::cancelled, this, &MainWindow::pickCancelled);
         connect(portalPicker_, &PortalPicker::failed, this, &MainWindow::pickFailed);
+        // The frame's views see the pointer where the program cannot ask for it: the readout
+        // shows desktop places from them while the frame stands.
+        FrozenFramePick& frame = portalPicker_->frozenPick();
+        connect(&portalPicker_->portal(), &DesktopPortal::screenshotTaken, this,
+                [this, &frame] { readout_->follow(&frame.screen()); });
+        connect(&frame, &FrozenFramePick::finished, this, [this] { readout_->follow(nullptr); });
         connect(portalPicker_, &PortalPicker::messageDue, this, [this](const QString& text) {
             // Shown without waiting: the pick's answers keep arriving behind it.
             openMessage(this, QMessageBox::Information, text);

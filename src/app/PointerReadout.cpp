@@ -31,6 +31,12 @@ void PointerReadout::pointerMoved() {
     }
 }
 
+void PointerReadout::follow(ScreenReader* screen) {
+    followed_ = screen;
+    pointerMoved();
+    tick();
+}
+
 void PointerReadout::tick() {
     // The Y pair is placed before the captions change, so it follows the width the X text had
     // at the previous tick and settles one tick after the X text changed width.
@@ -41,7 +47,11 @@ void PointerReadout::tick() {
         timer_.setInterval(kRestingIntervalMs);
     }
     moved_ = false;
-    const QPoint pointer = screen_.cursorPos();
+    const ScreenReader& screen = followed_ != nullptr ? *followed_ : screen_;
+    if (!screen.knowsPointer()) {
+        return; // the last place shown stands until the place is known
+    }
+    const QPoint pointer = screen.cursorPos();
     x_->setCaption(QStringLiteral("X=%1").arg(pointer.x()));
     y_->setCaption(QStringLiteral("Y=%1").arg(pointer.y()));
 }

@@ -33,12 +33,16 @@ public:
     bool isResting() const { return timer_.interval() == kRestingIntervalMs; }
 
     void tick();
+    // Reads the pointer from screen instead (a frozen pick's, whose views see the pointer
+    // where the program cannot ask for it); null goes back to the readout's own.
+    void follow(ScreenReader* screen);
 
 private:
     void pointerMoved();
     QPoint yTarget() const;
 
     ScreenReader& screen_;
+    ScreenReader* followed_ = nullptr;
     ShadowLabel* x_;
     ShadowLabel* y_;
     QTimer timer_;

@@ -19,6 +19,8 @@ public:
 
     // The pointer position in screen (logical) pixels.
     virtual QPoint cursorPos() const = 0;
+    // Whether cursorPos() knows where the pointer is yet.
+    virtual bool knowsPointer() const { return true; }
     // The colour of the device pixel at a position of the desktop (see pointerDevicePos);
     // empty when it lies on no screen or cannot be read.
     virtual std::optional<ColorValue> pixelAt(QPoint devicePos) = 0;

@@ -174,6 +174,40 @@ class Pointer:
         self.process.wait(5)
 
 
+READOUT = []
+
+
+def readout():
+    """The main window's "X=… Y=…" readout as a person reads it (its labels found once: a walk
+    of the whole tree takes seconds)."""
+    if not READOUT:
+        found = {}
+        for node in walk(find_app()):
+            text = text_or_name(node) if node.get_role_name() == "label" else ""
+            for axis in ("X=", "Y="):
+                if text.startswith(axis) and text[2:].lstrip("-").isdigit():
+                    found.setdefault(axis, node)
+        if len(found) < 2:
+            return None
+        READOUT.extend([found["X="], found["Y="]])
+    return tuple(text_or_name(node) for node in READOUT)
+
+
+def expect_readout(point, during):
+    """The readout shows the pointer's place on the desktop, not in the window it is over."""
+    want = ("X=%d" % point[0], "Y=%d" % point[1])
+    seen = []
+
+    def shows():
+        seen.append(readout())
+        return seen[-1] == want
+    try:
+        wait_until("the readout at %s %s" % (want, during), shows, timeout=3)
+    except Failure:
+        raise Failure("%s: the readout shows %r, not %r (%d reads, first %r)"
+                      % (during, seen[-1], want, len(seen), seen[0]))
+
+
 def expect_notation(field, colour, during):
     try:
         wait_until("%s %s" % (colour, during), lambda: text_of(field) == colour, timeout=3)
@@ -212,9 +246,11 @@ def main():
         expect_notation(field, BLUE, "over output 1")
         pointer.move(ON_RED)
         expect_notation(field, RED, "over output 2")
+        expect_readout(ON_RED, "over output 2")
         for point in EXACT:
             pointer.move(point)
             expect_notation(field, at(point), "at %d, %d" % point)
+            expect_readout(point, "at %d, %d" % point)
         pointer.move(ON_RED)
         expect_notation(field, RED, "back over output 2")
         # The live window now shows a new colour, yet the screen still shows the frozen frame.
