@@ -62,23 +62,19 @@ int Loupe::pixelsShown() const {
 }
 
 int Loupe::textLineHeight() const {
-    if (fontLoaded_) {
-        return fontMetrics().height();
-    }
-    // From the font's size alone: the first question for real metrics loads every font the
+    // From the font's size first: the first question for real metrics loads every font the
     // desktop has (several milliseconds), which a pick started from a shortcut should not wait
-    // for before its loupe shows. Generous, so the real line nearly always fits; the first
-    // paint, which loads the fonts anyway, corrects it.
+    // for before its loupe shows. Generous, so the real line nearly always fits; once the first
+    // paint has loaded the fonts anyway, a taller real line wins.
     const QFont f = font();
     const qreal pixels = f.pixelSize() > 0 ? f.pixelSize() : f.pointSizeF() * logicalDpiY() / 72.0;
-    return qCeil(pixels * 1.3);
+    const int estimate = qCeil(pixels * 1.3);
+    return fontLoaded_ ? std::max(estimate, fontMetrics().height()) : estimate;
 }
 
 void Loupe::fitSize() {
     const int view = pixelsShown() * zoom_ + 2 * kBorder;
-    const int height = view + textLineHeight() + 4;
-    // Never smaller once shown at a size: a line that fits stays where it is.
-    setFixedSize(view, fontLoaded_ ? std::max(height, this->height()) : height);
+    setFixedSize(view, view + textLineHeight() + 4);
     update();
 }
 
@@ -116,8 +112,7 @@ void Loupe::showPixels(const QImage& pixels, ColorValue picked) {
 void Loupe::paintEvent(QPaintEvent*) {
     if (!fontLoaded_) {
         fontLoaded_ = true;
-        const int view = pixelsShown() * zoom_ + 2 * kBorder;
-        if (fontMetrics().height() + 4 > height() - view) {
+        if (height() != width() + textLineHeight() + 4) { // a real line taller than guessed
             QTimer::singleShot(0, this, &Loupe::fitSize);
         }
     }

@@ -137,9 +137,18 @@ private slots:
         // 138.7, (5 × 208 + 4 × 48) / 9 = 136.9.
         QTRY_COMPARE(d.window->selection().current(), rgb(140, 139, 137));
         QTRY_COMPARE(d.window->sampler()->loupe()->sampleSize(), 3);
-        // The wheel alone zooms the loupe.
+        // The wheel alone zooms the loupe: its picture grows and shrinks, its text line does
+        // not.
+        Loupe& loupe = *d.window->sampler()->loupe();
+        QTRY_VERIFY(loupe.isVisible());
+        const int textLine = loupe.height() - loupe.width();
         QVERIFY(xdotool({QStringLiteral("click"), QStringLiteral("4")}));
-        QTRY_COMPARE(d.window->sampler()->loupe()->zoom(), 20);
+        QTRY_COMPARE(loupe.zoom(), 20);
+        QCOMPARE(loupe.height() - loupe.width(), textLine);
+        QVERIFY(xdotool({QStringLiteral("click"), QStringLiteral("5"), QStringLiteral("click"),
+                         QStringLiteral("5")}));
+        QTRY_COMPARE(loupe.zoom(), 5);
+        QCOMPARE(loupe.height() - loupe.width(), textLine);
         QTest::keyClick(d.window.get(), Qt::Key_F9);
         QCOMPARE(d.options.sampleSize(), 3);
         d.options.setAndStore(OptionKey::SampleSize, 1);
