@@ -13,16 +13,20 @@ namespace {
 
 constexpr int kHandOverMs = 5000;
 
-QString run(QProcess& process, const QString& program, const QStringList& arguments,
-            const QByteArray& input) {
-    process.setStandardOutputFile(input.isNull() ? QString() : QProcess::nullDevice());
+// Runs a hand-over program to its end (its background process stays); empty when it succeeded,
+// else why not. Its standard output is read only where it says something: a background process
+// that inherits it would otherwise keep it open for good.
+enum class Output { Read, Dropped };
+QString run(QProcess& process, const QString& program, const QStringList& arguments, Output output,
+            const QByteArray& input = {}) {
+    if (output == Output::Dropped) {
+        process.setStandardOutputFile(QProcess::nullDevice());
+    }
     process.start(program, arguments);
     if (!process.waitForStarted(kHandOverMs)) {
         return QStringLiteral("%1 cannot be started").arg(program);
     }
-    if (!input.isNull()) {
-        process.write(input);
-    }
+    process.write(input);
     process.closeWriteChannel();
     if (!process.waitForFinished(kHandOverMs)) {
         process.kill();
@@ -55,7 +59,7 @@ QString keepOnClipboard(const QString& text) {
     if (wayland && !wlCopy.isEmpty()) {
         // From standard input: a text starting with "-" is not an option there.
         return run(process, wlCopy, {QStringLiteral("--type"), QStringLiteral("text/plain")},
-                   text.toUtf8());
+                   Output::Dropped, text.toUtf8());
     }
     if (qEnvironmentVariableIsEmpty("DISPLAY")) {
         return wayland ? QStringLiteral("copying on Wayland needs wl-copy (the package "
@@ -63,7 +67,8 @@ QString keepOnClipboard(const QString& text) {
                        : QStringLiteral("no X11 display to hold the clipboard");
     }
     const QString helper = clipboardHelperPath();
-    const QString failure = run(process, helper, {text}, QByteArray());
+    // It says "ok" once the clipboard is its own; its background process keeps no output.
+    const QString failure = run(process, helper, {text}, Output::Read);
     if (failure.isEmpty() && process.readAllStandardOutput().trimmed() != "ok") {
         return QStringLiteral("%1 did not take the clipboard").arg(helper);
     }

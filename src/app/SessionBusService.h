@@ -46,7 +46,7 @@ private:
     bool owned_ = false;
 };
 
-// org.freedesktop.Application, as the desktop entry specification has it.
+// org.freedesktop.Application, the interface launchers call on a D-Bus activatable program.
 class ApplicationAdaptor : public QDBusAbstractAdaptor {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Application")

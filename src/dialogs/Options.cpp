@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace sv {
@@ -126,7 +127,9 @@ void Options::setAndStore(OptionKey key, int value) {
 }
 
 void Options::setCopyFormat(const std::string& name) {
-    const std::string chosen = builtInFormatText(kBlack, name) ? name : std::string();
+    const auto& names = builtInFormatNames();
+    const bool known = std::find(names.begin(), names.end(), name) != names.end();
+    const std::string chosen = known ? name : std::string();
     if (chosen != copyFormat_) {
         copyFormat_ = chosen;
         emit copyFormatChanged(copyFormat_);

@@ -48,6 +48,34 @@ protected:
     }
 };
 
+// The board at 40, 300 on the screen, and the colour of a device pixel over it as the board
+// painted it.
+struct ShownBoard {
+    Board board;
+    qreal dpr = 1;
+
+    bool show() {
+        board.setGeometry(40, 300, kCell * kCells, kCell * kCells);
+        board.show();
+        if (!QTest::qWaitForWindowExposed(&board)) {
+            return false;
+        }
+        dpr = board.screen()->devicePixelRatio();
+        return true;
+    }
+    QColor expected(QPoint device) const {
+        const QPoint inBoard = device - QPoint(40, 300) * dpr;
+        return cellColor(int(inBoard.x() / (kCell * dpr)), int(inBoard.y() / (kCell * dpr)));
+    }
+};
+
+// The magnifier beside the board, on the screen.
+bool showBeside(MagnifierWindow& zoom) {
+    zoom.move(250, 0);
+    zoom.show();
+    return QTest::qWaitForWindowExposed(&zoom);
+}
+
 int xdotool(const QStringList& args) {
     return QProcess::execute(QStringLiteral("xdotool"), args);
 }
@@ -63,17 +91,11 @@ private slots:
     }
 
     void theFrozenViewHoldsTheScreensDevicePixels() {
-        Board board;
-        board.setGeometry(40, 300, kCell * kCells, kCell * kCells);
-        board.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&board));
-        const qreal dpr = board.screen()->devicePixelRatio();
+        ShownBoard board;
+        QVERIFY(board.show());
+        const qreal dpr = board.dpr;
         QCOMPARE(dpr, qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1")).toDouble());
-        // Board cell of a device pixel, as the board painted it.
-        auto expected = [&](QPoint device) {
-            const QPoint inBoard = device - QPoint(40, 300) * dpr;
-            return cellColor(int(inBoard.x() / (kCell * dpr)), int(inBoard.y() / (kCell * dpr)));
-        };
+        const auto expected = [&](QPoint device) { return board.expected(device); };
 
         QtScreenReader screen;
         Options options;
@@ -82,9 +104,7 @@ private slots:
         MagnifierWindow zoom(nullptr, screen, options, selection);
         QObject::connect(&zoom, &MagnifierWindow::colorPicked, &selection,
                          &ColorSelection::setCurrent);
-        zoom.move(250, 0);
-        zoom.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&zoom));
+        QVERIFY(showBeside(zoom));
 
         QCursor::setPos(83, 337);
         QTRY_COMPARE(QCursor::pos(), QPoint(83, 337));
@@ -128,23 +148,16 @@ private slots:
     // reference sees it, read back from the X server; a press still picks the board's own
     // pixel, and a change of simulation repaints the held image.
     void aSimulatedViewShowsWhatTheReferenceSeesAndPicksTheRealPixel() {
-        Board board;
-        board.setGeometry(40, 300, kCell * kCells, kCell * kCells);
-        board.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&board));
-        const qreal dpr = board.screen()->devicePixelRatio();
-        auto expected = [&](QPoint device) {
-            const QPoint inBoard = device - QPoint(40, 300) * dpr;
-            return cellColor(int(inBoard.x() / (kCell * dpr)), int(inBoard.y() / (kCell * dpr)));
-        };
+        ShownBoard board;
+        QVERIFY(board.show());
+        const qreal dpr = board.dpr;
+        const auto expected = [&](QPoint device) { return board.expected(device); };
         QtScreenReader screen;
         Options options;
         options.set(OptionKey::Zoom, 1);
         ColorSelection selection;
         MagnifierWindow zoom(nullptr, screen, options, selection);
-        zoom.move(250, 0);
-        zoom.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&zoom));
+        QVERIFY(showBeside(zoom));
         zoom.visionBox()->setCurrentIndex(int(Vision::Deuteranopia));
         QCursor::setPos(83, 337);
         QTRY_COMPARE(QCursor::pos(), QPoint(83, 337));
@@ -188,10 +201,8 @@ private slots:
     // shows the pixel in the picked-colour box, a click picks it, a click on the box makes it
     // current.
     void anOrdinaryClickOverAnotherProgramLeavesTheViewWorking() {
-        Board board;
-        board.setGeometry(40, 300, kCell * kCells, kCell * kCells);
-        board.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&board));
+        ShownBoard board;
+        QVERIFY(board.show());
         QProcess other;
         other.start(QStringLiteral("xmessage"),
                     {QStringLiteral("-geometry"), QStringLiteral("300x200+700+600"),
@@ -209,9 +220,7 @@ private slots:
         MagnifierWindow zoom(nullptr, screen, options, selection);
         QObject::connect(&zoom, &MagnifierWindow::colorPicked, &selection,
                          &ColorSelection::setCurrent);
-        zoom.move(250, 0);
-        zoom.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&zoom));
+        QVERIFY(showBeside(zoom));
         QCursor::setPos(83, 337);
         QTest::mouseClick(zoom.startButton(), Qt::LeftButton);
         QTRY_VERIFY_WITH_TIMEOUT(!zoom.view()->square().isNull(), 3000);
