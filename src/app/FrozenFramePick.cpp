@@ -175,7 +175,17 @@ QImage FrozenScreen::grabDevicePixels(const QRect& rect) {
 }
 
 FrozenFramePick::FrozenFramePick(const ColorSelection& selection, QObject* parent)
-    : QObject(parent), selection_(selection) {}
+    : QObject(parent), selection_(selection) {
+    commitTimer_.setInterval(16);
+    connect(&commitTimer_, &QTimer::timeout, this, [this] {
+        for (QWidget* v : views()) {
+            v->update(0, 0, 1, 1);
+        }
+        if (--commitsLeft_ <= 0) {
+            commitTimer_.stop();
+        }
+    });
+}
 
 FrozenFramePick::~FrozenFramePick() {
     for (const QPointer<QWidget>& v : views_) {
@@ -231,6 +241,7 @@ void FrozenFramePick::begin() {
     }
     views_.front()->activateWindow();
     views_.front()->setFocus();
+    keepCommitting();
     // No mouse grab: the views cover every screen, and a grab would hand every view's events
     // to the first one, with the pointer's place on the wrong screen.
     sampler_ = std::make_unique<ScreenSampler>(screen_, selection_, nullptr);
@@ -241,6 +252,19 @@ void FrozenFramePick::begin() {
     // A Wayland program cannot place a window beside the pointer.
     sampler_->setLoupeEnabled(loupe_ && QGuiApplication::platformName() == QLatin1String("xcb"));
     sampler_->start();
+}
+
+void FrozenFramePick::keepCommitting() {
+    // A Wayland window answers the compositor's configure only with its next commit, and Qt
+    // commits only when it paints: a configure that changes neither the size nor the state
+    // (the second view's move to its own output) is acknowledged but never committed, and a
+    // compositor that applies its layout in transactions (sway) waits for it, up to 200 ms a
+    // view, before the frame shows. A pixel repainted each frame commits every answer at once.
+    if (QGuiApplication::platformName() != QLatin1String("wayland")) {
+        return;
+    }
+    commitsLeft_ = 60;
+    commitTimer_.start();
 }
 
 void FrozenFramePick::keep() {
@@ -261,6 +285,7 @@ void FrozenFramePick::cancel() {
 }
 
 void FrozenFramePick::end() {
+    commitTimer_.stop();
     sampler_->stop();
     sampler_.reset();
     for (const QPointer<QWidget>& v : views_) {

@@ -11,6 +11,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QRect>
+#include <QTimer>
 #include <QWidget>
 #include <memory>
 #include <vector>
@@ -96,12 +97,16 @@ signals:
 private:
     void begin();
     void end();
+    // Repaints a pixel of every view each frame for a while (Wayland).
+    void keepCommitting();
 
     const ColorSelection& selection_;
     FrozenScreen screen_;
     // Deleted later: a view may be handling the very event that ends the pick.
     std::vector<QPointer<QWidget>> views_;
     std::unique_ptr<ScreenSampler> sampler_;
+    QTimer commitTimer_;
+    int commitsLeft_ = 0;
     ColorValue currentBefore_ = kWhite;
     ColorValue previousBefore_ = kWhite;
     int sampleSize_ = 1;

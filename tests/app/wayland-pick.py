@@ -7,23 +7,20 @@ It shows that F9 takes a real screenshot and shows it full screen on both output
 notations follow the pointer over the two outputs' colours, that a click keeps the exact
 colour and Escape puts the colours of before back, that the portal's screenshot file is deleted
 and nothing else, and that where the portal cannot take a screenshot and its own colour pick
-fails too, the user gets the clear message. It prints the time from F9 to the frozen frame.
+fails too, the user gets the clear message.
 Usage: wayland-pick.py <Spectrivue> <virtual_pointer>
 """
-import json
 import os
 import signal
 import subprocess
 import sys
 import time
 
-import gi
+from wayland_desktop import (Failure, Pointer, ended, find_app, first_frozen, fullscreen_views,
+                             html_field, press_until, read_marker, screen_pixels, show_marker,
+                             text_of, text_or_name, walk, wait_until)
 from wayland_pattern import at
 
-gi.require_version("Atspi", "2.0")
-from gi.repository import Atspi  # noqa: E402
-
-LAYOUT = (2560, 800)          # two 1280 x 800 outputs side by side
 ON_BLUE = (100, 100)          # background: the main window is centred on output 1
 ON_RED = (1280 + 640, 400)
 BLUE = at(ON_BLUE)            # what the patterned backgrounds show there
@@ -35,143 +32,15 @@ EXACT = [(1279, 300), (1280, 300), (1279, 301), (1281, 301), (0, 0), (2559, 799)
 # elsewhere.
 PARKED = (40, 760)
 SCREENSHOT = "/tmp/out.png"   # where the wlr backend writes its screenshots
-APP_ID = "org.spectrivue.spectrivue"
-
-
-class Failure(Exception):
-    pass
-
-
-def wait_until(what, probe, timeout=10.0, step=0.02):
-    end = time.monotonic() + timeout
-    while True:
-        value = probe()
-        if value:
-            return value
-        if time.monotonic() > end:
-            raise Failure("timed out waiting for " + what)
-        time.sleep(step)
-
-
-def walk(node, depth=0):
-    if node is None:
-        return
-    yield node
-    if depth > 30:
-        return
-    for i in range(node.get_child_count()):
-        yield from walk(node.get_child_at_index(i), depth + 1)
-
-
-def find_app():
-    """The program's application node: under Wayland the program can show up twice on the bus,
-    once with no windows, so the one holding windows counts."""
-    desktop = Atspi.get_desktop(0)
-    for i in range(desktop.get_child_count()):
-        app = desktop.get_child_at_index(i)
-        if app is not None and app.get_name() == "Spectrivue" and app.get_child_count() > 0:
-            return app
-    return None
-
-
-def html_field():
-    for node in walk(find_app()):
-        if node.get_role_name() == "text" and node.get_name() == "Hex code for HTML":
-            return node
-    return None
-
-
-def text_of(node):
-    return Atspi.Text.get_text(node, 0, -1)
-
-
-def fullscreen_views():
-    tree = json.loads(subprocess.check_output(["swaymsg", "-r", "-t", "get_tree"]))
-    found = []
-
-    def visit(node):
-        if node.get("app_id") == APP_ID and node.get("fullscreen_mode", 0) != 0:
-            found.append(node)
-        for child in node.get("nodes", []) + node.get("floating_nodes", []):
-            visit(child)
-
-    visit(tree)
-    return found
-
-
-def screen_pixels():
-    """The whole layout as raw RGB bytes, from grim's PPM."""
-    ppm = subprocess.check_output(["grim", "-t", "ppm", "-"])
-    parts = ppm.split(b"\n", 3)  # P6, size, maximum, pixels
-    width, height = (int(v) for v in parts[1].split())
-    return width, height, parts[3]
 
 
 def differing_pixels(a, b):
     return sum(1 for i in range(0, len(a[2]), 3) if a[2][i:i + 3] != b[2][i:i + 3])
 
 
-def press_key(name, delay_ms=400):
-    """Presses a key through a virtual keyboard that lives delay_ms before it types, so the
-    program binds the seat's new keyboard first; gives when the key went."""
-    started = time.monotonic()
-    subprocess.run(["wtype", "-s", str(delay_ms), "-k", name], check=True)
-    return started + delay_ms / 1000.0
-
-
-def press_until(name, what, done, timeout=30, attempts=3):
-    """Presses a key until it has its effect. Each press comes from a new virtual keyboard,
-    and a program busy elsewhere can bind that keyboard after the key has gone; a person
-    would press again. Gives when the press that worked went."""
-    for attempt in range(attempts):
-        pressed = press_key(name)
-        try:
-            wait_until(what, done, timeout=timeout / attempts, step=0.005)
-            return pressed
-        except Failure:
-            if attempt == attempts - 1:
-                raise
-    return None
-
-
-def ended(pid):
-    """Whether a process has ended (a zombie its parent has not reaped yet has)."""
-    try:
-        with open("/proc/%d/stat" % pid) as f:
-            return f.read().rsplit(")", 1)[1].split()[0] == "Z"
-    except FileNotFoundError:
-        return True
-
-
 def our_files():
     uid = os.getuid()
     return {n for n in os.listdir("/tmp") if os.lstat("/tmp/" + n).st_uid == uid}
-
-
-class Pointer:
-    """The virtual pointer, moved as a hand moves it: in steps, not in one jump."""
-
-    def __init__(self, helper):
-        self.process = subprocess.Popen([helper, str(LAYOUT[0]), str(LAYOUT[1])],
-                                        stdin=subprocess.PIPE, text=True)
-        self.at = None
-
-    def send(self, command):
-        self.process.stdin.write(command + "\n")
-        self.process.stdin.flush()
-        time.sleep(0.02)
-
-    def move(self, point, steps=8):
-        start = self.at or point
-        for i in range(1, steps + 1):
-            x = start[0] + (point[0] - start[0]) * i // steps
-            y = start[1] + (point[1] - start[1]) * i // steps
-            self.send("move %d %d" % (x, y))
-        self.at = point
-
-    def close(self):
-        self.process.stdin.close()
-        self.process.wait(5)
 
 
 READOUT = []
@@ -238,9 +107,21 @@ def main():
             f.write(b"not the portal's")
         files_before = our_files()
 
+        # F9 paints the frozen frame on every output at once, the one the pointer rests on
+        # and the other: the marker clock stands still in both (bench/app/frozen_frame.sh
+        # times this).
+        show_marker(True)
+        press_until("F9", "the frozen frame", lambda: len(fullscreen_views()) == 2)
+        reads = read_marker(at)
+        painted = [first_frozen(reads, output) is not None for output in (0, 1)]
+        press_until("Escape", "the marked frame to close", lambda: not fullscreen_views())
+        show_marker(False)
+        if not all(painted):
+            raise Failure("the frozen frame was painted on outputs %s only, not on both"
+                          % [o + 1 for o in (0, 1) if painted[o]])
+
         # F9: a real screenshot, shown full screen on each output.
-        pressed = press_until("F9", "the frozen frame", lambda: len(fullscreen_views()) == 2)
-        frozen_ms = (time.monotonic() - pressed) * 1000
+        press_until("F9", "the frozen frame", lambda: len(fullscreen_views()) == 2)
         shown_frame = screen_pixels()
         pointer.move(ON_BLUE)
         expect_notation(field, BLUE, "over output 1")
@@ -332,7 +213,7 @@ def main():
             raise Failure("a frame shows although no screenshot was taken")
 
         print("notation before the picks: %s" % before)
-        print("F9 to the frozen frame on both outputs: %.0f ms" % frozen_ms)
+        print("the frozen frame was painted on both outputs with the pointer at rest")
         print("the pick followed %s and %s and %d exact pixels at the outputs' seam and "
               "corners, kept %s on a click, put it back after Escape"
               % (BLUE, RED, len(EXACT), RED))
@@ -363,16 +244,6 @@ def without_access_backend(app):
         raise Failure("a frozen frame shows although the portal has no Access backend")
     print("without the gtk backend F9 says: %s" % portal_message()[0])
     return 0
-
-
-def text_or_name(node):
-    text = node.get_text_iface() if hasattr(node, "get_text_iface") else None
-    if text is not None:
-        try:
-            return Atspi.Text.get_text(node, 0, -1)
-        except Exception:  # noqa: BLE001 - a node gone meanwhile
-            return ""
-    return node.get_name() or ""
 
 
 if __name__ == "__main__":

@@ -6,7 +6,7 @@
 # user svtest (made when missing), with copies of the programs it needs, and in a mount
 # namespace with a /tmp of its own: the wlr backend always writes its screenshots to
 # /tmp/out.png, so two runs at once would otherwise read each other's.
-# Usage: wayland-session.sh <Spectrivue> <virtual_pointer> <wayland-pick.py>
+# Usage: wayland-session.sh <Spectrivue> <virtual_pointer> <driver.py>
 set -euo pipefail
 program=$1
 pointer=$2
@@ -17,12 +17,12 @@ if [ "${SV_WAYLAND_INSIDE:-}" != 1 ]; then
     stage=$(mktemp -d /var/tmp/sv-wayland.XXXXXX)
     trap 'rm -rf "$stage"' EXIT
     mkdir "$stage/bin" "$stage/tmp"
-    cp "$program" "$pointer" "$driver" "$0" "$(dirname "$driver")/wayland_pattern.py" \
-        "$stage/bin/"
+    cp "$program" "$pointer" "$driver" "$0" "$(dirname "$0")"/wayland_*.py "$stage/bin/"
     chmod 755 "$stage" "$stage/bin" "$stage"/bin/*
     chmod 1777 "$stage/tmp"
     bin=$stage/bin
     run=(env SV_WAYLAND_INSIDE=1 "SV_WAYLAND_WITHOUT_GTK=${SV_WAYLAND_WITHOUT_GTK:-}"
+         "SV_BENCH_ROUNDS=${SV_BENCH_ROUNDS:-}"
          dbus-run-session -- bash "$bin/$(basename "$0")" "$bin/$(basename "$program")"
          "$bin/$(basename "$pointer")" "$bin/$(basename "$driver")")
     if [ "$(id -u)" -eq 0 ]; then
@@ -61,9 +61,23 @@ here=$(dirname "$driver")
 for output in 0 1; do
     /usr/bin/python3 "$here/wayland_pattern.py" $output 1280 800 "$XDG_RUNTIME_DIR/output$output.png"
 done
+cat > "$XDG_RUNTIME_DIR/clock.py" <<'CLOCK'
+import time
+while True:
+    print(time.time_ns(), flush=True)
+    time.sleep(0.005)
+CLOCK
 cat > "$XDG_RUNTIME_DIR/sway.conf" <<CONF
 output HEADLESS-1 resolution 1280x800 position 0 0 bg $XDG_RUNTIME_DIR/output0.png center
 output HEADLESS-2 resolution 1280x800 position 1280 0 bg $XDG_RUNTIME_DIR/output1.png center
+# A clock along the bottom of each output that changes every few milliseconds, hidden until a
+# driver shows it: the marker that tells a frozen picture of the screen from the live one.
+bar {
+    id marker
+    mode invisible
+    position bottom
+    status_command exec /usr/bin/python3 $XDG_RUNTIME_DIR/clock.py
+}
 CONF
 WLR_BACKENDS=headless WLR_HEADLESS_OUTPUTS=2 WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman \
     sway -c "$XDG_RUNTIME_DIR/sway.conf" >"$XDG_RUNTIME_DIR/sway.log" 2>&1 &
