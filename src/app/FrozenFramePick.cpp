@@ -2,206 +2,29 @@
 
 #include "app/ScreenSampler.h"
 #include "color/ColorSelection.h"
-#include "widgets/QtColor.h"
 
-#include <QCoreApplication>
-#include <QCursor>
 #include <QGuiApplication>
 #include <QKeyEvent>
-#include <QMouseEvent>
-#include <QPainter>
-#include <QScreen>
-#include <QWheelEvent>
 
 namespace sv {
 
-namespace {
-
-// One screen's part of the frame, full screen, under a crosshair. It keeps the desktop place of
-// the screen it was made for: a Wayland program never learns where its windows stand, so the
-// window's own geometry and screen say nothing about which part of the desktop it covers.
-class FrameView : public QWidget {
-public:
-    FrameView(FrozenFramePick& pick, QScreen* screen)
-        : QWidget(nullptr, Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::Tool),
-          pick_(pick), place_(screen->geometry()) {
-        setMouseTracking(true);
-        setCursor(Qt::CrossCursor);
-        setScreen(screen);
-        setGeometry(screen->geometry());
-        setAccessibleName(QCoreApplication::translate("sv::FrozenFramePick", "Frozen screen"));
-    }
-
-protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter p(this);
-        const QImage& frame = pick_.screen().frame();
-        p.drawImage(rect(), frame, pick_.screen().frameRect(place_));
-    }
-    // A pointer that comes onto this screen says where in its enter event, before any move.
-    void enterEvent(QEnterEvent* event) override {
-        pick_.screen().notePointer(place_.topLeft() + event->position().toPoint());
-    }
-    void mouseMoveEvent(QMouseEvent* event) override {
-        notePointer(*event);
-        if (pick_.isRunning()) {
-            pick_.sampler()->pointerMoved();
-        }
-    }
-    void mouseReleaseEvent(QMouseEvent* event) override {
-        notePointer(*event);
-        pick_.keep();
-    }
-    void keyPressEvent(QKeyEvent* event) override {
-        if (event->key() == Qt::Key_F9) {
-            pick_.keep();
-            return;
-        }
-        switch (pick_.sampler()->handleKey(*event)) {
-        case ScreenSampler::KeyAction::Keep:
-            pick_.keep();
-            break;
-        case ScreenSampler::KeyAction::Cancel:
-            pick_.cancel();
-            break;
-        default:
-            break;
-        }
-    }
-    void wheelEvent(QWheelEvent* event) override { pick_.sampler()->handleWheel(*event); }
-
-private:
-    void notePointer(const QMouseEvent& event) {
-        pick_.screen().notePointer(place_.topLeft() + event.position().toPoint());
-    }
-
-    FrozenFramePick& pick_;
-    const QRect place_;
-};
-
-} // namespace
-
-void FrozenScreen::setFrame(const QImage& frame, const QRect& desktop) {
-    frame_ = frame.convertToFormat(QImage::Format_RGB32);
-    desktop_ = desktop;
-    pointer_.reset();
-    live_ = nullptr;
-}
-
-void FrozenScreen::setDeviceFrame(const QImage& frame, QPoint deviceOrigin, ScreenReader& live) {
-    setFrame(frame, QRect());
-    live_ = &live;
-    deviceOrigin_ = deviceOrigin;
-}
-
-QPoint FrozenScreen::pointerDevicePos() const {
-    return live_ != nullptr ? live_->pointerDevicePos() - deviceOrigin_ : toFrame(cursorPos());
-}
-
-void FrozenScreen::movePointerTo(QPoint framePos) {
-    if (live_ != nullptr) {
-        live_->movePointerTo(framePos + deviceOrigin_);
-    } else if (!frame_.isNull()) {
-        // A Wayland program cannot move the pointer: the pick's own idea of it moves instead.
-        notePointer(toLogical(framePos));
-    }
-}
-
-QPoint FrozenScreen::toLogical(QPoint framePos) const {
-    if (live_ != nullptr) {
-        return live_->toLogical(framePos + deviceOrigin_);
-    }
-    if (frame_.isNull()) {
-        return framePos;
-    }
-    const QPointF scale(double(desktop_.width()) / frame_.width(),
-                        double(desktop_.height()) / frame_.height());
-    return desktop_.topLeft() + QPoint(int(std::floor((framePos.x() + 0.5) * scale.x())),
-                                       int(std::floor((framePos.y() + 0.5) * scale.y())));
-}
-
-QPoint FrozenScreen::toFrame(QPoint logical) const {
-    if (desktop_.isEmpty()) {
-        return {};
-    }
-    const QPointF scale(double(frame_.width()) / desktop_.width(),
-                        double(frame_.height()) / desktop_.height());
-    const QPoint in = logical - desktop_.topLeft();
-    return {int(std::floor(in.x() * scale.x())), int(std::floor(in.y() * scale.y()))};
-}
-
-QRect FrozenScreen::frameRect(const QRect& logical) const {
-    if (live_ != nullptr) {
-        // A screen's device pixels start at its logical origin and span its size times its scale.
-        const QScreen* screen = QGuiApplication::screenAt(logical.center());
-        const qreal dpr = screen != nullptr ? screen->devicePixelRatio() : 1.0;
-        return QRect(logical.topLeft() - deviceOrigin_,
-                     QSize(qRound(logical.width() * dpr), qRound(logical.height() * dpr)));
-    }
-    const QPoint bottomRight =
-        toFrame(logical.topLeft() + QPoint(logical.width(), logical.height()));
-    return QRect(toFrame(logical.topLeft()), bottomRight - QPoint(1, 1));
-}
-
-void FrozenScreen::notePointer(QPoint logical) {
-    pointer_ = logical;
-    qtPointerAtNote_ = QCursor::pos();
-}
-
-QPoint FrozenScreen::cursorPos() const {
-    if (live_ != nullptr) {
-        return live_->cursorPos();
-    }
-    const QPoint qt = QCursor::pos();
-    return pointer_ && qt == qtPointerAtNote_ ? *pointer_ : qt;
-}
-
-std::optional<ColorValue> FrozenScreen::pixelAt(QPoint framePos) {
-    if (!frame_.rect().contains(framePos)) {
-        return std::nullopt;
-    }
-    return fromQRgb(frame_.pixel(framePos));
-}
-
-QImage FrozenScreen::grabDevicePixels(const QRect& rect) {
-    if (frame_.isNull()) {
-        return {};
-    }
-    QImage out(rect.size(), QImage::Format_RGB32);
-    out.fill(Qt::black);
-    QPainter p(&out);
-    p.drawImage(QPoint(0, 0), frame_, rect);
-    return out;
-}
-
 FrozenFramePick::FrozenFramePick(const ColorSelection& selection, QObject* parent)
     : QObject(parent), selection_(selection) {
-    commitTimer_.setInterval(16);
-    connect(&commitTimer_, &QTimer::timeout, this, [this] {
-        for (QWidget* v : views()) {
-            v->update(0, 0, 1, 1);
+    connect(&frame_, &FrozenFrame::pointerMoved, this, [this] {
+        if (isRunning()) {
+            sampler_->pointerMoved();
         }
-        if (--commitsLeft_ <= 0) {
-            commitTimer_.stop();
+    });
+    connect(&frame_, &FrozenFrame::buttonReleased, this, &FrozenFramePick::keep);
+    connect(&frame_, &FrozenFrame::keyPressed, this, &FrozenFramePick::onKey);
+    connect(&frame_, &FrozenFrame::wheelTurned, this, [this](QWheelEvent* event) {
+        if (isRunning()) {
+            sampler_->handleWheel(*event);
         }
     });
 }
 
-FrozenFramePick::~FrozenFramePick() {
-    for (const QPointer<QWidget>& v : views_) {
-        delete v.data();
-    }
-}
-
-std::vector<QWidget*> FrozenFramePick::views() const {
-    std::vector<QWidget*> out;
-    for (const QPointer<QWidget>& v : views_) {
-        if (v != nullptr) {
-            out.push_back(v.data());
-        }
-    }
-    return out;
-}
+FrozenFramePick::~FrozenFramePick() = default;
 
 void FrozenFramePick::setPickSettings(int sampleSize, bool loupe) {
     sampleSize_ = sampleSize;
@@ -212,11 +35,7 @@ void FrozenFramePick::start(const QImage& screenshot) {
     if (isRunning() || screenshot.isNull()) {
         return;
     }
-    QRect desktop;
-    for (const QScreen* s : QGuiApplication::screens()) {
-        desktop |= s->geometry();
-    }
-    screen_.setFrame(screenshot, desktop);
+    frame_.show(screenshot);
     begin();
 }
 
@@ -225,26 +44,16 @@ void FrozenFramePick::startOverDevicePixels(const QImage& frame, QPoint deviceOr
     if (isRunning() || frame.isNull()) {
         return;
     }
-    screen_.setDeviceFrame(frame, deviceOrigin, live);
+    frame_.showDevicePixels(frame, deviceOrigin, live);
     begin();
 }
 
 void FrozenFramePick::begin() {
     currentBefore_ = selection_.current();
     previousBefore_ = selection_.previous();
-    for (QScreen* s : QGuiApplication::screens()) {
-        views_.push_back(new FrameView(*this, s));
-        // Full screen, not merely screen-sized: a Wayland compositor places an ordinary window
-        // where it likes (tiled, under a title bar), which would shift the frame off the screen
-        // it stands for.
-        views_.back()->showFullScreen();
-    }
-    views_.front()->activateWindow();
-    views_.front()->setFocus();
-    keepCommitting();
     // No mouse grab: the views cover every screen, and a grab would hand every view's events
     // to the first one, with the pointer's place on the wrong screen.
-    sampler_ = std::make_unique<ScreenSampler>(screen_, selection_, nullptr);
+    sampler_ = std::make_unique<ScreenSampler>(frame_.screen(), selection_, nullptr);
     connect(sampler_.get(), &ScreenSampler::colorPicked, this, &FrozenFramePick::colorPicked);
     connect(sampler_.get(), &ScreenSampler::sampleSizeChanged, this,
             &FrozenFramePick::sampleSizeChanged);
@@ -254,17 +63,24 @@ void FrozenFramePick::begin() {
     sampler_->start();
 }
 
-void FrozenFramePick::keepCommitting() {
-    // A Wayland window answers the compositor's configure only with its next commit, and Qt
-    // commits only when it paints: a configure that changes neither the size nor the state
-    // (the second view's move to its own output) is acknowledged but never committed, and a
-    // compositor that applies its layout in transactions (sway) waits for it, up to 200 ms a
-    // view, before the frame shows. A pixel repainted each frame commits every answer at once.
-    if (QGuiApplication::platformName() != QLatin1String("wayland")) {
+void FrozenFramePick::onKey(QKeyEvent* event) {
+    if (!isRunning()) {
         return;
     }
-    commitsLeft_ = 60;
-    commitTimer_.start();
+    if (event->key() == Qt::Key_F9) {
+        keep();
+        return;
+    }
+    switch (sampler_->handleKey(*event)) {
+    case ScreenSampler::KeyAction::Keep:
+        keep();
+        break;
+    case ScreenSampler::KeyAction::Cancel:
+        cancel();
+        break;
+    default:
+        break;
+    }
 }
 
 void FrozenFramePick::keep() {
@@ -285,16 +101,9 @@ void FrozenFramePick::cancel() {
 }
 
 void FrozenFramePick::end() {
-    commitTimer_.stop();
     sampler_->stop();
     sampler_.reset();
-    for (const QPointer<QWidget>& v : views_) {
-        if (v != nullptr) {
-            v->hide();
-            v->deleteLater();
-        }
-    }
-    views_.clear();
+    frame_.close();
     emit finished();
 }
 
