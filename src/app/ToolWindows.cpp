@@ -1,5 +1,7 @@
 #include "app/ToolWindows.h"
 
+#include "app/MagnifierScreenshots.h"
+#include "app/PortalPicker.h"
 #include "bitmap/PictureColorsWindow.h"
 #include "color/ColorSelection.h"
 #include "dialogs/AboutWindow.h"
@@ -103,6 +105,13 @@ void ToolWindows::showPictureColors() {
 void ToolWindows::showMagnifier() {
     delete magnifier_.data();
     magnifier_ = new MagnifierWindow(&main_, screen_, optionValues_, selection_);
+    if (picksThroughPortal()) {
+        auto* screenshots = new MagnifierScreenshots(*magnifier_);
+        connect(screenshots, &MagnifierScreenshots::messageDue, magnifier_,
+                [w = magnifier_.data()](const QString& text) {
+                    openMessage(w, QMessageBox::Information, text);
+                });
+    }
     connect(magnifier_, &MagnifierWindow::screenUnreadable, this, &ToolWindows::screenUnreadable);
     connect(magnifier_, &MagnifierWindow::colorPicked, this, &ToolWindows::colorPicked);
     connect(magnifier_, &MagnifierWindow::colorPicked, this, &ToolWindows::pickKept);

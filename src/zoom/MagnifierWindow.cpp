@@ -257,15 +257,37 @@ void MagnifierWindow::handle(MagnifierEvent event) {
 void MagnifierWindow::startCapture() {
     view_->show();
     view_->raise();
+    if (capturesThroughScreenshots_) {
+        // No grab: the picture's own views cover every screen and report the pointer.
+        emit screenshotWanted();
+        return;
+    }
+    capturing_ = &screen_;
     swatch_->grabMouse(QCursor(Qt::CrossCursor));
     grabTimer_.start();
 }
 
+void MagnifierWindow::captureOver(ScreenReader& frozen) {
+    if (state_ != MagnifierState::Capturing || !capturesThroughScreenshots_) {
+        return;
+    }
+    capturing_ = &frozen;
+    grabTimer_.start();
+    grabTick();
+}
+
 void MagnifierWindow::stopCapture(bool untilRelease) {
+    if (capturesThroughScreenshots_) {
+        grabTimer_.stop();
+        capturing_ = nullptr;
+        emit captureStopped();
+        return;
+    }
     if (!grabTimer_.isActive()) {
         return;
     }
     grabTimer_.stop();
+    capturing_ = nullptr;
     grabHeldForRelease_ = untilRelease;
     if (!untilRelease) {
         swatch_->releaseMouse();
@@ -279,21 +301,21 @@ void MagnifierWindow::releaseHeldGrab() {
 }
 
 void MagnifierWindow::grabTick() {
-    if (state_ != MagnifierState::Capturing) {
+    if (state_ != MagnifierState::Capturing || capturing_ == nullptr) {
         return;
     }
-    // Never enlarge the view into itself.
-    if (QApplication::widgetAt(screen_.cursorPos()) == view_) {
+    // Never enlarge the view into itself (a frozen picture covers it).
+    if (capturing_ == &screen_ && QApplication::widgetAt(screen_.cursorPos()) == view_) {
         return;
     }
     const int side = sourceSide(view_->height(), options_.zoom());
-    const QPoint hotSpot = screen_.pointerDevicePos();
+    const QPoint hotSpot = capturing_->pointerDevicePos();
     const PixelPoint corner = sourceCorner({hotSpot.x(), hotSpot.y()}, side);
-    QImage square = screen_.grabDevicePixels(QRect(corner.x, corner.y, side, side));
+    QImage square = capturing_->grabDevicePixels(QRect(corner.x, corner.y, side, side));
     if (square.isNull()) {
         square = QImage(side, side, QImage::Format_RGB32);
         square.fill(Qt::black);
-        if (!screen_.canReadScreen() && !unreadableReported_) {
+        if (!capturing_->canReadScreen() && !unreadableReported_) {
             unreadableReported_ = true;
             emit screenUnreadable();
         }
@@ -342,6 +364,10 @@ void MagnifierWindow::send(const ColorBox* box, QPoint pos) {
 }
 
 void MagnifierWindow::escapePressed() {
+    clearView();
+}
+
+void MagnifierWindow::clearView() {
     view_->clear();
     view_->hide();
 }

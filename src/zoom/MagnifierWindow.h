@@ -92,10 +92,24 @@ public:
     // view itself.
     void grabTick();
 
+    // Where the screen cannot be read (Wayland): each capture asks for a picture of the
+    // desktop (screenshotWanted) and runs over it once given (captureOver).
+    void setCapturesThroughScreenshots(bool on) { capturesThroughScreenshots_ = on; }
+    // Runs the waiting capture over a frozen picture of the desktop until it ends.
+    void captureOver(ScreenReader& frozen);
+    // What a press, a release or a key over the frozen picture means to the capture.
+    void handle(MagnifierEvent event);
+    // Empties the view (Escape).
+    void clearView();
+
 signals:
     // The screen cannot be read on this platform (reported once per window).
     void screenUnreadable();
     void colorPicked(sv::ColorValue color);
+    // A capture through screenshots started, and waits for its picture.
+    void screenshotWanted();
+    // A capture through screenshots ended: its picture is no longer read.
+    void captureStopped();
 
 protected:
     // Escape clears and hides the view; a running capture goes on.
@@ -104,7 +118,6 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void handle(MagnifierEvent event);
     void startCapture();
     void stopCapture(bool untilRelease = false);
     // Lets go of a grab kept after a capture ended on a press.
@@ -115,6 +128,7 @@ private:
     void drawShades(ColorValue picked);
 
     ScreenReader& screen_;
+    ScreenReader* capturing_ = nullptr; // what the running capture reads: screen_ or a picture
     const Options& options_;
     const ColorSelection& selection_;
     MagnifierView* view_ = nullptr;
@@ -128,6 +142,7 @@ private:
     std::optional<ColorValue> picked_;
     bool unreadableReported_ = false;
     bool grabHeldForRelease_ = false; // the press that ended a capture is still down
+    bool capturesThroughScreenshots_ = false;
 };
 
 } // namespace sv

@@ -6,12 +6,16 @@
 #include "app/DesktopPortal.h"
 #include "app/FrozenFramePick.h"
 #include "app/GlobalShortcut.h"
+#include "app/MagnifierScreenshots.h"
 #include "app/PortalPicker.h"
 #include "app/SessionBusService.h"
+#include "app/ToolWindows.h"
 #include "history/HistoryStore.h"
 #include "support/ModalDialogs.h"
 #include "support/TestFiles.h"
+#include "widgets/ImageButton.h"
 #include "widgets/QtColor.h"
+#include "zoom/MagnifierWindow.h"
 
 #include <QCursor>
 #include <QDBusInterface>
@@ -92,26 +96,10 @@ private slots:
     }
 
     void theFrozenFrameFollowsThePointerAndAClickKeepsTheColour() {
-        // A screenshot of the whole offscreen desktop, every pixel a colour of its own, so a pick
-        // one pixel off shows.
-        const auto pixel = [](int x, int y) {
-            return qRgb(x & 0xFF, y & 0xFF, (x >> 8) << 5 | ((x + y) % 2) << 4 | (y >> 8) << 2);
-        };
-        const auto under = [&](int x, int y) { return fromQRgb(pixel(x, y)); };
-        QRect desktop;
-        for (const QScreen* screen : QGuiApplication::screens()) {
-            desktop |= screen->geometry();
-        }
-        QVERIFY(desktop.width() >= 800 && desktop.height() >= 600);
-        QImage shot(desktop.size(), QImage::Format_RGB32);
-        for (int y = 0; y < shot.height(); ++y) {
-            for (int x = 0; x < shot.width(); ++x) {
-                shot.setPixel(x, y, pixel(x, y));
-            }
-        }
         QTemporaryDir shots;
         const QString file = shots.filePath(QStringLiteral("shot.png"));
-        QVERIFY(shot.save(file));
+        const QRect desktop = writePatternedScreenshot(file);
+        QVERIFY(desktop.width() >= 800 && desktop.height() >= 600);
         answer(("Screenshot fresh " + file + '\n').toUtf8());
         FrozenFramePick& frozen = picker_->frozenPick();
 
@@ -164,6 +152,69 @@ private slots:
         QCOMPARE(f_->selection().previous(), previous);
         QCOMPARE(history.size(), kept + 1); // a cancelled pick is not remembered
         QCOMPARE(history.front().color, under(399, 100));
+    }
+
+    void theMagnifierCapturesOverAScreenshotHeldStill() {
+        QTemporaryDir shots;
+        const QString file = shots.filePath(QStringLiteral("shot.png"));
+        writePatternedScreenshot(file);
+        answer(("Screenshot fresh " + file + '\n').toUtf8());
+        f_->window->toolWindows()->showMagnifier();
+        MagnifierWindow* magnifier = f_->window->toolWindows()->magnifier();
+        auto* capture = magnifier->findChild<MagnifierScreenshots*>();
+        QVERIFY(capture != nullptr);
+        FrozenFrame& frame = capture->frame();
+        const auto square = [&] { return magnifier->view()->square(); };
+        // The square round the pointer, read from the screenshot as the live capture reads the
+        // screen: a frame one pixel off shows.
+        const auto expected = [](QPoint p, int side) {
+            const PixelPoint corner = sourceCorner({p.x(), p.y()}, side);
+            QImage part(side, side, QImage::Format_RGB32);
+            for (int y = 0; y < side; ++y) {
+                for (int x = 0; x < side; ++x) {
+                    part.setPixel(x, y, patternPixel(corner.x + x, corner.y + y));
+                }
+            }
+            return part;
+        };
+
+        QCursor::setPos(300, 200);
+        QTest::mouseClick(magnifier->startButton(), Qt::LeftButton);
+        QTRY_VERIFY(frame.isShown());
+        QCOMPARE(frame.views().size(), std::size_t(QGuiApplication::screens().size()));
+        QCOMPARE(magnifier->state(), MagnifierState::Capturing);
+        QTRY_COMPARE(square(), expected({300, 200}, 26));
+        QCursor::setPos(517, 433);
+        QTRY_COMPARE(square(), expected({517, 433}, 26));
+        // The zoom chosen in the options applies at once.
+        f_->options.setAndStore(OptionKey::Zoom, int(ZoomLevel::Times20));
+        QCursor::setPos(518, 433);
+        QTRY_COMPARE(square(), expected({518, 433}, 13));
+
+        // A click over the held picture ends the capture: the picture goes, the square stays
+        // to be inspected.
+        QTest::mouseClick(frame.views().front(), Qt::LeftButton, {}, QPoint(518, 433));
+        QVERIFY(!frame.isShown());
+        QCOMPARE(magnifier->state(), MagnifierState::Inspecting);
+        QCOMPARE(square(), expected({518, 433}, 13));
+
+        // F10 takes a new screenshot; Escape over it ends the capture and empties the view.
+        QTest::keyClick(magnifier, Qt::Key_F10);
+        QTRY_VERIFY(frame.isShown());
+        QTest::keyClick(frame.views().front(), Qt::Key_Escape);
+        QVERIFY(!frame.isShown());
+        QVERIFY(square().isNull());
+        QVERIFY(magnifier->state() != MagnifierState::Capturing);
+
+        // A refused screenshot ends the capture with the portal's reason; nothing is shown.
+        answer("Screenshot refuse\n");
+        QTest::keyClick(magnifier, Qt::Key_F10);
+        QTRY_COMPARE(boxes_.messages().size(), 1);
+        QVERIFY(boxes_.messages().front().contains(QStringLiteral("could not take a screenshot")));
+        QVERIFY(!frame.isShown());
+        QVERIFY(magnifier->state() != MagnifierState::Capturing);
+        QVERIFY(boxes_.messages().size() == 1); // no notice that the screen cannot be read
+        QCOMPARE(f_->selection().current(), rgb(1, 2, 3));
     }
 
     // What a portal's answer names is not ours to delete, nor to wait on: a file the user
@@ -310,6 +361,25 @@ private slots:
     }
 
 private:
+    // Every pixel of the picture a colour of its own, so a read one pixel off shows.
+    static QRgb patternPixel(int x, int y) {
+        return qRgb(x & 0xFF, y & 0xFF, (x >> 8) << 5 | ((x + y) % 2) << 4 | (y >> 8) << 2);
+    }
+    static ColorValue under(int x, int y) { return fromQRgb(patternPixel(x, y)); }
+    // A screenshot of the whole offscreen desktop in the pattern, saved as PNG; the desktop.
+    static QRect writePatternedScreenshot(const QString& path) {
+        QRect desktop;
+        for (const QScreen* screen : QGuiApplication::screens()) {
+            desktop |= screen->geometry();
+        }
+        QImage shot(desktop.size(), QImage::Format_RGB32);
+        for (int y = 0; y < shot.height(); ++y) {
+            for (int x = 0; x < shot.width(); ++x) {
+                shot.setPixel(x, y, patternPixel(x, y));
+            }
+        }
+        return shot.save(path) ? desktop : QRect();
+    }
     void answer(const QByteArray& lines) { QVERIFY(writeFile(behaviour_, lines)); }
     void pressF9() { QTest::keyClick(f_->window.get(), Qt::Key_F9); }
 

@@ -38,6 +38,27 @@ def differing_pixels(a, b):
     return sum(1 for i in range(0, len(a[2]), 3) if a[2][i:i + 3] != b[2][i:i + 3])
 
 
+def pixels_of(screen, colour):
+    """How many pixels of a grim read of the screen show a colour (#RRGGBB)."""
+    wanted = bytes.fromhex(colour[1:])
+    pixels = screen[2]
+    return sum(1 for i in range(0, len(pixels), 3) if pixels[i:i + 3] == wanted)
+
+
+def find_button(app, name):
+    """A push button whose accessible name (its tool tip) holds name."""
+    for node in walk(app):
+        if node.get_role_name() == "push button" and name in (node.get_name() or ""):
+            return node
+    return None
+
+
+def press_button(app, name):
+    """Presses a button as a screen reader does: its action, not a click."""
+    button = wait_until("the button " + name, lambda: find_button(app, name), timeout=10)
+    button.do_action(0)
+
+
 def our_files():
     uid = os.getuid()
     return {n for n in os.listdir("/tmp") if os.lstat("/tmp/" + n).st_uid == uid}
@@ -185,6 +206,25 @@ def main():
         if command.returncode != 1 or output:
             raise Failure("--pick and Escape ended with %d, printed %r, said %r"
                           % (command.returncode, output, errors))
+
+        # The magnifier: its capture holds a real screenshot still on both outputs and
+        # enlarges it round the pointer; a click ends the capture and the view keeps the
+        # output's exact pixels (each background colour is unique, so the enlarged pixel
+        # shows as a block of its colour), never black.
+        pointer.move(PARKED)
+        press_button(app, "Capture Magnification")
+        press_button(wait_until("the magnifier", lambda: find_button(app, "Start Capture"),
+                                timeout=10), "Start Capture")
+        wait_until("the magnifier's frozen frame", lambda: len(fullscreen_views()) == 2)
+        pointer.move(ON_RED)
+        time.sleep(0.5)
+        pointer.send("click")
+        wait_until("the frame to close after the magnifier's click", lambda: not fullscreen_views())
+        wait_until("the magnifier to show the pixel under the pointer, enlarged",
+                   lambda: pixels_of(screen_pixels(), RED) >= 60, timeout=5)
+        enlarged = pixels_of(screen_pixels(), RED)
+        print("the magnifier enlarged %s from output 2: %d pixels of it on the screen"
+              % (RED, enlarged))
 
         # A backend that cannot take screenshots (no grim to run): the portal's own colour pick
         # is tried, needs an interactive selector this desktop lacks, and the user is told.
