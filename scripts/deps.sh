@@ -14,7 +14,7 @@ packages=(
     dbus-daemon python3-dbus python3-gi at-spi2-core gir1.2-atspi-2.0
     sway pipewire pipewire-bin xdg-desktop-portal xdg-desktop-portal-wlr xdg-desktop-portal-gtk
     qt6-wayland wtype grim libwayland-dev libwayland-bin procps fuse3 passwd locales
-    libxcb1-dev xclip wl-clipboard
+    libxcb1-dev xclip wl-clipboard xwayland
 )
 
 missing=()

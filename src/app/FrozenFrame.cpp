@@ -22,9 +22,14 @@ namespace {
 // window's own geometry and screen say nothing about which part of the desktop it covers.
 class FrameView : public QWidget {
 public:
-    FrameView(FrozenFrame& frame, QScreen* screen)
-        : QWidget(nullptr, Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::Tool),
-          frame_(frame), place_(screen->geometry()) {
+    // Under XWayland the compositor puts every full-screen X11 window on one output: there the
+    // views stand where they are put, out of the window manager's hands, and as ordinary
+    // windows (not tool windows), which the compositor gives the keyboard while they show and
+    // hands back afterwards.
+    FrameView(FrozenFrame& frame, QScreen* screen, bool unmanaged)
+        : QWidget(nullptr, Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
+                               (unmanaged ? Qt::X11BypassWindowManagerHint : Qt::Tool)),
+          frame_(frame), place_(screen->geometry()), unmanaged_(unmanaged) {
         setMouseTracking(true);
         setCursor(Qt::CrossCursor);
         setScreen(screen);
@@ -37,9 +42,13 @@ protected:
         QPainter p(this);
         p.drawImage(rect(), frame_.screen().frame(), frame_.screen().frameRect(place_));
     }
-    // A pointer that comes onto this screen says where in its enter event, before any move.
+    // A pointer that comes onto this screen says where in its enter event, before any move;
+    // but not under XWayland, whose X server sends one for the last place it saw the pointer
+    // at, wherever the pointer is now.
     void enterEvent(QEnterEvent* event) override {
-        frame_.screen().notePointer(place_.topLeft() + event->position().toPoint());
+        if (!unmanaged_) {
+            frame_.screen().notePointer(place_.topLeft() + event->position().toPoint());
+        }
     }
     void mouseMoveEvent(QMouseEvent* event) override {
         notePointer(*event);
@@ -63,6 +72,7 @@ private:
 
     FrozenFrame& frame_;
     const QRect place_;
+    const bool unmanaged_;
 };
 
 } // namespace
@@ -72,6 +82,8 @@ void FrozenScreen::setFrame(const QImage& frame, const QRect& desktop) {
     desktop_ = desktop;
     pointer_.reset();
     live_ = nullptr;
+    qtKnowsPointer_ =
+        QGuiApplication::platformName() != QLatin1String("wayland") && !runsUnderXWayland();
 }
 
 void FrozenScreen::setDeviceFrame(const QImage& frame, QPoint deviceOrigin, ScreenReader& live) {
@@ -204,14 +216,26 @@ void FrozenFrame::showDevicePixels(const QImage& frame, QPoint deviceOrigin, Scr
 
 void FrozenFrame::showViews() {
     close();
+    const bool xwayland = runsUnderXWayland();
     for (QScreen* s : QGuiApplication::screens()) {
-        views_.push_back(new FrameView(*this, s));
-        // Full screen, not merely screen-sized: a Wayland compositor places an ordinary window
-        // where it likes (tiled, under a title bar), which would shift the frame off the screen
-        // it stands for.
-        views_.back()->showFullScreen();
+        views_.push_back(new FrameView(*this, s, xwayland));
+        if (xwayland) {
+            views_.back()->show();
+        } else {
+            // Full screen, not merely screen-sized: a Wayland compositor places an ordinary
+            // window where it likes (tiled, under a title bar), which would shift the frame off
+            // the screen it stands for.
+            views_.back()->showFullScreen();
+        }
     }
-    views_.front()->activateWindow();
+    if (xwayland) {
+        // The compositor's window manager undoes any focus an X11 program gives itself, and
+        // gives none to unmanaged windows: the keys come through a grab instead, which ends
+        // with the views.
+        views_.front()->grabKeyboard();
+    } else {
+        views_.front()->activateWindow();
+    }
     views_.front()->setFocus();
     keepCommitting();
 }

@@ -40,8 +40,12 @@ public:
     // else Qt's. A Wayland program learns the pointer's place only from its windows' events,
     // and there Qt's QCursor::pos() is a place in whichever window had the last event.
     QPoint cursorPos() const override;
-    // Not until a view has seen the pointer, where the program cannot ask for it (Wayland).
-    bool knowsPointer() const override { return live_ != nullptr || pointer_.has_value(); }
+    // Not until a view has seen the pointer where the program cannot ask for it: on Wayland,
+    // and under XWayland, whose X server learns where the pointer is only when it moves over
+    // an X11 window.
+    bool knowsPointer() const override {
+        return live_ != nullptr || pointer_.has_value() || qtKnowsPointer_;
+    }
     void notePointer(QPoint logical);
     std::optional<ColorValue> pixelAt(QPoint framePos) override;
     bool canReadScreen() const override { return !frame_.isNull(); }
@@ -58,6 +62,7 @@ private:
     QRect desktop_;
     std::optional<QPoint> pointer_;
     QPoint qtPointerAtNote_;
+    bool qtKnowsPointer_ = false;
 };
 
 class FrozenFrame : public QObject {

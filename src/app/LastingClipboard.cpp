@@ -1,5 +1,7 @@
 #include "app/LastingClipboard.h"
 
+#include "widgets/ScreenReader.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -56,7 +58,10 @@ QString keepOnClipboard(const QString& text) {
     QProcess process;
     const bool wayland = QGuiApplication::platformName() == QLatin1String("wayland");
     const QString wlCopy = QStandardPaths::findExecutable(QStringLiteral("wl-copy"));
-    if (wayland && !wlCopy.isEmpty()) {
+    // Under XWayland too: the session's own clipboard is the Wayland one.
+    const bool waylandSession =
+        wayland || (runsUnderXWayland() && !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"));
+    if (waylandSession && !wlCopy.isEmpty()) {
         // From standard input: a text starting with "-" is not an option there.
         return run(process, wlCopy, {QStringLiteral("--type"), QStringLiteral("text/plain")},
                    Output::Dropped, text.toUtf8());

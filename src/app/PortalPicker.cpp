@@ -4,6 +4,7 @@
 #include "app/DesktopPortal.h"
 #include "app/FrozenFramePick.h"
 #include "color/ColorSelection.h"
+#include "widgets/ScreenReader.h"
 
 #include <QGuiApplication>
 #include <utility>
@@ -11,7 +12,7 @@
 namespace sv {
 
 bool picksThroughPortal() {
-    return QGuiApplication::platformName() == QLatin1String("wayland") ||
+    return QGuiApplication::platformName() == QLatin1String("wayland") || runsUnderXWayland() ||
            qgetenv("SPECTRIVUE_DESKTOP_PORTAL") == "1";
 }
 

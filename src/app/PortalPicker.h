@@ -12,8 +12,8 @@ namespace sv {
 class ColorSelection;
 class FrozenFramePick;
 
-// Whether picks go through the portal here: on Wayland, or anywhere SPECTRIVUE_DESKTOP_PORTAL
-// is 1 (0, or anything else, does not ask for it).
+// Whether picks go through the portal here: on Wayland and XWayland, or anywhere
+// SPECTRIVUE_DESKTOP_PORTAL is 1 (0, or anything else, does not ask for it).
 bool picksThroughPortal();
 
 class PortalPicker : public QObject {

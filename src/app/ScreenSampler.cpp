@@ -175,7 +175,9 @@ bool ScreenSampler::stillShowsLoupe(const QRect& area) {
 }
 
 void ScreenSampler::tick() {
-    if (!sampling_) {
+    // Nothing is shown from a place the pointer may not be at (a frozen frame on Wayland, before
+    // the pointer has moved over it).
+    if (!sampling_ || !screen_.knowsPointer()) {
         return;
     }
     // The device pixel under the hot spot: exact on scaled screens and next to a monitor's edge.

@@ -102,8 +102,21 @@ QPoint QtScreenReader::cursorPos() const {
     return QCursor::pos();
 }
 
+bool runsUnderXWayland() {
+    // Xwayland names its outputs XWAYLAND0, XWAYLAND1, ... A WAYLAND_DISPLAY alone says
+    // nothing: an X server started from a Wayland session (Xvfb, Xephyr, a VNC server) has it
+    // too, and its screen can be read.
+    if (QGuiApplication::platformName() != QLatin1String("xcb")) {
+        return false;
+    }
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    return std::any_of(screens.begin(), screens.end(), [](const QScreen* s) {
+        return s->name().startsWith(QLatin1String("XWAYLAND"));
+    });
+}
+
 bool QtScreenReader::canReadScreen() const {
-    return QGuiApplication::platformName() != QLatin1String("wayland");
+    return QGuiApplication::platformName() != QLatin1String("wayland") && !runsUnderXWayland();
 }
 
 bool QtScreenReader::isOnScreen(QPoint devicePos) const {

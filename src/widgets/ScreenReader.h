@@ -44,8 +44,11 @@ public:
 QRect deviceGeometry(const QScreen* screen);
 // The bounding box of every screen in device pixels.
 QRect deviceDesktop();
+// Whether this X11 program runs in a Wayland session (XWayland): the X server shows it none of
+// the desktop's pixels there, so the root window and every Wayland window read black.
+bool runsUnderXWayland();
 
-// The X11 implementation through Qt's screen grab.
+// The X11 implementation through Qt's screen grab (never under Wayland or XWayland).
 class QtScreenReader : public ScreenReader {
 public:
     QPoint cursorPos() const override;

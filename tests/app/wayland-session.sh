@@ -22,7 +22,7 @@ if [ "${SV_WAYLAND_INSIDE:-}" != 1 ]; then
     chmod 1777 "$stage/tmp"
     bin=$stage/bin
     run=(env SV_WAYLAND_INSIDE=1 "SV_WAYLAND_WITHOUT_GTK=${SV_WAYLAND_WITHOUT_GTK:-}"
-         "SV_BENCH_ROUNDS=${SV_BENCH_ROUNDS:-}"
+         "SV_BENCH_ROUNDS=${SV_BENCH_ROUNDS:-}" "SV_WAYLAND_PLATFORM=${SV_WAYLAND_PLATFORM:-}"
          dbus-run-session -- bash "$bin/$(basename "$0")" "$bin/$(basename "$program")"
          "$bin/$(basename "$pointer")" "$bin/$(basename "$driver")")
     if [ "$(id -u)" -eq 0 ]; then
@@ -81,6 +81,7 @@ bar {
 CONF
 WLR_BACKENDS=headless WLR_HEADLESS_OUTPUTS=2 WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman \
     sway -c "$XDG_RUNTIME_DIR/sway.conf" >"$XDG_RUNTIME_DIR/sway.log" 2>&1 &
+sway_pid=$!
 children+=($!)
 pipewire >"$XDG_RUNTIME_DIR/pipewire.log" 2>&1 &
 children+=($!)
@@ -95,6 +96,14 @@ if [ -z "${socket:-}" ]; then
     exit 1
 fi
 export WAYLAND_DISPLAY=$socket
+# sway's X server for X11 programs (XWayland), started on the first connection: its display is
+# the one whose lock file holds sway's own process id.
+for lock in /tmp/.X*-lock; do
+    if [ -f "$lock" ] && [ "$(tr -cd '0-9' <"$lock")" = "$sway_pid" ]; then
+        SV_XWAYLAND_DISPLAY=:${lock#/tmp/.X}
+        export SV_XWAYLAND_DISPLAY=${SV_XWAYLAND_DISPLAY%-lock}
+    fi
+done
 SWAYSOCK=$(find "$XDG_RUNTIME_DIR" -maxdepth 1 -name 'sway-ipc.*' | head -1)
 export SWAYSOCK
 # The wlr backend serves Screenshot for sway; the gtk backend the Access interface it needs.

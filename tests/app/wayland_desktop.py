@@ -2,6 +2,7 @@
 and in sway's window tree, the screen read back with grim, and input as a person gives it (a
 virtual pointer moved in steps, keys from wtype)."""
 import json
+import os
 import subprocess
 import time
 
@@ -12,6 +13,20 @@ from gi.repository import Atspi  # noqa: E402
 
 LAYOUT = (2560, 800)          # two 1280 x 800 outputs side by side
 APP_ID = "org.spectrivue.spectrivue"
+# Qt's platform for the program: wayland, or xcb for an X11 program under XWayland.
+PLATFORM = os.environ.get("SV_WAYLAND_PLATFORM") or "wayland"
+
+
+def program_environment():
+    """The environment the program runs in: the platform asked for (under XWayland, on sway's
+    X server), its accessibility on, in English."""
+    env = dict(os.environ, QT_QPA_PLATFORM=PLATFORM, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
+               LC_ALL="C.UTF-8", LANG="C.UTF-8", LANGUAGE="")
+    if PLATFORM == "xcb":
+        if not os.environ.get("SV_XWAYLAND_DISPLAY"):
+            raise Failure("sway offers no X server (is the xwayland package installed?)")
+        env["DISPLAY"] = os.environ["SV_XWAYLAND_DISPLAY"]
+    return env
 
 
 class Failure(Exception):
@@ -72,6 +87,26 @@ def fullscreen_views():
             visit(child)
 
     visit(tree)
+    return found
+
+
+def frame_views():
+    """The frozen frame's views on the screen: full-screen windows in sway's tree on Wayland;
+    under XWayland, where they are X11 windows out of the window manager's hands, the shown
+    top-level windows named "Frozen screen" of any copy of the program."""
+    if PLATFORM == "wayland":
+        return fullscreen_views()
+    found = []
+    desktop = Atspi.get_desktop(0)
+    for i in range(desktop.get_child_count()):
+        app = desktop.get_child_at_index(i)
+        if app is None or app.get_name() != "Spectrivue":
+            continue
+        for j in range(app.get_child_count()):
+            window = app.get_child_at_index(j)
+            if (window is not None and window.get_name() == "Frozen screen"
+                    and window.get_state_set().contains(Atspi.StateType.SHOWING)):
+                found.append(window)
     return found
 
 
@@ -195,12 +230,17 @@ def read_marker(colour_at, duration=None, outputs=2, timeout=5.0):
     reads = []
     end = time.monotonic() + (duration or timeout)
     while time.monotonic() < end:
-        at = time.monotonic()
-        strip = marker_strip()
-        reads.append((at, [output_state(strip, o, colour_at) for o in range(outputs)]))
+        reads.append(read_marker_once(colour_at, outputs))
         if duration is None and all(first_frozen(reads, o) for o in range(outputs)):
             break
     return reads
+
+
+def read_marker_once(colour_at, outputs=2):
+    """One read of the marker strip: (monotonic time, [output_state of each output])."""
+    at = time.monotonic()
+    strip = marker_strip()
+    return at, [output_state(strip, o, colour_at) for o in range(outputs)]
 
 
 def first_frozen(reads, output, after=0.0, still=4):
