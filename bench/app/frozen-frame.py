@@ -4,7 +4,8 @@
 frame painted on each output, read back from the screen with grim (the marker clock along the
 outputs' bottom stands still in the frozen picture). The portal's share (our Screenshot call to
 its Response, from dbus-monitor's timestamps) and ours (Response to the frame on the last
-output) are given apart. Medians of SV_BENCH_ROUNDS rounds (default 9).
+output) are given apart. Medians of SV_BENCH_ROUNDS rounds (default 9); with
+SV_WAYLAND_PLATFORM=xcb, the program as an X11 program under XWayland.
 Usage: frozen-frame.py <Spectrivue> <virtual_pointer>
 """
 import os
@@ -14,9 +15,9 @@ import sys
 import threading
 import time
 
-from wayland_desktop import (Failure, Pointer, find_app, first_frozen, fullscreen_views,
-                             html_field, press_key, press_until, read_marker, show_marker,
-                             wait_until)
+from wayland_desktop import (Failure, Pointer, find_app, first_frozen, frame_views, html_field,
+                             press_key, press_until, program_environment, read_marker,
+                             show_marker, wait_until)
 from wayland_pattern import at
 
 PARKED = (40, 700)
@@ -50,8 +51,7 @@ class PortalCalls:
 def main():
     program, helper = sys.argv[1], sys.argv[2]
     rounds = int(os.environ.get("SV_BENCH_ROUNDS") or 9)
-    env = dict(os.environ, QT_QPA_PLATFORM="wayland", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
-               LC_ALL="C.UTF-8", LANG="C.UTF-8", LANGUAGE="")
+    env = program_environment()
     log = open(os.path.join(os.environ["XDG_RUNTIME_DIR"], "spectrivue.log"), "w")
     app = subprocess.Popen([program], env=env, stdout=log, stderr=log)
     pointer = Pointer(helper)
@@ -73,12 +73,12 @@ def main():
             # The bus's clock is the wall clock; the reads' the monotonic one.
             answered = pressed + (answer - wall)
             shown = [first_frozen(reads, o, after=answered) for o in range(2)]
-            if None in shown or len(fullscreen_views()) != 2:
+            if None in shown or len(frame_views()) != 2:
                 raise Failure("the frozen frame did not show on every output: %s" % shown)
             shown = [(t - pressed) * 1000 for t in shown]
             results.append((shown, (answer - request) * 1000,
                             max(shown) - (answered - pressed) * 1000))
-            press_until("Escape", "the frame to close", lambda: not fullscreen_views())
+            press_until("Escape", "the frame to close", lambda: not frame_views())
             time.sleep(0.5)
     except Failure as failure:
         print("FAIL: %s" % failure)
