@@ -87,7 +87,7 @@ ComponentEditor::ComponentEditor(QWidget* parent) : QWidget(parent) {
         // A press and a release write the slider's value into its field, which edits the colour.
         connect(slider, &Slider::sliderPressed, this,
                 [this, field, slider] { editField(field, slider->value()); });
-        connect(slider, &Slider::sliderReleased, this,
+        connect(slider, &Slider::valueChosen, this,
                 [this, field](int value) { editField(field, value); });
         sliders_[k] = slider;
     }

@@ -4,7 +4,6 @@
 #include "widgets/FocusFrame.h"
 #include "widgets/QtColor.h"
 
-#include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -13,42 +12,14 @@
 
 namespace sv {
 
-namespace {
-
-// Screen readers see a slider with its value and its range.
-class SliderAccessible : public QAccessibleWidget, public QAccessibleValueInterface {
-public:
-    explicit SliderAccessible(Slider* s) : QAccessibleWidget(s, QAccessible::Slider) {}
-
-    void* interface_cast(QAccessible::InterfaceType t) override {
-        return t == QAccessible::ValueInterface ? static_cast<QAccessibleValueInterface*>(this)
-                                                : QAccessibleWidget::interface_cast(t);
-    }
-    QVariant currentValue() const override { return slider()->value(); }
-    void setCurrentValue(const QVariant& value) override { slider()->setValue(value.toInt()); }
-    QVariant maximumValue() const override { return kSliderMaximum; }
-    QVariant minimumValue() const override { return 0; }
-    QVariant minimumStepSize() const override { return 1; }
-
-private:
-    Slider* slider() const { return static_cast<Slider*>(widget()); }
-};
-
-QAccessibleInterface* sliderAccessible(const QString& className, QObject* object) {
-    if (className == QLatin1String("sv::Slider") && object != nullptr && object->isWidgetType()) {
-        return new SliderAccessible(static_cast<Slider*>(object));
-    }
-    return nullptr;
-}
-
-} // namespace
-
 Slider::Slider(Qt::Orientation orientation, QWidget* parent)
-    : QWidget(parent), orientation_(orientation), thumb_(builtInThumb()) {
-    QAccessible::installFactory(sliderAccessible); // a second install is ignored
+    : QAbstractSlider(parent), thumb_(builtInThumb()) {
+    setOrientation(orientation);
+    setRange(0, kSliderMaximum);
+    setPageStep(kPageStep);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
-    setToolTip(QString::fromStdString(sliderToolTip(value_)));
+    setToolTip(QString::fromStdString(sliderToolTip(value())));
 }
 
 QImage Slider::builtInThumb() {
@@ -75,23 +46,11 @@ QImage Slider::paintBuiltInThumb() {
     return image;
 }
 
-void Slider::setValue(int value) {
-    value = std::clamp(value, 0, kSliderMaximum);
-    if (value == value_) {
-        return;
+void Slider::sliderChange(SliderChange change) {
+    if (change == SliderValueChange) {
+        setToolTip(QString::fromStdString(sliderToolTip(value())));
     }
-    value_ = value;
-    setToolTip(QString::fromStdString(sliderToolTip(value_)));
-    update();
-    QAccessibleValueChangeEvent event(this, value_);
-    QAccessible::updateAccessibility(&event);
-    emit valueChanged(value_);
-}
-
-void Slider::setOrientation(Qt::Orientation orientation) {
-    orientation_ = orientation;
-    updateGeometry();
-    update();
+    QAbstractSlider::sliderChange(change);
 }
 
 void Slider::setTrackColor(const QColor& color) {
@@ -136,7 +95,7 @@ void Slider::setThumb(const QImage& thumb) {
 }
 
 QSize Slider::sizeHint() const {
-    if (orientation_ == Qt::Vertical) {
+    if (orientation() == Qt::Vertical) {
         return {thumb_.width(), 104};
     }
     return {135, thumb_.height()};
@@ -145,13 +104,13 @@ QSize Slider::sizeHint() const {
 float Slider::track() const {
     // A slider smaller than its thumb has no track to move along.
     const int length =
-        orientation_ == Qt::Vertical ? height() - thumb_.height() : width() - thumb_.width();
+        orientation() == Qt::Vertical ? height() - thumb_.height() : width() - thumb_.width();
     return static_cast<float>(std::max(length, 0));
 }
 
 QPoint Slider::thumbTopLeft() const {
-    const float offset = sliderThumbOffset(value_, track());
-    if (orientation_ == Qt::Vertical) {
+    const float offset = sliderThumbOffset(value(), track());
+    if (orientation() == Qt::Vertical) {
         return {0, qRound(track() - offset)};
     }
     return {qRound(offset), 0};
@@ -170,9 +129,9 @@ void Slider::paintEvent(QPaintEvent*) {
     QPainter p(this);
     const SliderFill colors = fill();
     p.fillRect(rect(), toQColor(colors.gap));
-    const bool vertical = orientation_ == Qt::Vertical;
+    const bool vertical = orientation() == Qt::Vertical;
     const std::vector<ColorValue> lines =
-        sliderFillLines(value_, vertical ? height() : width(), colors);
+        sliderFillLines(value(), vertical ? height() : width(), colors);
     // Line i is column i across the track's middle, or row H − i upwards.
     int i = 1;
     for (const ColorValue line : lines) {
@@ -190,13 +149,13 @@ void Slider::paintEvent(QPaintEvent*) {
 void Slider::dragTo(QPointF pos) {
     const float t = track();
     float offset = 0.0f;
-    if (orientation_ == Qt::Vertical) {
+    if (orientation() == Qt::Vertical) {
         const float top = std::clamp(static_cast<float>(pos.y() - grab_.y()), 0.0f, t);
         offset = t - top;
     } else {
         offset = std::clamp(static_cast<float>(pos.x() - grab_.x()), 0.0f, t);
     }
-    setValue(sliderValueAt(offset, t));
+    setSliderPosition(sliderValueAt(offset, t));
 }
 
 void Slider::mousePressEvent(QMouseEvent* event) {
@@ -214,7 +173,7 @@ void Slider::mousePressEvent(QMouseEvent* event) {
         grab_ = QPointF(thumb_.width() / 2.0, thumb_.height() / 2.0);
         dragTo(pos);
     }
-    emit sliderPressed();
+    setSliderDown(true);
 }
 
 void Slider::mouseMoveEvent(QMouseEvent* event) {
@@ -227,40 +186,24 @@ void Slider::mouseReleaseEvent(QMouseEvent* event) {
     event->accept();
     if (event->button() == Qt::LeftButton && dragging_) {
         dragging_ = false;
-        emit sliderReleased(value_);
+        setSliderDown(false);
+        emit valueChosen(value());
     }
 }
 
 void Slider::keyPressEvent(QKeyEvent* event) {
-    int target = value_;
-    switch (event->key()) {
-    case Qt::Key_Left:
-    case Qt::Key_Down:
-        target -= 1;
-        break;
-    case Qt::Key_Right:
-    case Qt::Key_Up:
-        target += 1;
-        break;
-    case Qt::Key_PageDown:
-        target -= kPageStep;
-        break;
-    case Qt::Key_PageUp:
-        target += kPageStep;
-        break;
-    case Qt::Key_Home:
-        target = 0;
-        break;
-    case Qt::Key_End:
-        target = kSliderMaximum;
-        break;
-    default:
-        QWidget::keyPressEvent(event);
-        return;
+    QAbstractSlider::keyPressEvent(event);
+    const bool step = event->key() == Qt::Key_Left || event->key() == Qt::Key_Right ||
+                      event->key() == Qt::Key_Up || event->key() == Qt::Key_Down ||
+                      event->key() == Qt::Key_PageUp || event->key() == Qt::Key_PageDown ||
+                      event->key() == Qt::Key_Home || event->key() == Qt::Key_End;
+    if (step && event->isAccepted()) {
+        emit valueChosen(value());
     }
-    event->accept();
-    setValue(target);
-    emit sliderReleased(value_);
+}
+
+void Slider::wheelEvent(QWheelEvent* event) {
+    event->ignore();
 }
 
 void setChannelColors(Slider& slider, const QColor& fill) {

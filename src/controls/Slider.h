@@ -2,21 +2,20 @@
 // A slider picking a whole number 0 .. 255 by dragging a thumb picture along a track whose
 // filled part shows a solid colour or a three-colour gradient, optionally in segments.
 //
-// A drag starts with sliderPressed() and ends with sliderReleased(value); valueChanged() follows
-// the thumb in between. Each step key acts as a drag released at the new value.
+// Qt's slider signals keep their meaning: sliderPressed() and sliderReleased() bound a drag,
+// valueChanged() follows the thumb. valueChosen() says a value was settled on: at the end of a
+// drag, and with each step key.
 
+#include <QAbstractSlider>
 #include <QColor>
 #include <QImage>
-#include <QWidget>
 
 namespace sv {
 
 struct SliderFill;
 
-class Slider : public QWidget {
+class Slider : public QAbstractSlider {
     Q_OBJECT
-    Q_PROPERTY(int value READ value WRITE setValue NOTIFY valueChanged)
-    Q_PROPERTY(Qt::Orientation orientation READ orientation WRITE setOrientation)
     Q_PROPERTY(QColor trackColor READ trackColor WRITE setTrackColor)
     Q_PROPERTY(QColor fillStartColor READ fillStartColor WRITE setFillStartColor)
     Q_PROPERTY(QColor fillMiddleColor READ fillMiddleColor WRITE setFillMiddleColor)
@@ -26,14 +25,8 @@ class Slider : public QWidget {
     Q_PROPERTY(QImage thumb READ thumb WRITE setThumb)
 
 public:
+    // The range is 0 .. 255, in steps of 1 and pages of 16.
     explicit Slider(Qt::Orientation orientation, QWidget* parent = nullptr);
-
-    int value() const { return value_; }
-    // Clamped to 0 .. 255; valueChanged() when the value changes.
-    void setValue(int value);
-
-    Qt::Orientation orientation() const { return orientation_; }
-    void setOrientation(Qt::Orientation orientation);
 
     // An invalid colour follows the theme: the button face for the track, the button text for
     // the fill.
@@ -64,17 +57,18 @@ public:
     QSize minimumSizeHint() const override { return sizeHint(); }
 
 signals:
-    void valueChanged(int value);
-    void sliderPressed();
-    void sliderReleased(int value);
+    void valueChosen(int value);
 
 protected:
+    void sliderChange(SliderChange change) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
-    // Left/Down -1, Right/Up +1, Page Down/Up -16/+16, Home 0, End 255.
+    // Left/Down -1, Right/Up +1, Page Down/Up -16/+16, Home 0, End 255: each a value chosen.
     void keyPressEvent(QKeyEvent* event) override;
+    // The wheel goes on to the window: a slider passed over while scrolling keeps its value.
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
     static constexpr int kPageStep = 16;
@@ -86,8 +80,6 @@ private:
     void dragTo(QPointF pos);
     SliderFill fill() const;
 
-    int value_ = 0;
-    Qt::Orientation orientation_;
     QColor trackColor_;
     QColor fillColors_[3];
     bool segmented_ = false;

@@ -121,7 +121,7 @@ void GradientGeneratorWindow::buildEnd(GradientEnd end, int left, const QString&
         // A press and a release write the value into the field; the release also shows it.
         connect(slider, &Slider::sliderPressed, field,
                 [field, slider] { field->setText(QString::number(slider->value())); });
-        connect(slider, &Slider::sliderReleased, this, [this, end, field](int value) {
+        connect(slider, &Slider::valueChosen, this, [this, end, field](int value) {
             field->setText(QString::number(value));
             showPreview(end);
         });
