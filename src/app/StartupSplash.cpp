@@ -75,7 +75,7 @@ MainWindow& StartupSplash::mainWindow() {
 }
 
 void StartupSplash::setProgress(int value) {
-    progressBar_->setValue(value);
+    progressBar_->advanceTo(value);
     emit progress(value, caption_->text());
 }
 

@@ -60,30 +60,22 @@ int roundToInt(double v) {
 
 } // namespace
 
-ProgressBar::ProgressBar(Look look, QWidget* parent) : QWidget(parent), look_(look) {
+ProgressBar::ProgressBar(Look look, QWidget* parent) : QProgressBar(parent), look_(look) {
     // Every pixel is painted on each redraw.
     setAttribute(Qt::WA_OpaquePaintEvent);
-}
-
-void ProgressBar::setValue(int value) {
-    const int shown = percent();
-    value_ = value;
-    // The splash sets a value per name loaded; only a new percentage changes a pixel.
-    if (percent() != shown) {
-        update();
-    }
-}
-
-void ProgressBar::setMaximum(int maximum) {
-    const int shown = percent();
-    maximum_ = maximum;
-    if (percent() != shown) {
-        update();
-    }
+    setTextVisible(false);
+    setRange(0, 100);
+    setValue(0);
 }
 
 int ProgressBar::percent() const {
-    return progressPercent(value_, maximum_);
+    return progressPercent(value(), maximum());
+}
+
+void ProgressBar::advanceTo(int value) {
+    if (value == maximum() || progressPercent(value, maximum()) != percent()) {
+        setValue(value);
+    }
 }
 
 void ProgressBar::setColor(const QColor& color) {

@@ -1,15 +1,14 @@
 #pragma once
-// A progress bar: value out of maximum, drawn as a shaded fill in one of two looks.
+// A progress bar: value out of maximum, drawn as a shaded fill in one of two looks. Qt's
+// progress bar underneath keeps the value and range, and tells screen readers.
 
 #include <QColor>
-#include <QWidget>
+#include <QProgressBar>
 
 namespace sv {
 
-class ProgressBar : public QWidget {
+class ProgressBar : public QProgressBar {
     Q_OBJECT
-    Q_PROPERTY(int value READ value WRITE setValue)
-    Q_PROPERTY(int maximum READ maximum WRITE setMaximum)
     Q_PROPERTY(QColor color READ color WRITE setColor)
 
 public:
@@ -19,14 +18,15 @@ public:
     };
     Q_ENUM(Look)
 
+    // 0 out of 100 to begin with.
     explicit ProgressBar(Look look, QWidget* parent = nullptr);
 
-    int value() const { return value_; }
-    void setValue(int value);
-    int maximum() const { return maximum_; }
-    void setMaximum(int maximum);
     // round(value × 100 / maximum), 0 .. 100.
     int percent() const;
+    // Sets the value where that shows a new percentage, or ends the range: Qt repaints the bar
+    // at once on each new value, and a caller with thousands of steps (the splash, a value per
+    // name loaded) changes a pixel only with the percentage.
+    void advanceTo(int value);
 
     QColor color() const { return color_; }
     void setColor(const QColor& color);
@@ -41,8 +41,6 @@ private:
     void paintGlow(QPainter& p) const;
 
     Look look_;
-    int value_ = 0;
-    int maximum_ = 100;
     QColor color_{0, 120, 215};
 };
 

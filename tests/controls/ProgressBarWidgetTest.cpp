@@ -1,5 +1,6 @@
 #include "controls/ProgressBar.h"
 
+#include <QAccessible>
 #include <QImage>
 #include <QtTest>
 
@@ -52,6 +53,19 @@ private slots:
         QCOMPARE(img.pixel(97, 5), bgr(0xD5D5D5));
         QCOMPARE(img.pixel(98, 5), qRgb(255, 255, 255));
         QCOMPARE(img.pixel(50, 9), qRgb(255, 255, 255)); // lines end above y = 9
+    }
+
+    void screenReadersSeeTheProgress() {
+        ProgressBar bar(ProgressBar::Look::Glow);
+        bar.setMaximum(2031);
+        bar.advanceTo(1000);
+        bar.advanceTo(1001); // the same 49 %: not set
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(&bar);
+        QCOMPARE(a->role(), QAccessible::ProgressBar);
+        QCOMPARE(a->valueInterface()->currentValue().toInt(), 1000);
+        QCOMPARE(a->valueInterface()->maximumValue().toInt(), 2031);
+        bar.advanceTo(2031); // the end is always set
+        QCOMPARE(a->valueInterface()->currentValue().toInt(), 2031);
     }
 
     void bothLooksDrawWithoutFailingAtAnySize() {
