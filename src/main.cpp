@@ -6,9 +6,9 @@
 #include "app/StartupSplash.h"
 #include "app/Translations.h"
 #include "bitmap/ColorPage.h"
-#include "dialogs/Options.h"
-#include "palette/ProgramFolders.h"
-#include "palette/SafeFile.h"
+#include "files/ProgramFolders.h"
+#include "files/SafeFile.h"
+#include "settings/Options.h"
 #include "widgets/ScreenReader.h"
 
 #include <QApplication>

@@ -4,8 +4,8 @@
 
 #include "color/ColorSelection.h"
 #include "dialogs/ColorDetailsWindow.h"
-#include "dialogs/Options.h"
-#include "dialogs/OwnFormats.h"
+#include "settings/Options.h"
+#include "settings/OwnFormats.h"
 
 #include <QApplication>
 #include <QTemporaryDir>

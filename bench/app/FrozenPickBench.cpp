@@ -4,7 +4,7 @@
 #include "app/FrozenFramePick.h"
 #include "app/MainWindow.h"
 #include "app/ScreenSampler.h"
-#include "dialogs/Options.h"
+#include "settings/Options.h"
 
 #include <QApplication>
 #include <QWidget>

@@ -5,7 +5,7 @@
 
 #include "app/MainWindow.h"
 #include "app/ScreenSampler.h"
-#include "dialogs/Options.h"
+#include "settings/Options.h"
 #include "widgets/ScreenReader.h"
 
 #include <QApplication>

@@ -47,7 +47,7 @@ void loadIntoGrid(benchmark::State& state, PaletteFormat format) {
     SwatchGrid grid(&container, model, selection);
     container.show();
     for (auto _ : state) {
-        model.emptySwatches(0);
+        model.emptyAll();
         benchmark::DoNotOptimize(loadPalette(path, model));
     }
 }

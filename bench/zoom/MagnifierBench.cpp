@@ -3,7 +3,7 @@
 // as typical vision sees it and simulated for deuteranopia.
 
 #include "color/ColorSelection.h"
-#include "dialogs/Options.h"
+#include "settings/Options.h"
 #include "widgets/ImageButton.h"
 #include "widgets/ScreenReader.h"
 #include "zoom/MagnifierWindow.h"

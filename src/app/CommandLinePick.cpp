@@ -4,8 +4,8 @@
 #include "app/LastingClipboard.h"
 #include "app/PortalPicker.h"
 #include "app/ScreenSampler.h"
-#include "dialogs/Options.h"
 #include "history/HistoryStore.h"
+#include "settings/Options.h"
 #include "widgets/ScreenReader.h"
 
 #include <QGuiApplication>

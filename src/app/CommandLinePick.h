@@ -7,7 +7,7 @@
 
 #include "app/CommandLine.h"
 #include "color/ColorSelection.h"
-#include "dialogs/PickFormats.h"
+#include "settings/PickFormats.h"
 
 #include <QDeadlineTimer>
 #include <QObject>

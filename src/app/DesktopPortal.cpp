@@ -2,7 +2,7 @@
 
 #include "app/PortalAnswer.h"
 
-#include "palette/SafeFileText.h"
+#include "files/SafeFileText.h"
 
 #include <QDBusArgument>
 #include <QDBusConnection>

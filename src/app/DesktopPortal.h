@@ -5,7 +5,7 @@
 // from a token of ours; a request that gets no answer in time fails.
 
 #include "color/Color.h"
-#include "palette/SafeFile.h"
+#include "files/SafeFile.h"
 
 #include <QDBusConnection>
 #include <QImage>

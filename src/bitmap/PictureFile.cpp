@@ -1,7 +1,7 @@
 #include "bitmap/PictureFile.h"
 
 #include "bitmap/ColorTable.h"
-#include "palette/SafeFileText.h"
+#include "files/SafeFileText.h"
 
 #include <QBuffer>
 #include <QCoreApplication>

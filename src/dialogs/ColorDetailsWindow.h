@@ -8,7 +8,7 @@
 
 #include "color/Color.h"
 #include "color/ColorFormats.h"
-#include "dialogs/OwnFormats.h"
+#include "settings/OwnFormats.h"
 #include "widgets/ToolWindow.h"
 
 #include <QStringList>

@@ -1,5 +1,6 @@
 #include "dialogs/MaskChoice.h"
 
+#include "palette/MaskPictures.h"
 #include "widgets/Artwork.h"
 #include "widgets/FocusFrame.h"
 

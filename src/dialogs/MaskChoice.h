@@ -2,7 +2,7 @@
 // One of the Options window's mask pictures: the mask image, with a single-line border when
 // it is the chosen one.
 
-#include "palette/MaskPictures.h"
+#include "settings/OptionValues.h"
 
 #include <QImage>
 #include <QWidget>

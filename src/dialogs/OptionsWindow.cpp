@@ -3,8 +3,8 @@
 #include "AppInfo.h"
 
 #include "dialogs/MaskChoice.h"
-#include "dialogs/Options.h"
-#include "dialogs/PickFormats.h"
+#include "settings/Options.h"
+#include "settings/PickFormats.h"
 #include "widgets/CaptionedLine.h"
 #include "widgets/PlainText.h"
 

@@ -2,7 +2,7 @@
 // The Options window: the four program options as option buttons and mask pictures. There is
 // no OK or Cancel: every click is stored at once, in memory and in the settings store.
 
-#include "palette/MaskPictures.h"
+#include "settings/OptionValues.h"
 #include "widgets/ToolWindow.h"
 
 #include <array>

@@ -4,7 +4,7 @@
 // in a message box and the dialog stays open.
 
 #include "color/Color.h"
-#include "dialogs/OwnFormats.h"
+#include "settings/OwnFormats.h"
 
 #include <QDialog>
 

@@ -1,6 +1,6 @@
 #include "history/HistoryFile.h"
 
-#include "palette/SafeFile.h"
+#include "files/SafeFile.h"
 
 #include <cerrno>
 #include <chrono>

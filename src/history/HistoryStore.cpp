@@ -1,6 +1,6 @@
 #include "history/HistoryStore.h"
 
-#include "palette/ProgramFolders.h"
+#include "files/ProgramFolders.h"
 
 #include <QDateTime>
 #include <QDir>

@@ -53,7 +53,7 @@ QImage drawMask(int index) {
         }
         break;
     }
-    // The probe pixels every mask shares.
+    // A light dot in the corner and a dark one below the top edge, on every mask.
     img.setPixel(1, 1, kWhite);
     img.setPixel(6, 3, kLine);
     return img;

@@ -16,12 +16,14 @@ void Palette::setColor(int index, ColorValue c) {
     }
 }
 
-void Palette::emptySwatches(int index) {
-    if (index == 0) {
-        swatches_.fill(Swatch{});
-    } else if (validIndex(index)) {
+void Palette::emptySwatch(int index) {
+    if (validIndex(index)) {
         swatches_[static_cast<std::size_t>(index - 1)] = Swatch{};
     }
+}
+
+void Palette::emptyAll() {
+    swatches_.fill(Swatch{});
 }
 
 } // namespace sv

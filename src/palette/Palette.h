@@ -25,8 +25,9 @@ public:
 
     // The swatch holds c (used as given; no rounding or conversion).
     void setColor(int index, ColorValue c);
-    // Empties swatch index, or every swatch when index is 0.
-    void emptySwatches(int index);
+    // Empties swatch index (an index outside 1 .. 256 is ignored).
+    void emptySwatch(int index);
+    void emptyAll();
 
     friend bool operator==(const Palette&, const Palette&) = default;
 

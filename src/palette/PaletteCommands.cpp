@@ -1,10 +1,10 @@
 #include "palette/PaletteCommands.h"
 
 #include "AppInfo.h"
-#include "palette/FileDialogs.h"
+#include "files/FileDialogs.h"
+#include "files/ProgramFolders.h"
 #include "palette/PaletteFiles.h"
 #include "palette/PaletteModel.h"
-#include "palette/ProgramFolders.h"
 #include "widgets/PlainText.h"
 #include "widgets/WindowUtil.h"
 
@@ -92,7 +92,7 @@ void PaletteCommands::run(PaletteCommand command) {
 
 void PaletteCommands::newPalette() {
     const WaitCursor wait;
-    palette_.emptySwatches(0);
+    palette_.emptyAll();
 }
 
 void PaletteCommands::openPalette() {

@@ -1,9 +1,9 @@
 #include "palette/PaletteFiles.h"
 
+#include "files/SafeFileText.h"
 #include "palette/PaletteFormats.h"
 #include "palette/PaletteModel.h"
 #include "palette/PaletteText.h"
-#include "palette/SafeFileText.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -11,7 +11,7 @@ std::optional<ColorValue> PaletteModel::color(int index) const {
 
 void PaletteModel::replace(int index, const Palette& from) {
     if (from.isEmpty(index)) {
-        palette_.emptySwatches(index);
+        palette_.emptySwatch(index);
         emit swatchChanged(index); // emptied anew: views show the mask picture of now
         return;
     }
@@ -31,15 +31,14 @@ void PaletteModel::setColor(int index, ColorValue c) {
     replace(index, one);
 }
 
-void PaletteModel::emptySwatches(int index) {
-    const Palette empty;
-    if (index == 0) {
-        for (int i = 1; i <= Palette::kSize; ++i) {
-            replace(i, empty);
-        }
-    } else if (Palette::validIndex(index)) {
-        replace(index, empty);
+void PaletteModel::emptySwatch(int index) {
+    if (Palette::validIndex(index)) {
+        replace(index, Palette());
     }
+}
+
+void PaletteModel::emptyAll() {
+    setPalette(Palette());
 }
 
 void PaletteModel::setPalette(const Palette& p) {

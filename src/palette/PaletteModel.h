@@ -23,8 +23,9 @@ public:
 
     // Swatch index holds c (an index outside 1 .. 256 is ignored).
     void setColor(int index, ColorValue c);
-    // Empties swatch index; index 0 empties all 256.
-    void emptySwatches(int index);
+    // Empties swatch index (an index outside 1 .. 256 is ignored).
+    void emptySwatch(int index);
+    void emptyAll();
     // Every swatch as in p.
     void setPalette(const Palette& p);
     // Only the swatches marked in which as in p (what a palette file held).

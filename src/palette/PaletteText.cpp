@@ -86,7 +86,7 @@ PaletteReadResult readPaletteText(std::string_view text, Palette& palette) {
             continue;
         }
         if (c->red < 0 || c->green < 0 || c->blue < 0) {
-            palette.emptySwatches(swatch);
+            palette.emptySwatch(swatch);
         } else {
             palette.setColor(swatch, rgb(c->red, c->green, c->blue));
         }

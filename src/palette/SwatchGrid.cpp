@@ -133,7 +133,7 @@ void SwatchGrid::activate(int index, Qt::MouseButton button) {
     } else if (left) {
         emit colorPicked(*model_.color(index));
     } else {
-        model_.emptySwatches(index);
+        model_.emptySwatch(index);
     }
 }
 
@@ -240,7 +240,7 @@ void SwatchGrid::keyPressEvent(QKeyEvent* event) {
         break;
     case Qt::Key_Delete:
         if (!model_.isEmpty(focusCell_)) {
-            model_.emptySwatches(focusCell_);
+            model_.emptySwatch(focusCell_);
         }
         break;
     default:

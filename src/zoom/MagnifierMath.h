@@ -3,7 +3,7 @@
 // the view, the shade strips of a picked colour and the states the window moves between.
 
 #include "color/Color.h"
-#include "dialogs/OptionValues.h"
+#include "settings/OptionValues.h"
 
 #include <cstdint>
 #include <vector>

@@ -2,8 +2,8 @@
 
 #include "color/ColorSelection.h"
 #include "color/Numeric.h"
-#include "dialogs/Options.h"
 #include "gradient/GradientStrip.h"
+#include "settings/Options.h"
 #include "widgets/Artwork.h"
 #include "widgets/ColorBox.h"
 #include "widgets/FocusFrame.h"

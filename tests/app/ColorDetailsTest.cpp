@@ -9,9 +9,9 @@
 #include "color/ColorSelection.h"
 #include "dialogs/ColorAnalysisView.h"
 #include "dialogs/ColorDetailsWindow.h"
-#include "dialogs/Options.h"
 #include "dialogs/OwnFormatDialog.h"
 #include "palette/PaletteModel.h"
+#include "settings/Options.h"
 #include "support/ModalDialogs.h"
 #include "widgets/ColorBox.h"
 #include "widgets/ColorChip.h"
@@ -151,7 +151,7 @@ private slots:
         QCOMPARE(triad.chips[1]->backColor(), expected.colors[1]);
 
         PaletteModel& palette = *f_->window->paletteModel();
-        palette.emptySwatches(0);
+        palette.emptyAll();
         for (int i = 1; i <= 256; ++i) {
             if (i != 7 && i != 200 && i != 256) {
                 palette.setColor(i, kBlack);

@@ -4,7 +4,7 @@
 #include "app/ComponentEditor.h"
 #include "app/MainWindow.h"
 #include "app/NotationPanel.h"
-#include "dialogs/Options.h"
+#include "settings/Options.h"
 #include "support/FakeScreenReader.h"
 
 #include <QLineEdit>

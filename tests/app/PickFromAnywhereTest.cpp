@@ -5,10 +5,10 @@
 
 #include "app/SessionBusService.h"
 #include "color/ColorFormats.h"
-#include "dialogs/Options.h"
-#include "dialogs/OwnFormats.h"
-#include "dialogs/PickFormats.h"
 #include "history/HistoryStore.h"
+#include "settings/Options.h"
+#include "settings/OwnFormats.h"
+#include "settings/PickFormats.h"
 #include "support/ScreenPattern.h"
 #include "widgets/QtColor.h"
 

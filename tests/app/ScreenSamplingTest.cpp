@@ -5,7 +5,7 @@
 #include "app/NotationPanel.h"
 #include "app/PointerReadout.h"
 #include "app/ScreenSampler.h"
-#include "dialogs/Options.h"
+#include "settings/Options.h"
 #include "widgets/PointerMotionWatcher.h"
 #include "widgets/ScreenReader.h"
 

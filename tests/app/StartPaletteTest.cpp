@@ -2,12 +2,12 @@
 // user's data folder (this test's own), the options read before the window is made.
 
 #include "app/MainWindow.h"
-#include "dialogs/Options.h"
+#include "files/ProgramFolders.h"
 #include "palette/MaskPictures.h"
 #include "palette/PaletteFiles.h"
 #include "palette/PaletteModel.h"
-#include "palette/ProgramFolders.h"
 #include "palette/SwatchGrid.h"
+#include "settings/Options.h"
 #include "support/FakeScreenReader.h"
 
 #include <QDir>

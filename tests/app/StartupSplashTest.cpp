@@ -1,9 +1,9 @@
 #include "app/StartupSplash.h"
 #include "app/MainWindow.h"
 #include "controls/ProgressBar.h"
-#include "dialogs/Options.h"
 #include "palette/NamesPanel.h"
 #include "palette/SwatchGrid.h"
+#include "settings/Options.h"
 #include "support/FakeScreenReader.h"
 
 #include <QComboBox>

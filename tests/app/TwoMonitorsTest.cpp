@@ -5,7 +5,7 @@
 #include "app/MainWindow.h"
 #include "app/ScreenSampler.h"
 #include "color/ColorSelection.h"
-#include "dialogs/Options.h"
+#include "settings/Options.h"
 #include "widgets/ImageButton.h"
 #include "widgets/QtColor.h"
 #include "widgets/ScreenReader.h"

@@ -3,7 +3,7 @@
 
 #include "bitmap/PictureColorsWindow.h"
 #include "controls/ProgressBar.h"
-#include "palette/FileDialogs.h"
+#include "files/FileDialogs.h"
 #include "support/ModalDialogs.h"
 #include "support/TestFiles.h"
 #include "widgets/CaptionedLine.h"

@@ -1,6 +1,6 @@
 #include "dialogs/OptionsWindow.h"
 #include "dialogs/MaskChoice.h"
-#include "dialogs/Options.h"
+#include "settings/Options.h"
 #include "support/TestFiles.h"
 #include "widgets/CaptionedLine.h"
 

@@ -4,8 +4,8 @@
 
 #include "color/ColorSelection.h"
 #include "dialogs/ColorDetailsWindow.h"
-#include "dialogs/Options.h"
 #include "dialogs/OwnFormatDialog.h"
+#include "settings/Options.h"
 #include "support/ModalDialogs.h"
 #include "widgets/ImageButton.h"
 #include "widgets/PlainText.h"

@@ -3,9 +3,9 @@
 // is skipped).
 
 #include "bitmap/PictureColorsWindow.h"
-#include "dialogs/Options.h"
 #include "palette/PaletteFiles.h"
 #include "palette/PaletteText.h"
+#include "settings/Options.h"
 
 #include "support/ModalDialogs.h"
 #include "support/TestFiles.h"

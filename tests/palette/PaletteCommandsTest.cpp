@@ -1,10 +1,10 @@
 #include "palette/PaletteCommands.h"
 #include "color/ColorSelection.h"
-#include "palette/FileDialogs.h"
+#include "files/FileDialogs.h"
+#include "files/QtFileDialogs.h"
 #include "palette/PaletteFiles.h"
 #include "palette/PaletteModel.h"
 #include "palette/PaletteText.h"
-#include "palette/QtFileDialogs.h"
 #include "support/ModalDialogs.h"
 #include "support/TestFiles.h"
 

@@ -4,7 +4,7 @@
 
 #include "color/Color.h"
 #include "color/ColorSelection.h"
-#include "dialogs/Options.h"
+#include "settings/Options.h"
 #include "support/ColorReference.h"
 #include "support/PointerEvents.h"
 #include "widgets/ColorBox.h"

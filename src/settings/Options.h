@@ -2,10 +2,9 @@
 // The one options object every window reads. main() loads it from the settings store before
 // any window is made; the Options window changes it (and the store) at once.
 
-#include "dialogs/OptionValues.h"
-#include "dialogs/SettingsText.h"
-#include "palette/MaskPictures.h"
-#include "palette/SafeFile.h"
+#include "files/SafeFile.h"
+#include "settings/OptionValues.h"
+#include "settings/SettingsText.h"
 
 #include <QObject>
 #include <array>

@@ -1,4 +1,4 @@
-#include "palette/SafeFileText.h"
+#include "files/SafeFileText.h"
 
 #include <QCoreApplication>
 

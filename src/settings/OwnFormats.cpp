@@ -1,4 +1,4 @@
-#include "dialogs/OwnFormats.h"
+#include "settings/OwnFormats.h"
 
 #include "color/AsciiText.h"
 #include "color/ColorFormats.h"

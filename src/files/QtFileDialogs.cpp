@@ -1,6 +1,6 @@
-#include "palette/QtFileDialogs.h"
+#include "files/QtFileDialogs.h"
 
-#include "palette/ProgramFolders.h"
+#include "files/ProgramFolders.h"
 #include "widgets/PlainText.h"
 
 #include <QDir>

@@ -2,8 +2,8 @@
 // settings text, blanks and quotes included; a file edited by hand is read as far as it makes
 // sense; other groups are never touched.
 
-#include "dialogs/OwnFormats.h"
-#include "dialogs/SettingsText.h"
+#include "settings/OwnFormats.h"
+#include "settings/SettingsText.h"
 
 #include <gtest/gtest.h>
 

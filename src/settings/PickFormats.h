@@ -4,7 +4,7 @@
 // template written on the spot (any text holding "{").
 
 #include "color/Color.h"
-#include "dialogs/OwnFormats.h"
+#include "settings/OwnFormats.h"
 
 #include <optional>
 #include <string>

@@ -2,8 +2,8 @@
 // made, or a named pipe. Each case runs in a process of its own (see CMakeLists.txt), since
 // the store is opened once a run.
 
-#include "dialogs/Options.h"
 #include "dialogs/OptionsWindow.h"
+#include "settings/Options.h"
 
 #include "support/TestFiles.h"
 

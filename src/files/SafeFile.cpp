@@ -1,4 +1,4 @@
-#include "palette/SafeFile.h"
+#include "files/SafeFile.h"
 
 #include <algorithm>
 #include <cerrno>

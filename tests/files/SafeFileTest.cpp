@@ -1,7 +1,7 @@
 // Files opened, committed and deleted by name, on a real file system: pipes, links, folders,
 // files that appear meanwhile, and two writers racing for one name.
 
-#include "palette/SafeFile.h"
+#include "files/SafeFile.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 // ("ColorFormats": Name1 and Template1, Name2 and Template2, ...), apart from the options.
 
 #include "color/ColorFormats.h"
-#include "dialogs/SettingsText.h"
+#include "settings/SettingsText.h"
 
 #include <string>
 #include <string_view>

@@ -1,7 +1,7 @@
 #pragma once
 // The file dialogs as QFileDialog, modal over their owner window (Qt centres them on it).
 
-#include "palette/FileDialogs.h"
+#include "files/FileDialogs.h"
 
 class QWidget;
 

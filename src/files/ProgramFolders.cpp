@@ -1,4 +1,4 @@
-#include "palette/ProgramFolders.h"
+#include "files/ProgramFolders.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "dialogs/SettingsText.h"
+#include "settings/SettingsText.h"
 
 #include <vector>
 

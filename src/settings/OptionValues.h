@@ -21,6 +21,9 @@ enum class StopCapture { OnPress = 1, OnRelease = 2 };
 enum class CreateGradient { AfterPick = 1, WhilePicking = 2 };
 // The magnifier's enlargement: "Zoom 5x", "Zoom 10x", "Zoom 20x".
 enum class ZoomLevel { Times5 = 1, Times10 = 2, Times20 = 3 };
+// The picture an empty palette swatch shows.
+enum class SwatchMask { Mask1 = 1, Mask2, Mask3, Mask4, Mask5 };
+inline constexpr int kMaskCount = 5;
 
 struct OptionSpec {
     OptionKey key;

@@ -1,4 +1,4 @@
-#include "dialogs/OptionValues.h"
+#include "settings/OptionValues.h"
 
 #include "color/AreaAverage.h"
 #include "color/Numeric.h"

@@ -1,4 +1,4 @@
-#include "dialogs/PickFormats.h"
+#include "settings/PickFormats.h"
 
 #include "color/ColorFormats.h"
 

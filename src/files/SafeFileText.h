@@ -1,7 +1,7 @@
 #pragma once
 // Why a file could not be opened or written, as the sentence a message box shows.
 
-#include "palette/SafeFile.h"
+#include "files/SafeFile.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
 // The palette file dialogs as GNOME users get them: Qt's gtk3 platform theme on a real X
 // server, where the dialog is GTK's own and reports filters its own way (an empty one first).
 
-#include "palette/QtFileDialogs.h"
+#include "files/QtFileDialogs.h"
 
 #include <QApplication>
 #include <QDir>

@@ -3,8 +3,8 @@
 // one name and value to write: the writer writes them so they read back as themselves or
 // refuses them, and a quoted value always writes and reads back.
 
-#include "dialogs/OwnFormats.h"
-#include "dialogs/SettingsText.h"
+#include "settings/OwnFormats.h"
+#include "settings/SettingsText.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,9 +1,9 @@
-#include "dialogs/Options.h"
+#include "settings/Options.h"
 
 #include "color/Numeric.h"
-#include "dialogs/PickFormats.h"
+#include "settings/PickFormats.h"
 
-#include "palette/SafeFile.h"
+#include "files/SafeFile.h"
 
 #include <QDir>
 #include <QFile>
