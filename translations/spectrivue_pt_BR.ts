@@ -43,6 +43,18 @@ Envie arquivos: DOC, TXT, PDF...
 
 Endereço de e-mail: </translation>
     </message>
+    <message>
+        <source>  Help  </source>
+        <translation>  Ajuda  </translation>
+    </message>
+    <message>
+        <source>  About  </source>
+        <translation>  Sobre  </translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
 </context>
 <context>
     <name>sv::ColorAnalysisView</name>
@@ -541,6 +553,10 @@ Endereço de e-mail: </translation>
         <source>%1 must hold a number from -32768 to 32767.</source>
         <translation>%1 deve conter um número de -32768 a 32767.</translation>
     </message>
+    <message>
+        <source>  Create Gradient  </source>
+        <translation>  Criar Degradê  </translation>
+    </message>
 </context>
 <context>
     <name>sv::GradientStrips</name>
@@ -566,10 +582,6 @@ Endereço de e-mail: </translation>
     <message>
         <source>Clear history</source>
         <translation>Limpar histórico</translation>
-    </message>
-    <message>
-        <source>  Close  </source>
-        <translation>  Fechar  </translation>
     </message>
     <message>
         <source>History of picks</source>
@@ -635,6 +647,10 @@ Endereço de e-mail: </translation>
     <message>
         <source>Simulate</source>
         <translation>Simular</translation>
+    </message>
+    <message>
+        <source>  Start Capture - { F10 }  </source>
+        <translation>  Iniciar Captura - { F10 }  </translation>
     </message>
 </context>
 <context>
@@ -1014,6 +1030,22 @@ Elas valem até o Spectrivue ser encerrado.</translation>
         <source>Colours compared</source>
         <translation>Cores comparadas</translation>
     </message>
+    <message>
+        <source>  Open Windows Bitmap  </source>
+        <translation>  Abrir Bitmap do Windows  </translation>
+    </message>
+    <message>
+        <source>  Paste Bitmap from Clipboard  </source>
+        <translation>  Colar Imagem da Área de Transferência  </translation>
+    </message>
+    <message>
+        <source>  Generate Page/Table  </source>
+        <translation>  Gerar Página/Tabela  </translation>
+    </message>
+    <message>
+        <source>  Open Page/Table Color  </source>
+        <translation>  Abrir Página/Tabela de Cores  </translation>
+    </message>
 </context>
 <context>
     <name>sv::PictureFile</name>
@@ -1159,47 +1191,14 @@ Formatos aceitos: .bmp .dib .wmf .emf .ico .cur .jpg .jpeg .gif .tif .tiff
     </message>
 </context>
 <context>
-    <name>sv::ToolWindows</name>
-    <message>
-        <source>  Create Gradient  </source>
-        <translation>  Criar Degradê  </translation>
-    </message>
+    <name>sv::ToolWindow</name>
     <message>
         <source>  Close  </source>
         <translation>  Fechar  </translation>
     </message>
-    <message>
-        <source>  Start Capture - { F10 }  </source>
-        <translation>  Iniciar Captura - { F10 }  </translation>
-    </message>
-    <message>
-        <source>  About  </source>
-        <translation>  Sobre  </translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Fechar</translation>
-    </message>
-    <message>
-        <source>  Help  </source>
-        <translation>  Ajuda  </translation>
-    </message>
-    <message>
-        <source>  Open Windows Bitmap  </source>
-        <translation>  Abrir Bitmap do Windows  </translation>
-    </message>
-    <message>
-        <source>  Paste Bitmap from Clipboard  </source>
-        <translation>  Colar Imagem da Área de Transferência  </translation>
-    </message>
-    <message>
-        <source>  Generate Page/Table  </source>
-        <translation>  Gerar Página/Tabela  </translation>
-    </message>
-    <message>
-        <source>  Open Page/Table Color  </source>
-        <translation>  Abrir Página/Tabela de Cores  </translation>
-    </message>
+</context>
+<context>
+    <name>sv::ToolWindows</name>
     <message>
         <source>The palette has %1 empty swatches; these colours need %2. Empty some swatches and try again.</source>
         <translation>A paleta tem %1 amostras vazias; estas cores precisam de %2. Esvazie algumas amostras e tente de novo.</translation>

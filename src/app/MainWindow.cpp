@@ -112,7 +112,7 @@ void MainWindow::buildColorViews() {
     previousSwatch_ = new ColorBox(this);
     previousSwatch_->setGeometry(pixelsFromTwips(QRect(5760, 1845, 1560, 510)));
     previousSwatch_->setToolTip(tr("  Last color  "));
-    previousSwatch_->setCursor(appCursor(AppCursor::Hand101));
+    previousSwatch_->setCursor(appCursor(AppCursor::PointingHand));
     strips_ = new GradientStrips(pixelsFromTwips(QRect(780, 6255, 4065, 450)),
                                  pixelsFromTwips(QRect(4830, 6255, 5490, 450)), this);
 

@@ -28,7 +28,7 @@ ImageButton* makeButton(QWidget* parent, QPoint at, Glyph glyph, const QString& 
     button->setFocusPolicy(Qt::NoFocus);
     button->setPictures(glyphImage(glyph, false), glyphImage(glyph, true), QImage(),
                         toQColor(kBarColor));
-    button->setCursor(appCursor(AppCursor::Hand101));
+    button->setCursor(appCursor(AppCursor::PointingHand));
     if (!toolTip.isEmpty()) {
         button->setToolTip(toolTip);
     }

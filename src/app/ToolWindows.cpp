@@ -71,8 +71,6 @@ HistoryWindow* ToolWindows::history() const {
 void ToolWindows::showGradientGenerator() {
     if (gradientGenerator_ == nullptr) {
         gradientGenerator_ = new GradientGeneratorWindow(&main_, palette_);
-        gradientGenerator_->createButton()->setToolTip(tr("  Create Gradient  "));
-        gradientGenerator_->closeButton()->setToolTip(tr("  Close  "));
     }
     showPlaced(gradientGenerator_, main_, kToolInset);
 }
@@ -80,7 +78,6 @@ void ToolWindows::showGradientGenerator() {
 void ToolWindows::showOptions() {
     if (options_ == nullptr) {
         options_ = new OptionsWindow(&main_, optionValues_);
-        options_->closeButton()->setToolTip(tr("  Close  "));
     }
     showPlaced(options_, main_, kToolInset);
 }
@@ -88,16 +85,6 @@ void ToolWindows::showOptions() {
 void ToolWindows::showPictureColors() {
     if (pictureColors_ == nullptr) {
         pictureColors_ = new PictureColorsWindow(&main_);
-        const std::array<std::pair<PictureCommand, const char*>, 4> tips{{
-            {PictureCommand::Open, QT_TR_NOOP("  Open Windows Bitmap  ")},
-            {PictureCommand::Paste, QT_TR_NOOP("  Paste Bitmap from Clipboard  ")},
-            {PictureCommand::Generate, QT_TR_NOOP("  Generate Page/Table  ")},
-            {PictureCommand::OpenPage, QT_TR_NOOP("  Open Page/Table Color  ")},
-        }};
-        for (const auto& [command, tip] : tips) {
-            pictureColors_->commandButton(command)->setToolTip(tr(tip));
-        }
-        pictureColors_->closeButton()->setToolTip(tr("  Close  "));
     }
     showPlaced(pictureColors_, main_, kToolInset);
 }
@@ -115,8 +102,6 @@ void ToolWindows::showMagnifier() {
     connect(magnifier_, &MagnifierWindow::screenUnreadable, this, &ToolWindows::screenUnreadable);
     connect(magnifier_, &MagnifierWindow::colorPicked, this, &ToolWindows::colorPicked);
     connect(magnifier_, &MagnifierWindow::colorPicked, this, &ToolWindows::pickKept);
-    magnifier_->closeButton()->setToolTip(tr("  Close  "));
-    magnifier_->startButton()->setToolTip(tr("  Start Capture - { F10 }  "));
     showPlaced(magnifier_, main_, kMagnifierInset);
 }
 
@@ -135,9 +120,6 @@ void ToolWindows::showColorGrid() {
 void ToolWindows::showAbout() {
     if (about_ == nullptr) {
         about_ = new AboutWindow(&main_);
-        about_->closeButton()->setToolTip(tr("  About  "));
-        about_->closeButton()->setAccessibleName(tr("Close")); // what it does
-        about_->helpButton()->setToolTip(tr("  Help  "));
         connect(about_, &AboutWindow::mainWindowPutOnTop, this, &ToolWindows::mainWindowPutOnTop);
     }
     about_->show();
@@ -148,7 +130,6 @@ void ToolWindows::showAbout() {
 void ToolWindows::showColorDetails() {
     if (colorDetails_ == nullptr) {
         colorDetails_ = new ColorDetailsWindow(&main_, selection_);
-        colorDetails_->closeButton()->setToolTip(tr("  Close  "));
         connect(colorDetails_, &ColorDetailsWindow::colorChosen, this, &ToolWindows::colorPicked);
         connect(colorDetails_, &ColorDetailsWindow::pairChosen, this, &ToolWindows::pairChosen);
         connect(colorDetails_, &ColorDetailsWindow::paletteFillRequested, this,

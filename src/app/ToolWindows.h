@@ -1,7 +1,6 @@
 #pragma once
 // The one place that makes, places and shows the tool windows of the main window, and runs the
-// system colour dialog. Each tool window is made when first shown and destroyed when closed,
-// so its button tool tips are set whenever it is made.
+// system colour dialog. Each tool window is made when first shown and destroyed when closed.
 
 #include "color/Color.h"
 

@@ -73,9 +73,12 @@ PictureColorsWindow::PictureColorsWindow(QWidget* mainWindow)
     setPicture(startPicture());
 
     const QStringList texts{tr("Open"), tr("Paste"), tr("Table"), tr("Page")};
+    const QStringList tips{tr("  Open Windows Bitmap  "), tr("  Paste Bitmap from Clipboard  "),
+                           tr("  Generate Page/Table  "), tr("  Open Page/Table Color  ")};
     for (int i = 0; i < 4; ++i) {
         auto* b = new ImageButton(this);
         b->setText(texts[i]);
+        b->setToolTip(tips[i]);
         b->setGeometry(10 + 60 * i, height() - 34, 56, 24);
         const auto command = static_cast<PictureCommand>(i);
         connect(b, &ImageButton::clicked, this, [this, command] { runCommand(command); });

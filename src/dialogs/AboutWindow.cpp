@@ -57,15 +57,18 @@ AboutWindow::AboutWindow(QWidget* mainWindow)
             .arg(linkInk.name(),
                  face ? QStringLiteral(" background: %1;").arg(face->name()) : QString()));
     siteLink_->setGeometry(10, 84, std::min(siteLink_->sizeHint().width(), w - 40), 18);
-    siteLink_->setCursor(appCursor(AppCursor::Hand101));
+    siteLink_->setCursor(appCursor(AppCursor::PointingHand));
     siteLink_->installEventFilter(this);
 
     helpButton_ = new ImageButton(this);
     helpButton_->setText(QStringLiteral("?"));
+    helpButton_->setToolTip(tr("  Help  "));
     helpButton_->setGeometry(w - 2 * 28 - 8, height() - 32, 26, 24);
     connect(helpButton_, &ImageButton::clicked, this, &AboutWindow::askForHelp);
     // The frame's close button sits beside it.
     closeButton()->setGeometry(w - 34, height() - 32, 26, 24);
+    closeButton()->setToolTip(tr("  About  "));
+    closeButton()->setAccessibleName(tr("Close")); // what it does
 }
 
 QString AboutWindow::versionText() {

@@ -47,7 +47,7 @@ MaskChoice::MaskChoice(SwatchMask mask, QWidget* parent)
     : QWidget(parent), mask_(mask), picture_(maskPicture(mask)) {
     QAccessible::installFactory(maskChoiceAccessible); // a second install is ignored
     setFixedSize(sizeHint());
-    setCursor(appCursor(AppCursor::Hand101));
+    setCursor(appCursor(AppCursor::PointingHand));
     setFocusPolicy(Qt::TabFocus);
     setAccessibleName(tr("Mask %1").arg(static_cast<int>(mask)));
 }

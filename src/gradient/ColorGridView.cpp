@@ -221,7 +221,7 @@ void ColorGridView::mousePressEvent(QMouseEvent* event) {
     }
     pressedCell_ = cell;
     pressPos_ = pos;
-    setCursor(appCursor(AppCursor::Pega));
+    setCursor(appCursor(AppCursor::OpenHand));
 }
 
 void ColorGridView::mouseMoveEvent(QMouseEvent* event) {
@@ -243,7 +243,7 @@ void ColorGridView::startDrag(int cell) {
     QPointer<ColorGridView> self(this);
     auto* drag = new QDrag(this);
     drag->setMimeData(makeCellDrag(cell));
-    const QPixmap grab = appCursor(AppCursor::Pega).pixmap();
+    const QPixmap grab = appCursor(AppCursor::OpenHand).pixmap();
     drag->setDragCursor(grab, Qt::CopyAction);
     drag->setDragCursor(grab, Qt::MoveAction);
     drag->exec(Qt::CopyAction | Qt::MoveAction, Qt::MoveAction);

@@ -74,7 +74,7 @@ ColorGridWindow::ColorGridWindow(QWidget* mainWindow, PaletteModel& palette)
     cssHandle_->setGeometry(6, 5, 18, 18);
     // The label shows the cursor; its presses, which it does not take, reach the panel, which
     // follows the pointer.
-    cssHandle_->setCursor(appCursor(AppCursor::Cross102));
+    cssHandle_->setCursor(appCursor(AppCursor::Crosshair));
     cssCloseButton_ = new ImageButton(cssPanel_);
     cssCloseButton_->setIcon(QPixmap::fromImage(glyphImage(Glyph::Close, false)));
     cssCloseButton_->setIconSize(QSize(16, 16));

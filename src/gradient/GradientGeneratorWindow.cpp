@@ -90,6 +90,7 @@ GradientGeneratorWindow::GradientGeneratorWindow(QWidget* mainWindow, PaletteMod
 
     createButton_ = new ImageButton(this);
     createButton_->setText(tr("Create"));
+    createButton_->setToolTip(tr("  Create Gradient  "));
     createButton_->setGeometry(width() - 76, height() - 32, 66, 24);
     connect(createButton_, &ImageButton::clicked, this, &GradientGeneratorWindow::createGradient);
 }

@@ -15,7 +15,7 @@ namespace sv {
 GradientStrip::GradientStrip(QWidget* parent) : ColorBox(parent) {
     installStripAccessibility();
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setCursor(appCursor(AppCursor::Hand101));
+    setCursor(appCursor(AppCursor::PointingHand));
     setFocusPolicy(Qt::StrongFocus);
 }
 

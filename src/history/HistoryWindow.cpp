@@ -86,7 +86,6 @@ HistoryWindow::HistoryWindow(QWidget* mainWindow, HistoryStore& store)
     : ToolWindow(mainWindow, {tr("[ History ]"), QSize(3900, 5400), QPoint(120, 90)}),
       store_(store), list_(new HistoryList(this)),
       clear_(new QPushButton(tr("Clear history"), this)) {
-    closeButton()->setToolTip(tr("  Close  "));
     list_->setGeometry(10, 30, width() - 20, height() - 74);
     list_->setAccessibleName(tr("History of picks"));
     clear_->setGeometry(10, height() - 38, width() - 20, 28);

@@ -23,7 +23,7 @@ NamedStrip::NamedStrip(QWidget* parent) : QWidget(parent) {
     installStripAccessibility();
     setMouseTracking(true);
     setFixedSize(sizeHint());
-    setCursor(appCursor(AppCursor::Tinta));
+    setCursor(appCursor(AppCursor::Brush));
     setFocusPolicy(Qt::StrongFocus);
     setAccessibleName(tr("Colour names strip"));
 }
@@ -66,7 +66,7 @@ int NamedStrip::cellAt(QPoint pos) const {
 
 void NamedStrip::setDragEnabled(bool on) {
     dragEnabled_ = on;
-    setCursor(appCursor(on ? AppCursor::Pega : AppCursor::Tinta));
+    setCursor(appCursor(on ? AppCursor::OpenHand : AppCursor::Brush));
 }
 
 QMimeData* NamedStrip::dragData(int index) const {
@@ -153,7 +153,7 @@ void NamedStrip::mouseMoveEvent(QMouseEvent* event) {
     QPixmap swatch(kCellSize * 2, kCellSize * 2);
     swatch.fill(toQColor(cellColor(dragged).value_or(kBlack)));
     drag->setPixmap(swatch);
-    drag->setDragCursor(appCursor(AppCursor::Pega).pixmap(), Qt::CopyAction);
+    drag->setDragCursor(appCursor(AppCursor::OpenHand).pixmap(), Qt::CopyAction);
     drag->exec(Qt::CopyAction);
 }
 

@@ -45,7 +45,7 @@ SwatchGrid::SwatchGrid(QWidget* container, PaletteModel& model, const ColorSelec
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true); // tool tips follow the pointer from cell to cell
     setAcceptDrops(true);
-    setCursor(appCursor(AppCursor::Tinta));
+    setCursor(appCursor(AppCursor::Brush));
     setAccessibleName(tr("Palette"));
     cellMasks_.fill(mask);
     connect(&model_, &PaletteModel::swatchChanged, this, &SwatchGrid::onSwatchChanged);

@@ -59,7 +59,7 @@ QCursor drawnCursor(AppCursor id) {
     p.setRenderHint(QPainter::Antialiasing);
     QPoint hot(0, 0);
     switch (id) {
-    case AppCursor::Tinta: { // a brush with its tip at the hot spot
+    case AppCursor::Brush: { // a brush with its tip at the hot spot
         p.setPen(QPen(Qt::black, 1));
         p.setBrush(QColor(0xC0, 0x30, 0x30));
         QPainterPath tip;
@@ -73,7 +73,7 @@ QCursor drawnCursor(AppCursor id) {
         hot = QPoint(1, 1);
         break;
     }
-    case AppCursor::Pega: { // an open hand
+    case AppCursor::OpenHand: { // an open hand
         p.setPen(QPen(Qt::black, 1));
         p.setBrush(Qt::white);
         p.drawRoundedRect(QRectF(6, 10, 14, 14), 4, 4);
@@ -83,7 +83,7 @@ QCursor drawnCursor(AppCursor id) {
         hot = QPoint(13, 13);
         break;
     }
-    case AppCursor::Gota: { // a drop whose point is the hot spot
+    case AppCursor::Drop: { // a drop whose point is the hot spot
         p.setPen(QPen(Qt::black, 1));
         p.setBrush(QColor(0x30, 0x80, 0xE0));
         QPainterPath drop;
@@ -95,9 +95,9 @@ QCursor drawnCursor(AppCursor id) {
         hot = QPoint(8, 1);
         break;
     }
-    case AppCursor::Hand101:
+    case AppCursor::PointingHand:
         return QCursor(Qt::PointingHandCursor);
-    case AppCursor::Cross102:
+    case AppCursor::Crosshair:
         return QCursor(Qt::CrossCursor);
     }
     return QCursor(pm, hot.x(), hot.y());

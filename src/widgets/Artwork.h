@@ -11,9 +11,10 @@ enum class Glyph { Close, Minimize, PinOff, PinOn, Link, Move };
 // A title-bar style picture; lit is the highlighted (pointer over it) form.
 QImage glyphImage(Glyph glyph, bool lit, int size = 18);
 
-// The custom cursors: "TINTA" (paint drop on a swatch), "PEGA" (grab for dragging), "GOTA"
-// (a drop for the magnifier), 101 (pointing hand) and 102 (crosshair for picking).
-enum class AppCursor { Tinta, Pega, Gota, Hand101, Cross102 };
+// The program's pointers: a brush over what takes a colour (a swatch, a shade), an open hand for
+// dragging, a drop over the magnifier's picture, a pointing hand over links and a crosshair for
+// picking.
+enum class AppCursor { Brush, OpenHand, Drop, PointingHand, Crosshair };
 QCursor appCursor(AppCursor id);
 
 } // namespace sv

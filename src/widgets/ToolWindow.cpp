@@ -32,6 +32,7 @@ ToolWindow::ToolWindow(QWidget* mainWindow, const ToolWindowSpec& spec)
     closeButton_->setIcon(QPixmap::fromImage(glyphImage(Glyph::Close, false)));
     closeButton_->setIconSize(QSize(16, 16));
     closeButton_->setGeometry(width() - kCloseSize - 6, 5, kCloseSize, kCloseSize);
+    closeButton_->setToolTip(tr("  Close  "));
     connect(closeButton_, &ImageButton::clicked, this, &QWidget::close);
 
     setStaysOnTop(this, true);

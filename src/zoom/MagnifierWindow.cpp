@@ -202,6 +202,7 @@ MagnifierWindow::MagnifierWindow(QWidget* mainWindow, ScreenReader& screen, cons
 
     startButton_ = new ImageButton(this);
     startButton_->setText(tr("Go"));
+    startButton_->setToolTip(tr("  Start Capture - { F10 }  "));
     startButton_->setGeometry(pixelsFromTwips(QRect(180, 4605, 495, 540)));
     connect(startButton_, &ImageButton::clicked, this,
             [this] { handle(MagnifierEvent::StartPressed); });
@@ -329,7 +330,7 @@ void MagnifierWindow::inspect(QPoint pos) {
     }
     if (const auto c = view_->colorAt(pos)) {
         swatch_->setBackColor(*c);
-        view_->setCursor(appCursor(AppCursor::Gota));
+        view_->setCursor(appCursor(AppCursor::Drop));
     }
 }
 
@@ -341,7 +342,7 @@ void MagnifierWindow::pick(QPoint pos) {
         picked_ = *c;
         drawShades(*c);
         for (ColorBox* b : std::initializer_list<ColorBox*>{swatch_, toBlack_, toWhite_}) {
-            b->setCursor(appCursor(AppCursor::Tinta));
+            b->setCursor(appCursor(AppCursor::Brush));
         }
     }
 }

@@ -108,7 +108,7 @@ private slots:
         QTest::mouseClick(about.siteLink(), Qt::LeftButton);
         QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
         QCOMPARE(catcher.urls, QList<QUrl>{QUrl(QStringLiteral("https://spectrivue.org"))});
-        QCOMPARE(about.siteLink()->cursor().shape(), appCursor(AppCursor::Hand101).shape());
+        QCOMPARE(about.siteLink()->cursor().shape(), appCursor(AppCursor::PointingHand).shape());
     }
 };
 

@@ -48,7 +48,7 @@ private slots:
         QTest::mouseClick(spectrum, Qt::LeftButton, {}, QPoint(365, 5));
         QCOMPARE(chosen.at(0).at(0).value<std::optional<ColorValue>>(),
                  std::optional<ColorValue>(0xC0C0C0));
-        QCOMPARE(blend->cursor().shape(), appCursor(AppCursor::Hand101).shape());
+        QCOMPARE(blend->cursor().shape(), appCursor(AppCursor::PointingHand).shape());
     }
 };
 

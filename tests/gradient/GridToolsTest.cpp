@@ -260,7 +260,7 @@ private slots:
         }
         QWidget* handle = grid->cssHandle();
         QCOMPARE(grid->childAt(handle->mapTo(grid, handle->rect().center())), handle);
-        QCOMPARE(handle->cursor().shape(), appCursor(AppCursor::Cross102).shape());
+        QCOMPARE(handle->cursor().shape(), appCursor(AppCursor::Crosshair).shape());
     }
 
     void closingTheMainWindowTakesTheToolsWithIt() {
