@@ -142,14 +142,14 @@ void PictureColorsWindow::openPicture() {
     // The program's folder the first time, then the folder used last.
     request.initialFolder = lastFolder_;
     const FileDialogResult chosen = dialogs_->getOpenFile(request);
-    if (chosen.path().isEmpty()) {
+    if (!chosen.chosen()) {
         return;
     }
-    lastFolder_ = chosen.folder;
+    lastFolder_ = QFileInfo(chosen.path).absolutePath() + QLatin1Char('/');
     LoadedPicture loaded;
     {
         const WaitCursor wait;
-        loaded = loadPicture(chosen.path());
+        loaded = loadPicture(chosen.path);
     }
     if (loaded.image.isNull()) {
         reportFailure(loaded.error);

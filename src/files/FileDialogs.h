@@ -3,7 +3,6 @@
 // tests put a double in their place.
 
 #include <QString>
-#include <QStringList>
 
 namespace sv {
 
@@ -16,20 +15,12 @@ struct FileDialogRequest {
     QString initialFolder;    // absolute; empty: see getOpenFile / getSaveFile
 };
 
-// What the dialog returns.
+// What the dialog returns: the chosen file, or nothing when the dialog was cancelled.
 struct FileDialogResult {
-    int count = 0;         // number of names (0 or 1)
-    QStringList fileNames; // names only, without their folder
-    QString folder;        // the chosen folder, ending with a separator
-    bool cancelled = true;
+    QString path;           // absolute
     QString selectedFilter; // the filter the user had chosen, as given in the request
 
-    // File name i, counted from 1; empty when there is none.
-    QString fileName(int i) const {
-        return i >= 1 && i <= fileNames.size() ? fileNames.at(i - 1) : QString();
-    }
-    // Folder + file name 1; empty when cancelled.
-    QString path() const { return cancelled || count < 1 ? QString() : folder + fileName(1); }
+    bool chosen() const { return !path.isEmpty(); }
 };
 
 class FileDialogs {

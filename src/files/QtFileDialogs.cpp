@@ -57,14 +57,7 @@ FileDialogResult run(QWidget* owner, const FileDialogRequest& request, bool save
     if (answer != QDialog::Accepted || dialog == nullptr || dialog->selectedFiles().isEmpty()) {
         return result;
     }
-    const QFileInfo chosen(dialog->selectedFiles().constFirst());
-    result.count = 1;
-    result.fileNames = {chosen.fileName()};
-    result.folder = chosen.absolutePath();
-    if (!result.folder.endsWith(QLatin1Char('/'))) {
-        result.folder += QLatin1Char('/');
-    }
-    result.cancelled = false;
+    result.path = QFileInfo(dialog->selectedFiles().constFirst()).absoluteFilePath();
     result.selectedFilter = dialog->selectedNameFilter();
     return result;
 }

@@ -10,6 +10,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <array>
 
@@ -52,7 +53,7 @@ PaletteFormat saveFormat(const FileDialogResult& result) {
             chosen = kind.format;
         }
     }
-    return formatForFileName(result.fileName(1).toStdString(), chosen);
+    return formatForFileName(QFileInfo(result.path).fileName().toStdString(), chosen);
 }
 
 } // namespace
@@ -99,20 +100,20 @@ void PaletteCommands::openPalette() {
     FileDialogRequest request{openTitle(), openFilter(), QStringLiteral("pal"), QString(),
                               ensureFolder(WorkFolder::Palettes, workFolder_)};
     const FileDialogResult result = dialogs_.getOpenFile(request);
-    if (result.cancelled || result.count < 1) {
+    if (!result.chosen()) {
         return;
     }
     QString error;
     QString note;
     {
         const WaitCursor wait;
-        error = sv::loadPalette(result.path(), palette_, &note);
+        error = sv::loadPalette(result.path, palette_, &note);
     }
     if (!error.isEmpty()) {
         warn(error);
         return;
     }
-    lastPath_ = result.path();
+    lastPath_ = result.path;
     if (!note.isEmpty()) {
         warn(note);
     }
@@ -123,15 +124,15 @@ void PaletteCommands::savePalette() {
     FileDialogRequest request{saveTitle(), saveFilter(), QStringLiteral("pal"), QString(),
                               ensureFolder(WorkFolder::Palettes, workFolder_)};
     const FileDialogResult result = dialogs_.getSaveFile(request);
-    if (result.cancelled || result.count < 1) {
+    if (!result.chosen()) {
         return;
     }
-    const QString error = sv::savePalette(result.path(), palette_.palette(), saveFormat(result));
+    const QString error = sv::savePalette(result.path, palette_.palette(), saveFormat(result));
     if (!error.isEmpty()) {
         warn(error);
         return;
     }
-    lastPath_ = result.path();
+    lastPath_ = result.path;
 }
 
 } // namespace sv

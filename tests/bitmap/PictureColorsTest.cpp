@@ -32,8 +32,7 @@ public:
     QString initialFolder;
     FileDialogResult getOpenFile(const FileDialogRequest& request) override {
         initialFolder = request.initialFolder;
-        const QFileInfo info(path);
-        return {1, {info.fileName()}, info.absolutePath() + QLatin1Char('/'), false, {}};
+        return {QFileInfo(path).absoluteFilePath(), {}};
     }
     FileDialogResult getSaveFile(const FileDialogRequest&) override { return {}; }
 };

@@ -43,7 +43,7 @@ public:
         return answer;
     }
     void choose(const QString& folder, const QString& name, const QString& filter = {}) {
-        answer = FileDialogResult{1, {name}, folder + QLatin1Char('/'), false, filter};
+        answer = FileDialogResult{folder + QLatin1Char('/') + name, filter};
     }
     void cancel() { answer = FileDialogResult{}; }
 };
@@ -291,10 +291,10 @@ private slots:
             QVERIFY(dialog != nullptr);
             dialog->reject();
         });
-        QVERIFY(dialogs
-                    .getOpenFile({QStringLiteral("Open"), QStringLiteral("All (*)"), QString(),
-                                  QString(), QDir::tempPath()})
-                    .cancelled);
+        QVERIFY(!dialogs
+                     .getOpenFile({QStringLiteral("Open"), QStringLiteral("All (*)"), QString(),
+                                   QString(), QDir::tempPath()})
+                     .chosen());
         QTRY_COMPARE(QApplication::activeWindow(), &tool);
     }
 
