@@ -298,12 +298,12 @@ private slots:
         QCOMPARE(readout->yLabel()->text(), QStringLiteral("Y=7"));
         // Right after the X text; its white shadow pixel lies under the Y text.
         QCOMPARE(readout->yLabel()->x(), readout->xLabel()->geometry().right());
-        QTest::qWait(20);
+        QCoreApplication::processEvents(); // the paints the changes above asked for
         PaintCounter counter;
         readout->xLabel()->installEventFilter(&counter);
         readout->yLabel()->installEventFilter(&counter);
         readout->tick();
-        QTest::qWait(20);
+        QCoreApplication::processEvents();
         QCOMPARE(counter.paints, 0);
     }
 

@@ -89,12 +89,20 @@ private slots:
         MainWindow window(screen, options);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
+        struct ResizeCounter : QObject {
+            int resizes = 0;
+            bool eventFilter(QObject*, QEvent* event) override {
+                resizes += event->type() == QEvent::Resize ? 1 : 0;
+                return false;
+            }
+        } counter;
+        window.installEventFilter(&counter);
         // As a window manager or a script may do, past the window's size hints.
         QCOMPARE(QProcess::execute(QStringLiteral("xdotool"),
                                    {QStringLiteral("windowsize"), QString::number(window.winId()),
                                     QStringLiteral("900"), QStringLiteral("300")}),
                  0);
-        QTest::qWait(300);
+        QTRY_VERIFY(counter.resizes > 0); // the forced size has arrived
         QTRY_COMPARE(window.size(), QSize(756, 466));
         QCOMPARE(window.windowHandle()->geometry().size(), QSize(756, 466));
     }

@@ -268,7 +268,6 @@ private slots:
         QVERIFY(window_->progressBar()->isVisible());
         click(PictureCommand::Generate);
         QVERIFY(finished.wait());
-        QTest::qWait(20);
         QCOMPARE(finished.size(), 1);
         QVERIFY(window_->commandButton(PictureCommand::OpenPage)->isEnabled());
         QVERIFY(!window_->progressBar()->isVisible());
@@ -312,10 +311,9 @@ private slots:
         }
         window_->setPicture(many);
         click(PictureCommand::Generate);
-        QTest::qWait(1);
+        QVERIFY(window_->isGenerating());
         window_->close();
         QTRY_VERIFY(window_.isNull());
-        QTest::qWait(50);
         QVERIFY(pagesIn(pages_.path()).isEmpty());
         QVERIFY(QDir(pages_.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
         QVERIFY(QGuiApplication::overrideCursor() == nullptr);

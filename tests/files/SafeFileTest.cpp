@@ -118,10 +118,10 @@ TEST_F(SafeFileTest, OnlyAFreshFileOfOursWithOneNameIsDeleted) {
     }
     EXPECT_EQ(read(path("swap.png")), "a photo");
 
-    // Made before the request started.
+    // Made before the request started (a request a second from now).
     write(path("before.png"), "x");
-    std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    const timespec later = fileClockNow();
+    timespec later = fileClockNow();
+    later.tv_sec += 1;
     {
         const OpenedFile opened = openRegularFile(path("before.png"));
         EXPECT_FALSE(removeIfMadeSince(path("before.png"), opened, later));

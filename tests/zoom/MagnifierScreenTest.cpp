@@ -233,8 +233,7 @@ private slots:
                      QStringLiteral("1"), QStringLiteral("sleep"), QStringLiteral("0.15"),
                      QStringLiteral("mouseup"), QStringLiteral("1")});
         QTRY_COMPARE_WITH_TIMEOUT(click.state(), QProcess::NotRunning, 5000);
-        QTest::qWait(100);
-        QCOMPARE(zoom.state(), MagnifierState::Inspecting);
+        QTRY_COMPARE(zoom.state(), MagnifierState::Inspecting);
         QTRY_COMPARE_WITH_TIMEOUT(QWidget::mouseGrabber(), nullptr, 3000);
 
         auto realClickAt = [](const QWidget* w, QPoint at) {
