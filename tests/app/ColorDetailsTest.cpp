@@ -35,15 +35,9 @@
 using namespace sv;
 using namespace sv::test;
 
-class ColorDetailsTest : public QObject {
+class ColorDetailsTest : public MainWindowTestCase {
     Q_OBJECT
 private slots:
-    void init() {
-        f_ = std::make_unique<MainWindowFixture>();
-        QVERIFY(f_->show());
-    }
-    void cleanup() { f_.reset(); }
-
     void f7ShowsTheCurrentColourInEveryNotationAndFollowsIt() {
         f_->selection().reset(kWhite);
         f_->selection().setCurrent(rgb(10, 90, 90));
@@ -256,9 +250,6 @@ private slots:
         QCOMPARE(details->height(), heightBefore);
         QCOMPARE(settingsFile().read().value().count("ColorFormats/Name1"), std::size_t(0));
     }
-
-private:
-    std::unique_ptr<MainWindowFixture> f_;
 };
 
 QTEST_MAIN(ColorDetailsTest)

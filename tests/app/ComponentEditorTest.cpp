@@ -21,15 +21,13 @@
 using namespace sv;
 using namespace sv::test;
 
-class ComponentEditorTest : public QObject {
+class ComponentEditorTest : public MainWindowTestCase {
     Q_OBJECT
 private slots:
     void init() {
-        f_ = std::make_unique<MainWindowFixture>();
-        QVERIFY(f_->show());
+        MainWindowTestCase::init();
         f_->selection().setCurrent(kWhite);
     }
-    void cleanup() { f_.reset(); }
 
     void typingEditsAtEachKeyAndEnterShows() {
         QLineEdit* r = f_->field(Channel::Red);
@@ -211,9 +209,6 @@ private slots:
         QCOMPARE(blend->columns().front(), rgb(0, 0, 128));
         sampler->stop();
     }
-
-private:
-    std::unique_ptr<MainWindowFixture> f_;
 };
 
 QTEST_MAIN(ComponentEditorTest)

@@ -28,4 +28,18 @@ struct MainWindowFixture {
     QLineEdit* field(Channel c) const { return window->editor()->field(c); }
 };
 
+// A test case over a fresh, shown main window for each test function.
+class MainWindowTestCase : public QObject {
+    Q_OBJECT
+protected slots:
+    void init() {
+        f_ = std::make_unique<MainWindowFixture>();
+        QVERIFY(f_->show());
+    }
+    void cleanup() { f_.reset(); }
+
+protected:
+    std::unique_ptr<MainWindowFixture> f_;
+};
+
 } // namespace sv::test

@@ -47,15 +47,9 @@ public:
 
 } // namespace
 
-class MainWindowTest : public QObject {
+class MainWindowTest : public MainWindowTestCase {
     Q_OBJECT
 private slots:
-    void init() {
-        f_ = std::make_unique<MainWindowFixture>();
-        QVERIFY(f_->show());
-    }
-    void cleanup() { f_.reset(); }
-
     void everyViewFollowsTheShownColour() {
         // Before anything is shown the window is white, "Last color" too.
         QCOMPARE(f_->selection().previous(), kWhite);
@@ -389,9 +383,6 @@ private slots:
         QTest::mouseRelease(panel, Qt::RightButton, {}, body + QPoint(20, 10));
         QCOMPARE(panel->pos(), QPoint(120, 110));
     }
-
-private:
-    std::unique_ptr<MainWindowFixture> f_;
 };
 
 QTEST_MAIN(MainWindowTest)
