@@ -70,7 +70,7 @@ int runPick(int argc, char* argv[], const sv::PickRequest& request) {
     }
     nameApplication();
     sv::installTranslations(app, QLocale(), sv::translationsFolder());
-    sv::Options options;
+    sv::Options options(sv::settingsFile());
     options.load();
     sv::QtScreenReader screen;
     sv::CommandLinePick pick(screen, format, request.copy,
@@ -119,10 +119,10 @@ int main(int argc, char* argv[]) {
         QIcon::fromTheme(QStringLiteral("org.spectrivue.spectrivue"), ownIcon));
 
     // The options come first: the palette's empty swatches already show the stored mask.
-    sv::Options options;
+    sv::Options options(sv::settingsFile());
     options.load();
     // What writes cut short by a crash or a kill left behind.
-    sv::settingsFile().removeStaleWrites();
+    options.store().removeStaleWrites();
     for (const QString& base : {sv::programFolder(), sv::userDataFolder()}) {
         const QString pages = QDir(base).filePath(sv::workFolderName(sv::WorkFolder::ColorTables));
         sv::removeStaleTemporaryFiles(QFile::encodeName(pages).toStdString(),

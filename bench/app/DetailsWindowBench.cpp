@@ -24,7 +24,7 @@ void BM_DetailsWindowUpdateAndRepaint(benchmark::State& state) {
     QWidget main;
     main.show();
     ColorSelection selection;
-    ColorDetailsWindow details(&main, selection);
+    ColorDetailsWindow details(&main, selection, sv::settingsFile());
     details.show();
     QApplication::processEvents();
     int step = 0;

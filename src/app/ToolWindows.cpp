@@ -12,6 +12,7 @@
 #include "gradient/GradientGeneratorWindow.h"
 #include "history/HistoryWindow.h"
 #include "palette/PaletteModel.h"
+#include "settings/Options.h"
 #include "widgets/ImageButton.h"
 #include "widgets/PlainText.h"
 #include "zoom/MagnifierWindow.h"
@@ -129,7 +130,7 @@ void ToolWindows::showAbout() {
 
 void ToolWindows::showColorDetails() {
     if (colorDetails_ == nullptr) {
-        colorDetails_ = new ColorDetailsWindow(&main_, selection_);
+        colorDetails_ = new ColorDetailsWindow(&main_, selection_, optionValues_.store());
         connect(colorDetails_, &ColorDetailsWindow::colorChosen, this, &ToolWindows::colorPicked);
         connect(colorDetails_, &ColorDetailsWindow::pairChosen, this, &ToolWindows::pairChosen);
         connect(colorDetails_, &ColorDetailsWindow::paletteFillRequested, this,

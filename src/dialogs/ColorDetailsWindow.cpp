@@ -67,8 +67,9 @@ QString verdict(const char* name, bool pass) {
 
 } // namespace
 
-ColorDetailsWindow::ColorDetailsWindow(QWidget* mainWindow, const ColorSelection& selection)
-    : ToolWindow(mainWindow, {tr("[ Colour Details ]"), QSize(6000, 6000)}) {
+ColorDetailsWindow::ColorDetailsWindow(QWidget* mainWindow, const ColorSelection& selection,
+                                       SettingsFile& settings)
+    : ToolWindow(mainWindow, {tr("[ Colour Details ]"), QSize(6000, 6000)}), settings_(settings) {
     auto* content = new QWidget(this);
     content_ = content;
     designWidth_ = width();
@@ -150,7 +151,7 @@ ColorDetailsWindow::ColorDetailsWindow(QWidget* mainWindow, const ColorSelection
             &ColorDetailsWindow::paletteFillRequested);
     content->move(kMargin, kTop);
 
-    if (const auto stored = settingsFile().read()) {
+    if (const auto stored = settings_.read()) {
         ownFormats_ = readOwnFormats(*stored);
     }
     connect(&selection, &ColorSelection::changed, this, &ColorDetailsWindow::showColor);
@@ -235,7 +236,7 @@ void ColorDetailsWindow::removeFormat(std::size_t index) {
 }
 
 bool ColorDetailsWindow::changeFormats(const std::function<void(SettingsMap&)>& change) {
-    SettingsFile& file = settingsFile();
+    SettingsFile& file = settings_;
     std::vector<OwnFormat> stored;
     const bool saved = file.change([&](SettingsMap& settings) {
         change(settings);

@@ -25,11 +25,14 @@ namespace sv {
 class ColorAnalysisView;
 class ColorSelection;
 class ImageButton;
+class SettingsFile;
 
 class ColorDetailsWindow : public ToolWindow {
     Q_OBJECT
 public:
-    ColorDetailsWindow(QWidget* mainWindow, const ColorSelection& selection);
+    // The user's own formats are read from and kept in settings.
+    ColorDetailsWindow(QWidget* mainWindow, const ColorSelection& selection,
+                       SettingsFile& settings);
 
     QLineEdit* field(ColorFormat format) const { return fields_[std::size_t(format)]; }
     ImageButton* copyButton(ColorFormat format) const { return copyButtons_[std::size_t(format)]; }
@@ -88,6 +91,7 @@ private:
     QGridLayout* ownGrid_ = nullptr;
     ImageButton* addFormat_ = nullptr;
     ColorAnalysisView* analysis_ = nullptr;
+    SettingsFile& settings_;
     std::vector<OwnFormat> ownFormats_;
     std::vector<QLineEdit*> ownFields_;
     std::vector<ImageButton*> ownCopyButtons_;

@@ -103,7 +103,7 @@ SettingsFile& settingsFile() {
     return file;
 }
 
-Options::Options(QObject* parent) : QObject(parent) {
+Options::Options(SettingsFile& store, QObject* parent) : QObject(parent), store_(store) {
     for (const OptionSpec& spec : kOptionSpecs) {
         values_[static_cast<int>(spec.key)] = spec.defaultValue;
     }
@@ -142,20 +142,20 @@ void Options::setAndStoreCopyFormat(const std::string& name) {
 }
 
 void Options::store(const std::string& key, const std::string& text) {
-    const bool stored = settingsFile().change([&](SettingsMap& settings) { settings[key] = text; });
+    const bool stored = store_.change([&](SettingsMap& settings) { settings[key] = text; });
     if (!stored && !storeFailureReported_) {
         storeFailureReported_ = true;
-        emit cannotStore(settingsPath());
+        emit cannotStore(store_.fileName());
     }
 }
 
 void Options::load() {
-    const std::optional<SettingsMap> stored = settingsFile().read();
+    const std::optional<SettingsMap> stored = store_.read();
     if (!stored) {
         std::fprintf(stderr,
                      "Spectrivue: %s is not a regular settings file of at most 1 MB; the "
                      "options start from their defaults.\n",
-                     qPrintable(QDir::toNativeSeparators(settingsPath())));
+                     qPrintable(QDir::toNativeSeparators(store_.fileName())));
     }
     for (const OptionSpec& spec : kOptionSpecs) {
         const auto it = stored ? stored->find(storeKey(spec.key)) : SettingsMap::const_iterator();

@@ -1,6 +1,7 @@
 #pragma once
 // The one options object every window reads. main() loads it from the settings store before
-// any window is made; the Options window changes it (and the store) at once.
+// any window is made; the Options window changes it (and the store) at once. Windows that keep
+// more in the store (the user's own formats) reach it through the options.
 
 #include "files/SafeFile.h"
 #include "settings/OptionValues.h"
@@ -14,10 +15,47 @@
 
 namespace sv {
 
+// The program's settings file, ~/.config/Spectrivue/Spectrivue.conf.
+QString settingsPath();
+
+// The settings file, read and written whole at each use. Not QSettings: Qt's reader opens the
+// file with a blocking open(), so a settings file replaced by a named pipe while the program
+// runs would freeze it at the next option change, and it writes back values it cannot decode
+// as "@Invalid()". Here every read opens the file without blocking and takes regular files of
+// at most 1 MB only, and every write goes to a new file that takes the settings file's place
+// only while that place still holds the file just read, or nothing.
+class SettingsFile {
+public:
+    explicit SettingsFile(QString path) : path_(std::move(path)) {}
+    const QString& fileName() const { return path_; }
+
+    // Everything stored (empty when there is no file yet); none when the file is not one to
+    // read (a named pipe, a device, a folder, over 1 MB, unreadable).
+    std::optional<SettingsMap> read() const;
+    // One value's text, empty when it is not stored; none when the file is not one to read.
+    std::optional<std::string> value(const std::string& key) const;
+    // Reads the file, edits it and writes it back; false when nothing was written.
+    bool change(const std::function<void(SettingsMap&)>& edit);
+    // Removes the temporary files a change cut short (a crash, a kill) left beside the file.
+    void removeStaleWrites() const;
+
+private:
+    // Reads the file at path through opened, which stays open for a replace to check against.
+    std::optional<SettingsMap> readOpen(const std::string& path, OpenedFile& opened) const;
+
+    QString path_;
+};
+
+// The program's settings file.
+SettingsFile& settingsFile();
+
 class Options : public QObject {
     Q_OBJECT
 public:
-    explicit Options(QObject* parent = nullptr);
+    // The options kept in store (the program's own settings file unless told otherwise).
+    explicit Options(SettingsFile& store = settingsFile(), QObject* parent = nullptr);
+
+    SettingsFile& store() const { return store_; }
 
     int value(OptionKey key) const { return values_[static_cast<int>(key)]; }
     StopCapture stopCapture() const { return StopCapture(value(OptionKey::StopCapture)); }
@@ -55,43 +93,10 @@ private:
     void store(const std::string& key, const std::string& text);
     void setCopyFormat(const std::string& name);
 
+    SettingsFile& store_;
     std::array<int, kOptionSpecs.size()> values_{};
     std::string copyFormat_;
     bool storeFailureReported_ = false;
 };
-
-// The program's settings file, ~/.config/Spectrivue/Spectrivue.conf.
-QString settingsPath();
-
-// The settings file, read and written whole at each use. Not QSettings: Qt's reader opens the
-// file with a blocking open(), so a settings file replaced by a named pipe while the program
-// runs would freeze it at the next option change, and it writes back values it cannot decode
-// as "@Invalid()". Here every read opens the file without blocking and takes regular files of
-// at most 1 MB only, and every write goes to a new file that takes the settings file's place
-// only while that place still holds the file just read, or nothing.
-class SettingsFile {
-public:
-    explicit SettingsFile(QString path) : path_(std::move(path)) {}
-    const QString& fileName() const { return path_; }
-
-    // Everything stored (empty when there is no file yet); none when the file is not one to
-    // read (a named pipe, a device, a folder, over 1 MB, unreadable).
-    std::optional<SettingsMap> read() const;
-    // One value's text, empty when it is not stored; none when the file is not one to read.
-    std::optional<std::string> value(const std::string& key) const;
-    // Reads the file, edits it and writes it back; false when nothing was written.
-    bool change(const std::function<void(SettingsMap&)>& edit);
-    // Removes the temporary files a change cut short (a crash, a kill) left beside the file.
-    void removeStaleWrites() const;
-
-private:
-    // Reads the file at path through opened, which stays open for a replace to check against.
-    std::optional<SettingsMap> readOpen(const std::string& path, OpenedFile& opened) const;
-
-    QString path_;
-};
-
-// The program's settings file.
-SettingsFile& settingsFile();
 
 } // namespace sv

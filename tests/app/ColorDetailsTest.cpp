@@ -186,7 +186,7 @@ private slots:
     }
 
     void ownFormatsAreAddedShownCopiedKeptAndRemoved() {
-        QVERIFY(settingsFile().change([](SettingsMap& s) {
+        QVERIFY(f_->options.store().change([](SettingsMap& s) {
             storeOwnFormats(s, {});
             s["OPTIONS/Zoom"] = "2";
         }));
@@ -231,7 +231,7 @@ private slots:
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral(" [255, 0, 1] \"ff0001\" "));
 
         // Kept in a group of its own, blanks and quotes and all; the options stay as they were.
-        const SettingsMap stored = settingsFile().read().value();
+        const SettingsMap stored = f_->options.store().read().value();
         QCOMPARE(stored.at("ColorFormats/Name1"), std::string("\"Tailwind\""));
         QCOMPARE(stored.at("ColorFormats/Template1"),
                  std::string("\" [{r}, {g}, {b}] \\\"{hex}\\\" \""));
@@ -248,7 +248,7 @@ private slots:
         QTest::mouseClick(details->removeButton(0), Qt::LeftButton);
         QTRY_VERIFY(details->ownFormats().empty());
         QCOMPARE(details->height(), heightBefore);
-        QCOMPARE(settingsFile().read().value().count("ColorFormats/Name1"), std::size_t(0));
+        QCOMPARE(f_->options.store().read().value().count("ColorFormats/Name1"), std::size_t(0));
     }
 };
 

@@ -8,14 +8,18 @@
 #include "support/FakeScreenReader.h"
 
 #include <QLineEdit>
+#include <QTemporaryDir>
 #include <QTest>
 #include <memory>
 
 namespace sv::test {
 
 struct MainWindowFixture {
+    // A settings file of the test's own, wherever the environment points.
+    QTemporaryDir settingsFolder;
+    SettingsFile settings{settingsFolder.filePath(QStringLiteral("Spectrivue.conf"))};
     FakeScreenReader screen;
-    Options options;
+    Options options{settings};
     std::unique_ptr<MainWindow> window = std::make_unique<MainWindow>(screen, options);
 
     // Shows the window; false when it never appeared.

@@ -84,8 +84,8 @@ private slots:
     void twoCopiesKeepEachOthersFormats() {
         // Each window read the list when it opened, as two running copies each did.
         ColorSelection selection;
-        ColorDetailsWindow a(nullptr, selection);
-        ColorDetailsWindow b(nullptr, selection);
+        ColorDetailsWindow a(nullptr, selection, settingsFile());
+        ColorDetailsWindow b(nullptr, selection, settingsFile());
         a.show();
         b.show();
         answerFormatDialog(QStringLiteral("FromB"), QStringLiteral("{hex}"));
@@ -105,7 +105,7 @@ private slots:
 
     void aTemplateWithLineBreaksIsRefusedAndWritesNothing() {
         ColorSelection selection;
-        ColorDetailsWindow window(nullptr, selection);
+        ColorDetailsWindow window(nullptr, selection, settingsFile());
         window.show();
         test::MessageBoxCatcher boxes;
         QTimer::singleShot(0, [&] {
@@ -140,7 +140,7 @@ private slots:
         }));
         ColorSelection selection;
         selection.reset(rgb(10, 90, 90));
-        ColorDetailsWindow window(nullptr, selection);
+        ColorDetailsWindow window(nullptr, selection, settingsFile());
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QCOMPARE(window.ownFormats().size(), std::size_t(1));
@@ -178,7 +178,7 @@ private slots:
         ColorSelection selection;
         selection.reset(kWhite);
         selection.setCurrent(rgb(10, 90, 90));
-        ColorDetailsWindow window(nullptr, selection);
+        ColorDetailsWindow window(nullptr, selection, settingsFile());
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QCOMPARE(window.ownField(0)->mapTo(&window, QPoint(0, 0)).x(),
@@ -191,7 +191,7 @@ private slots:
 
     void aScreenReaderClosingTheWindowUnderItsDialogEndsTheDialog() {
         ColorSelection selection;
-        auto* window = new ColorDetailsWindow(nullptr, selection);
+        auto* window = new ColorDetailsWindow(nullptr, selection, settingsFile());
         QPointer<ColorDetailsWindow> alive = window;
         window->show();
         bool dialogWasOpen = false;

@@ -135,7 +135,7 @@ private slots:
         wheel(f.window->currentSwatch(), 1, Qt::ControlModifier);
         QCOMPARE(sampler->sampleSize(), 5);
         QCOMPARE(f.selection().current(), rgb(122, 122, 122)); // 12 × 255 / 25 = 122.4
-        QCOMPARE(settingsFile().value("Pick/SampleSize"), std::optional<std::string>("5"));
+        QCOMPARE(f.options.store().value("Pick/SampleSize"), std::optional<std::string>("5"));
         QCOMPARE(f.options.sampleSize(), 5);
 
         // In the screen's corner only the twelve pixels that exist count: six white.
