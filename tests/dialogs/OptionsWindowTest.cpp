@@ -14,7 +14,9 @@
 #include <QPointer>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QtTest>
+#include <memory>
 
 using namespace sv;
 
@@ -32,31 +34,32 @@ int borderedMasks(const OptionsWindow& w) {
     return n;
 }
 
-QString stored(const char* key) {
-    return QString::fromStdString(settingsFile().value(std::string("OPTIONS/") + key).value());
-}
-
 } // namespace
 
 class OptionsWindowTest : public QObject {
     Q_OBJECT
 private slots:
-    void init() { QFile::remove(settingsPath()); }
+    // A settings file of each test's own.
+    void init() {
+        folder_ = std::make_unique<QTemporaryDir>();
+        store_ =
+            std::make_unique<SettingsFile>(folder_->filePath(QStringLiteral("Spectrivue.conf")));
+    }
 
     void anEmptyStoreShowsTheDefaultsAndWritesNothing() {
         QWidget main;
-        Options options;
+        Options options(*store_);
         OptionsWindow w(&main, options);
         QVERIFY(w.stopButton(1)->isChecked() && w.gradientButton(1)->isChecked());
         QVERIFY(w.zoomButton(2)->isChecked());
         QVERIFY(w.maskChoice(1)->bordered());
         QCOMPARE(borderedMasks(w), 1);
-        QVERIFY(!QFile::exists(settingsPath()));
+        QVERIFY(!QFile::exists(store_->fileName()));
     }
 
     void clicksAreStoredAtOnce() {
         QWidget main;
-        Options options;
+        Options options(*store_);
         OptionsWindow w(&main, options);
         w.show();
         QSignalSpy changed(&options, &Options::changed);
@@ -79,14 +82,14 @@ private slots:
     }
 
     void storedValuesAreShownAndUnusableOnesCountAsDefaults() {
-        QVERIFY(settingsFile().change([](SettingsMap& s) {
+        QVERIFY(store_->change([](SettingsMap& s) {
             s = {{"OPTIONS/StopCapture", "2"},
                  {"OPTIONS/CreateGradient", "-1"},
                  {"OPTIONS/Zoom", "abc"},
                  {"OPTIONS/IndexPicMask", "99"}};
         }));
         QWidget main;
-        Options options;
+        Options options(*store_);
         options.set(OptionKey::Zoom, 1); // the window takes what is stored
         OptionsWindow w(&main, options);
         QVERIFY(w.stopButton(2)->isChecked());
@@ -99,7 +102,7 @@ private slots:
 
     void theMasksAreNamedTabStopsAndHeadingsReadAsLabels() {
         QWidget main;
-        Options options;
+        Options options(*store_);
         OptionsWindow w(&main, options);
         w.show();
         QApplication::setActiveWindow(&w);
@@ -126,10 +129,10 @@ private slots:
     void thePickChoicesKeepAGroupOfTheirOwn() {
         // A file of an older version: its group is untouched, and the pick's values are the
         // defaults until chosen; an unusable size counts as 1 × 1.
-        QVERIFY(QDir().mkpath(QFileInfo(settingsPath()).path()));
-        QVERIFY(test::writeFile(settingsPath(), "[OPTIONS]\nZoom=3\n[Pick]\nSampleSize=7\n"));
+        QVERIFY(QDir().mkpath(QFileInfo(store_->fileName()).path()));
+        QVERIFY(test::writeFile(store_->fileName(), "[OPTIONS]\nZoom=3\n[Pick]\nSampleSize=7\n"));
         QWidget main;
-        Options options;
+        Options options(*store_);
         OptionsWindow w(&main, options);
         w.show();
         QVERIFY(w.loupeBox()->isChecked());
@@ -143,10 +146,9 @@ private slots:
         QTest::keyClick(sizes, Qt::Key_End);
         QCOMPARE(sizes->currentText(), QStringLiteral("9 \u00D7 9 pixels, averaged"));
         QCOMPARE(options.sampleSize(), 9);
-        QCOMPARE(QString::fromStdString(settingsFile().value("Pick/SampleSize").value()),
+        QCOMPARE(QString::fromStdString(store_->value("Pick/SampleSize").value()),
                  QStringLiteral("9"));
-        QCOMPARE(QString::fromStdString(settingsFile().value("Pick/Loupe").value()),
-                 QStringLiteral("0"));
+        QCOMPARE(QString::fromStdString(store_->value("Pick/Loupe").value()), QStringLiteral("0"));
         QCOMPARE(stored("Zoom"), QStringLiteral("3"));
         // A change from elsewhere (Ctrl+wheel during a pick) shows here.
         options.set(OptionKey::SampleSize, 3);
@@ -154,10 +156,10 @@ private slots:
     }
 
     void theCopyFormatIsStoredByNameAndReadBackAsItself() {
-        QVERIFY(QDir().mkpath(QFileInfo(settingsPath()).path()));
-        QVERIFY(test::writeFile(settingsPath(), "[Pick]\nCopyFormat=nonsense\n"));
+        QVERIFY(QDir().mkpath(QFileInfo(store_->fileName()).path()));
+        QVERIFY(test::writeFile(store_->fileName(), "[Pick]\nCopyFormat=nonsense\n"));
         QWidget main;
-        Options options;
+        Options options(*store_);
         OptionsWindow w(&main, options);
         w.show();
         QComboBox* copy = w.copyFormatBox();
@@ -168,15 +170,15 @@ private slots:
         QCOMPARE(copy->currentText(), QStringLiteral("html \u2014 #0A5A5A"));
         QTest::keyClick(copy, Qt::Key_End);
         QCOMPARE(options.copyFormat(), std::string("photoshop"));
-        QCOMPARE(QString::fromStdString(settingsFile().value("Pick/CopyFormat").value()),
+        QCOMPARE(QString::fromStdString(store_->value("Pick/CopyFormat").value()),
                  QStringLiteral("photoshop"));
         QTest::keyClick(copy, Qt::Key_Home);
-        QCOMPARE(QString::fromStdString(settingsFile().value("Pick/CopyFormat").value()),
+        QCOMPARE(QString::fromStdString(store_->value("Pick/CopyFormat").value()),
                  QStringLiteral("off"));
 
         // What one window stores, the next one (or the next run) shows.
         options.setAndStoreCopyFormat("oklch");
-        Options again;
+        Options again(*store_);
         OptionsWindow second(&main, again);
         QCOMPARE(again.copyFormat(), std::string("oklch"));
         QCOMPARE(second.copyFormatBox()->currentData().toString(), QStringLiteral("oklch"));
@@ -184,7 +186,7 @@ private slots:
 
     void escapeClosesTheWindowFromAButton() {
         QWidget main;
-        Options options;
+        Options options(*store_);
         QPointer<OptionsWindow> w = new OptionsWindow(&main, options);
         w->show();
         w->zoomButton(1)->setFocus();
@@ -192,6 +194,14 @@ private slots:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!w);
     }
+
+private:
+    QString stored(const char* key) const {
+        return QString::fromStdString(store_->value(std::string("OPTIONS/") + key).value());
+    }
+
+    std::unique_ptr<QTemporaryDir> folder_;
+    std::unique_ptr<SettingsFile> store_;
 };
 
 QTEST_MAIN(OptionsWindowTest)
