@@ -82,8 +82,7 @@ void FrozenScreen::setFrame(const QImage& frame, const QRect& desktop) {
     desktop_ = desktop;
     pointer_.reset();
     live_ = nullptr;
-    qtKnowsPointer_ =
-        QGuiApplication::platformName() != QLatin1String("wayland") && !runsUnderXWayland();
+    qtKnowsPointer_ = screenIsReadable();
 }
 
 void FrozenScreen::setDeviceFrame(const QImage& frame, QPoint deviceOrigin, ScreenReader& live) {

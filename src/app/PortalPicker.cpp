@@ -6,14 +6,12 @@
 #include "color/ColorSelection.h"
 #include "widgets/ScreenReader.h"
 
-#include <QGuiApplication>
 #include <utility>
 
 namespace sv {
 
 bool picksThroughPortal() {
-    return QGuiApplication::platformName() == QLatin1String("wayland") || runsUnderXWayland() ||
-           qgetenv("SPECTRIVUE_DESKTOP_PORTAL") == "1";
+    return !screenIsReadable() || qgetenv("SPECTRIVUE_DESKTOP_PORTAL") == "1";
 }
 
 PortalPicker::PortalPicker(const ColorSelection& selection, QObject* parent, int timeoutMs)

@@ -115,8 +115,12 @@ bool runsUnderXWayland() {
     });
 }
 
-bool QtScreenReader::canReadScreen() const {
+bool screenIsReadable() {
     return QGuiApplication::platformName() != QLatin1String("wayland") && !runsUnderXWayland();
+}
+
+bool QtScreenReader::canReadScreen() const {
+    return screenIsReadable();
 }
 
 bool QtScreenReader::isOnScreen(QPoint devicePos) const {

@@ -47,6 +47,9 @@ QRect deviceDesktop();
 // Whether this X11 program runs in a Wayland session (XWayland): the X server shows it none of
 // the desktop's pixels there, so the root window and every Wayland window read black.
 bool runsUnderXWayland();
+// Whether this program can read the screen and ask the pointer's place at any time: not on
+// Wayland, nor under XWayland.
+bool screenIsReadable();
 
 // The X11 implementation through Qt's screen grab (never under Wayland or XWayland).
 class QtScreenReader : public ScreenReader {

@@ -37,15 +37,9 @@ QPoint centre(const ColorGridView* view, int cell) {
 
 } // namespace
 
-class GridToolsTest : public QObject {
+class GridToolsTest : public MainWindowTestCase {
     Q_OBJECT
 private slots:
-    void init() {
-        f_ = std::make_unique<MainWindowFixture>();
-        QVERIFY(f_->show());
-    }
-    void cleanup() { f_.reset(); }
-
     void sliderReleaseWritesFieldAndPreviewTypingOnlyTheNextGradient() {
         GradientGeneratorWindow* gen = openGenerator();
         Slider* green = gen->slider(GradientEnd::Start, Channel::Green);
@@ -282,8 +276,6 @@ private:
         [&] { QVERIFY(QTest::qWaitForWindowExposed(grid)); }();
         return grid;
     }
-
-    std::unique_ptr<MainWindowFixture> f_;
 };
 
 QTEST_MAIN(GridToolsTest)
