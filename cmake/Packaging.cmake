@@ -25,9 +25,10 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
 # TIFF, WebP and the other picture formats of the picture colour table; Qt's Wayland platform
 # and the desktop portal, through which picks work on Wayland, with a backend for the desktop;
-# wl-copy, which keeps a command-line pick's text on the Wayland clipboard.
+# wl-copy, which keeps a command-line pick's text on the Wayland clipboard; a font with the
+# Japanese and Chinese characters.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
-    "qt6-image-formats-plugins, qt6-translations-l10n, qt6-wayland, xdg-desktop-portal, wl-clipboard")
+    "qt6-image-formats-plugins, qt6-translations-l10n, qt6-wayland, xdg-desktop-portal, wl-clipboard, fonts-noto-cjk")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS
     "xdg-desktop-portal-gtk | xdg-desktop-portal-kde | xdg-desktop-portal-wlr")
 set(CPACK_STRIP_FILES ON)

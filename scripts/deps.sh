@@ -8,7 +8,7 @@ packages=(
     qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     libgtest-dev libgmock-dev libbenchmark-dev
     libxcb-xinput-dev pkg-config
-    xvfb xauth xdotool x11-utils x11-xserver-utils fonts-dejavu-core
+    xvfb xauth xdotool x11-utils x11-xserver-utils fonts-dejavu-core fonts-noto-cjk
     xserver-xorg-core xserver-xorg-video-dummy
     desktop-file-utils appstream dpkg-dev file lintian man-db
     dbus-daemon python3-dbus python3-gi at-spi2-core gir1.2-atspi-2.0
@@ -34,15 +34,24 @@ if [ ${#missing[@]} -gt 0 ]; then
     DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
-# The Portuguese tests run in a real pt_BR locale, as a Brazilian desktop has it: numbers the C
-# library writes would otherwise never show a decimal comma.
-if ! locale -a 2>/dev/null | grep -qi '^pt_BR\.utf-\?8$'; then
+# The tests of each language run in a real locale of it, as a desktop there has it: numbers the
+# C library writes would otherwise never show a decimal comma.
+locales=(pt_BR de_DE fr_FR es_ES it_IT pl_PL ru_RU ja_JP zh_CN)
+missing_locales=()
+for l in "${locales[@]}"; do
+    if ! locale -a 2>/dev/null | grep -qi "^$l\.utf-\?8$"; then
+        missing_locales+=("$l")
+    fi
+done
+if [ ${#missing_locales[@]} -gt 0 ]; then
     sudo_cmd=()
     if [ "$(id -u)" -ne 0 ]; then
         sudo_cmd=(sudo)
     fi
-    "${sudo_cmd[@]}" sed -i 's/^# *pt_BR.UTF-8 UTF-8/pt_BR.UTF-8 UTF-8/' /etc/locale.gen
-    grep -q '^pt_BR.UTF-8 UTF-8' /etc/locale.gen ||
-        echo 'pt_BR.UTF-8 UTF-8' | "${sudo_cmd[@]}" tee -a /etc/locale.gen >/dev/null
+    for l in "${missing_locales[@]}"; do
+        "${sudo_cmd[@]}" sed -i "s/^# *$l.UTF-8 UTF-8/$l.UTF-8 UTF-8/" /etc/locale.gen
+        grep -q "^$l.UTF-8 UTF-8" /etc/locale.gen ||
+            echo "$l.UTF-8 UTF-8" | "${sudo_cmd[@]}" tee -a /etc/locale.gen >/dev/null
+    done
     "${sudo_cmd[@]}" locale-gen >/dev/null
 fi

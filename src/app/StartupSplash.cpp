@@ -39,7 +39,9 @@ StartupSplash::StartupSplash(std::function<MainWindow&()> makeMainWindow)
     auto* notice = new QLabel(tr("Free software under the MIT licence. Named colour values from "
                                  "public colour-name lists."),
                               this);
-    notice->setGeometry(10, 300, 530, 36);
+    // Room for two lines in the taller line spacing of Japanese and Chinese fonts.
+    notice->setGeometry(10, 301, 530, 44);
+    notice->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     notice->setWordWrap(true);
     for (QLabel* l : {caption_, version_, notice}) {
         l->setStyleSheet(QStringLiteral("color: #DDE6F2; background: transparent;"));

@@ -33,6 +33,7 @@ service=$(dpkg-deb --fsys-tarfile "$deb" |
     tar -xO ./usr/share/dbus-1/services/org.spectrivue.spectrivue.service)
 grep -qx 'Exec=/usr/bin/Spectrivue' <<<"$service" || fail "the D-Bus service starts: $service"
 grep -q 'wl-clipboard' <<<"$(field Recommends)" || fail "Recommends lacks wl-clipboard"
+grep -q 'fonts-noto-cjk' <<<"$(field Recommends)" || fail "Recommends lacks the CJK font"
 
 dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {print substr($6, 2)}' | sort >/tmp/deb-files.$$
 if ! diff -u <(sort "$expected") /tmp/deb-files.$$; then
