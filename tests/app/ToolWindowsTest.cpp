@@ -1,5 +1,7 @@
 // The command buttons: tool windows placed against the main window, the magnifier made afresh,
-// the colour grid reused while visible, and the system colour dialog.
+// the colour grid reused while visible, and the system colour dialog. The test runs on two
+// screens side by side (tests/support/two-screens.json): a wide one, with room on either side of
+// the main window, and a small one to its right, with room on neither side.
 
 #include "MainWindowFixture.h"
 
@@ -7,6 +9,7 @@
 #include "app/ToolWindows.h"
 #include "bitmap/PictureColorsWindow.h"
 #include "dialogs/AboutWindow.h"
+#include "dialogs/ColorDetailsWindow.h"
 #include "dialogs/OptionsWindow.h"
 #include "gradient/ColorGridWindow.h"
 #include "gradient/GradientGeneratorWindow.h"
@@ -20,6 +23,7 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QPointer>
+#include <QScreen>
 #include <QTest>
 #include <QUrl>
 #include <functional>
@@ -185,6 +189,61 @@ private slots:
         f_->window->setOnTop(false);
         emit about->mainWindowPutOnTop();
         QVERIFY(f_->window->titleBar()->showsOnTop());
+    }
+
+    // The details explain what the main window shows, so they open beside it, never over it,
+    // and whole on its screen.
+    void theDetailsOpenBesideTheMainWindowOnItsScreen() {
+        const auto screenNamed = [](const QString& name) {
+            for (QScreen* screen : QGuiApplication::screens()) {
+                if (screen->name() == name) {
+                    return screen;
+                }
+            }
+            return QGuiApplication::primaryScreen();
+        };
+        QScreen* smallScreen = screenNamed(QStringLiteral("small"));
+        const QRect wide = screenNamed(QStringLiteral("wide"))->availableGeometry();
+        const QRect small = smallScreen->availableGeometry();
+        QCOMPARE(wide.size(), QSize(3000, 1200));
+        QCOMPARE(small.size(), QSize(1366, 768));
+        ToolWindows* tools = f_->window->toolWindows();
+        QRect main;
+        QRect details;
+        const auto openDetails = [&](QPoint mainAt) {
+            f_->window->move(mainAt);
+            QTRY_COMPARE(f_->window->pos(), mainAt);
+            tools->showColorDetails();
+            QTRY_VERIFY(tools->colorDetails()->isVisible());
+            main = f_->window->frameGeometry();
+            details = tools->colorDetails()->frameGeometry();
+        };
+        // Room on the right: there, level with the main window.
+        openDetails({100, 50});
+        QVERIFY2(details.left() > main.right(), qPrintable(QString::number(details.left())));
+        QCOMPARE(details.top(), main.top());
+        QVERIFY2(wide.contains(details),
+                 qPrintable(QStringLiteral("%1,%2").arg(details.right()).arg(details.bottom())));
+        // At the right edge: on the left; low on the screen: raised to show whole.
+        openDetails({wide.right() - 800, wide.bottom() - 300});
+        QVERIFY2(details.right() < main.left(), qPrintable(QString::number(details.right())));
+        QVERIFY(wide.contains(details));
+        QVERIFY(details.top() < main.top());
+        // Room on neither side: it may cover the main window, but stays on its screen.
+        openDetails(small.topLeft() + QPoint(300, 100));
+        QCOMPARE(f_->window->screen(), smallScreen);
+        QVERIFY2(small.contains(details.topLeft()),
+                 qPrintable(QStringLiteral("%1,%2").arg(details.left()).arg(details.top())));
+    }
+
+    // About opens over the main window's lower right part, so it is seen beside what it covers.
+    void aboutOpensOverTheLowerRightOfTheMainWindow() {
+        click(f_->window->commands().about);
+        const QRect main = f_->window->frameGeometry();
+        const QRect about = f_->window->toolWindows()->about()->frameGeometry();
+        QVERIFY(main.contains(about));
+        QVERIFY(about.center().x() > main.center().x());
+        QVERIFY(about.center().y() > main.center().y());
     }
 
 private:

@@ -1,8 +1,10 @@
 #include "widgets/ToolWindow.h"
 #include "widgets/ImageButton.h"
 
+#include <QLabel>
 #include <QPointer>
 #include <QtTest>
+#include <memory>
 
 using namespace sv;
 
@@ -17,14 +19,19 @@ void flushDeletes() {
 class ToolWindowTest : public QObject {
     Q_OBJECT
 private slots:
-    void frameIsAFramelessOnTopToolOfFixedSize() {
-        QWidget main;
-        auto* w = new ToolWindow(&main, {QStringLiteral("[ Test ]"), QSize(3900, 3000)});
-        QCOMPARE(w->parentWidget(), &main);
-        QVERIFY(w->windowFlags().testFlags(Qt::Tool | Qt::FramelessWindowHint |
-                                           Qt::WindowStaysOnTopHint));
-        QCOMPARE(w->maximumSize(), QSize(260, 200));
-        QCOMPARE(w->caption()->pos(), QPoint(8, 6));
+    // The frame is drawn for one size: a resize leaves it as it is. It shows its title and goes
+    // with the main window it belongs to.
+    void theFrameKeepsItsSizeAndGoesWithItsMainWindow() {
+        auto main = std::make_unique<QWidget>();
+        QPointer<ToolWindow> w =
+            new ToolWindow(main.get(), {QStringLiteral("[ Test ]"), QSize(3900, 3000)});
+        w->show();
+        QCOMPARE(w->size(), QSize(260, 200));
+        w->resize(400, 300);
+        QCOMPARE(w->size(), QSize(260, 200));
+        QCOMPARE(w->caption()->text(), QStringLiteral("[ Test ]"));
+        main.reset();
+        QVERIFY(!w);
     }
 
     void escapeAndTheCloseButtonUnloadTheWindow() {
