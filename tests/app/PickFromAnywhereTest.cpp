@@ -45,6 +45,33 @@ int quietly(const QString& name, const QStringList& args, const QByteArray& inpu
     return p.waitForFinished(10000) && p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
 }
 
+// The output of a program run to its end.
+QString outputOf(const QString& name, const QStringList& args) {
+    QProcess p;
+    p.start(name, args);
+    p.waitForFinished(10000);
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+// Whether a process shows a window of this size on the X server: the main window, once the
+// splash has gone.
+bool showsWindowOfSize(qint64 pid, QSize size) {
+    const QStringList windows = outputOf(QStringLiteral("xdotool"),
+                                         {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                                          QStringLiteral("--pid"), QString::number(pid)})
+                                    .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    const QString wanted =
+        QStringLiteral("WIDTH=%1\nHEIGHT=%2\n").arg(size.width()).arg(size.height());
+    for (const QString& window : windows) {
+        if (outputOf(QStringLiteral("xdotool"),
+                     {QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), window})
+                .contains(wanted)) {
+            return true;
+        }
+    }
+    return false;
+}
+
 QString clipboardText() {
     QProcess xclip;
     xclip.start(QStringLiteral("xclip"),
@@ -348,11 +375,12 @@ private slots:
         QVERIFY(heldClick());
         QTRY_COMPARE(clipboardText(), html(kRed));
 
-        // A second copy runs beside the first without the name.
+        // A second copy runs beside the first without the name. It asks for the name as its
+        // main window shows.
         QProcess second;
         second.start(program(), {});
         QVERIFY(second.waitForStarted());
-        QTest::qWait(3000);
+        QTRY_VERIFY_WITH_TIMEOUT(showsWindowOfSize(second.processId(), QSize(756, 466)), 20000);
         QCOMPARE(second.state(), QProcess::Running);
         QCOMPARE(bus->servicePid(name).value(), uint(first.processId()));
         QVERIFY(application.call(QStringLiteral("Activate"), QVariantMap()).type() !=
