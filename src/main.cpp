@@ -54,8 +54,8 @@ void quietUntilConnected(QtMsgType type, const QMessageLogContext&, const QStrin
 }
 
 int runPick(int argc, char* argv[], const sv::PickRequest& request) {
-    const sv::PickFormat format =
-        sv::PickFormat::resolve(request.format.toStdString(), sv::storedOwnFormats());
+    const sv::PickFormat format = sv::PickFormat::resolve(request.format.toStdString(),
+                                                          sv::storedOwnFormats(sv::settingsFile()));
     if (!format.ok()) {
         std::fprintf(stderr, "Spectrivue: %s\n", format.error().c_str());
         return 2;
@@ -92,7 +92,9 @@ int main(int argc, char* argv[]) {
     const sv::CommandLineOutcome information =
         sv::readCommandLine(arguments, sv::CommandLineStage::BeforeQt);
     if (information.listFormats) {
-        std::fputs(sv::formatListing(sv::kFormatExample, sv::storedOwnFormats()).c_str(), stdout);
+        std::fputs(
+            sv::formatListing(sv::kFormatExample, sv::storedOwnFormats(sv::settingsFile())).c_str(),
+            stdout);
         return 0;
     }
     if (!information.proceed) {

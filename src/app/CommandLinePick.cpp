@@ -40,8 +40,8 @@ protected:
 
 } // namespace
 
-std::vector<OwnFormat> storedOwnFormats() {
-    return readOwnFormats(settingsFile().read().value_or(SettingsMap{}));
+std::vector<OwnFormat> storedOwnFormats(SettingsFile& store) {
+    return readOwnFormats(store.read().value_or(SettingsMap{}));
 }
 
 CommandLinePick::CommandLinePick(ScreenReader& screen, PickFormat format, bool copy, int sampleSize,

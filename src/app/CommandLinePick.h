@@ -22,6 +22,7 @@ class Options;
 class PortalPicker;
 class ScreenReader;
 class ScreenSampler;
+class SettingsFile;
 
 class CommandLinePick : public QObject {
     Q_OBJECT
@@ -57,7 +58,7 @@ private:
     bool ended_ = false;
 };
 
-// The formats the user may name: the built-in ones and their own, from the settings file.
-std::vector<OwnFormat> storedOwnFormats();
+// The user's own formats, which a pick may name beside the built-in ones, from the settings.
+std::vector<OwnFormat> storedOwnFormats(SettingsFile& store);
 
 } // namespace sv

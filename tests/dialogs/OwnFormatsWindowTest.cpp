@@ -23,6 +23,7 @@
 #include <QTextDocument>
 #include <QTimer>
 #include <QtTest>
+#include <memory>
 
 using namespace sv;
 
@@ -47,9 +48,9 @@ QStringList names(const ColorDetailsWindow& window) {
     return out;
 }
 
-QStringList storedNames() {
+QStringList storedNames(SettingsFile& store) {
     QStringList out;
-    for (const OwnFormat& f : readOwnFormats(settingsFile().read().value())) {
+    for (const OwnFormat& f : readOwnFormats(store.read().value())) {
         out << QString::fromStdString(f.name);
     }
     return out;
@@ -74,8 +75,12 @@ void pressByScreenReader(QWidget* button) {
 class OwnFormatsWindowTest : public QObject {
     Q_OBJECT
 private slots:
+    // Each test keeps its settings in a file of its own.
     void init() {
-        QVERIFY(settingsFile().change([](SettingsMap& s) {
+        folder_ = std::make_unique<QTemporaryDir>();
+        store_ =
+            std::make_unique<SettingsFile>(folder_->filePath(QStringLiteral("Spectrivue.conf")));
+        QVERIFY(store_->change([](SettingsMap& s) {
             storeOwnFormats(s, {});
             s["OPTIONS/Zoom"] = "2";
         }));
@@ -84,28 +89,28 @@ private slots:
     void twoCopiesKeepEachOthersFormats() {
         // Each window read the list when it opened, as two running copies each did.
         ColorSelection selection;
-        ColorDetailsWindow a(nullptr, selection, settingsFile());
-        ColorDetailsWindow b(nullptr, selection, settingsFile());
+        ColorDetailsWindow a(nullptr, selection, *store_);
+        ColorDetailsWindow b(nullptr, selection, *store_);
         a.show();
         b.show();
         answerFormatDialog(QStringLiteral("FromB"), QStringLiteral("{hex}"));
         QTest::mouseClick(b.addFormatButton(), Qt::LeftButton);
         answerFormatDialog(QStringLiteral("FromA"), QStringLiteral("{HEX}"));
         QTest::mouseClick(a.addFormatButton(), Qt::LeftButton);
-        QCOMPARE(storedNames(), QStringList({"FromB", "FromA"}));
+        QCOMPARE(storedNames(*store_), QStringList({"FromB", "FromA"}));
         QCOMPARE(names(a), QStringList({"FromB", "FromA"}));
 
         // B still shows only its own; removing it leaves A's.
         QCOMPARE(names(b), QStringList({"FromB"}));
         QTest::mouseClick(b.removeButton(0), Qt::LeftButton);
-        QTRY_COMPARE(storedNames(), QStringList({"FromA"}));
+        QTRY_COMPARE(storedNames(*store_), QStringList({"FromA"}));
         QCOMPARE(names(b), QStringList({"FromA"}));
-        QCOMPARE(settingsFile().value("OPTIONS/Zoom").value(), std::string("2"));
+        QCOMPARE(store_->value("OPTIONS/Zoom").value(), std::string("2"));
     }
 
     void aTemplateWithLineBreaksIsRefusedAndWritesNothing() {
         ColorSelection selection;
-        ColorDetailsWindow window(nullptr, selection, settingsFile());
+        ColorDetailsWindow window(nullptr, selection, *store_);
         window.show();
         test::MessageBoxCatcher boxes;
         QTimer::singleShot(0, [&] {
@@ -122,7 +127,7 @@ private slots:
                  QStringList{"This format cannot be added:\nA name or template cannot hold line "
                              "breaks, tabs or other control characters."});
         QVERIFY(window.ownFormats().empty());
-        QCOMPARE(settingsFile().value("OPTIONS/Zoom").value(), std::string("2"));
+        QCOMPARE(store_->value("OPTIONS/Zoom").value(), std::string("2"));
     }
 
     void namesAndTemplatesAreShownAsTypedNeverAsHtml() {
@@ -134,13 +139,13 @@ private slots:
         QVERIFY(QImage(20, 300, QImage::Format_RGB32).save(QStringLiteral("tall.png")));
         const QString image = QStringLiteral("<img src=\"tall.png\">");
         const QString name = QStringLiteral("<b>Web</b>") + image;
-        QVERIFY(settingsFile().change([&](SettingsMap& s) {
+        QVERIFY(store_->change([&](SettingsMap& s) {
             storeOwnFormats(
                 s, {{name.toStdString(), (image + QStringLiteral("{hex}")).toStdString()}});
         }));
         ColorSelection selection;
         selection.reset(rgb(10, 90, 90));
-        ColorDetailsWindow window(nullptr, selection, settingsFile());
+        ColorDetailsWindow window(nullptr, selection, *store_);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QCOMPARE(window.ownFormats().size(), std::size_t(1));
@@ -172,13 +177,13 @@ private slots:
     // However long a name, its line starts where the notations' lines start; beside the sample
     // of the current colour on the last stands the last colour on the current.
     void ownRowsLineUpAndTheReverseSampleShowsTheOtherWayRound() {
-        QVERIFY(settingsFile().change([](SettingsMap& s) {
+        QVERIFY(store_->change([](SettingsMap& s) {
             storeOwnFormats(s, {{std::string(60, 'W'), "{hex}"}});
         }));
         ColorSelection selection;
         selection.reset(kWhite);
         selection.setCurrent(rgb(10, 90, 90));
-        ColorDetailsWindow window(nullptr, selection, settingsFile());
+        ColorDetailsWindow window(nullptr, selection, *store_);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QCOMPARE(window.ownField(0)->mapTo(&window, QPoint(0, 0)).x(),
@@ -191,7 +196,7 @@ private slots:
 
     void aScreenReaderClosingTheWindowUnderItsDialogEndsTheDialog() {
         ColorSelection selection;
-        auto* window = new ColorDetailsWindow(nullptr, selection, settingsFile());
+        auto* window = new ColorDetailsWindow(nullptr, selection, *store_);
         QPointer<ColorDetailsWindow> alive = window;
         window->show();
         bool dialogWasOpen = false;
@@ -203,8 +208,12 @@ private slots:
         window->addFormatButton()->click();
         QVERIFY(dialogWasOpen);
         QTRY_VERIFY(alive.isNull());
-        QVERIFY(readOwnFormats(settingsFile().read().value()).empty());
+        QVERIFY(readOwnFormats(store_->read().value()).empty());
     }
+
+private:
+    std::unique_ptr<QTemporaryDir> folder_;
+    std::unique_ptr<SettingsFile> store_;
 };
 
 QTEST_MAIN(OwnFormatsWindowTest)
