@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QWidget>
 
+#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -32,7 +33,9 @@ void BM_FrozenFrameTick(benchmark::State& state) {
     WalkingFrozenScreen frozen;
     frozen.setFrame(shot, QRect(0, 0, 1920, 1080));
     sv::QtScreenReader unused;
-    sv::Options options;
+    QTemporaryDir settingsFolder; // the options are never stored here
+    sv::SettingsFile settings(settingsFolder.filePath(QStringLiteral("Spectrivue.conf")));
+    sv::Options options(settings);
     sv::MainWindow window(unused, options);
     window.show();
     QApplication::processEvents();

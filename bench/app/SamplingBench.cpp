@@ -12,6 +12,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QPixmap>
+#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -45,7 +46,9 @@ void BM_SamplingTick(benchmark::State& state) {
     }
 
     MovingPointerReader screen;
-    sv::Options options;
+    QTemporaryDir settingsFolder; // the options are never stored here
+    sv::SettingsFile settings(settingsFolder.filePath(QStringLiteral("Spectrivue.conf")));
+    sv::Options options(settings);
     options.set(sv::OptionKey::CreateGradient, static_cast<int>(state.range(0)));
     sv::MainWindow window(screen, options);
     window.move(400, 300);
@@ -69,7 +72,9 @@ BENCHMARK(BM_SamplingTick)
 // resting pointer can change), but nothing is redrawn while it stays the same.
 void BM_RestingPickTick(benchmark::State& state) {
     sv::QtScreenReader screen;
-    sv::Options options;
+    QTemporaryDir settingsFolder; // the options are never stored here
+    sv::SettingsFile settings(settingsFolder.filePath(QStringLiteral("Spectrivue.conf")));
+    sv::Options options(settings);
     sv::MainWindow window(screen, options);
     window.move(400, 300);
     window.show();

@@ -13,6 +13,7 @@
 #include <QGuiApplication>
 #include <QTest>
 
+#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -23,7 +24,9 @@ void BM_GrabTickWithRepaint(benchmark::State& state) {
         return;
     }
     sv::QtScreenReader screen;
-    sv::Options options;
+    QTemporaryDir settingsFolder; // the options are never stored here
+    sv::SettingsFile settings(settingsFolder.filePath(QStringLiteral("Spectrivue.conf")));
+    sv::Options options(settings);
     options.set(sv::OptionKey::Zoom, int(state.range(0)));
     sv::ColorSelection selection;
     sv::MagnifierWindow zoom(nullptr, screen, options, selection);

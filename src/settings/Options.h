@@ -52,8 +52,8 @@ SettingsFile& settingsFile();
 class Options : public QObject {
     Q_OBJECT
 public:
-    // The options kept in store (the program's own settings file unless told otherwise).
-    explicit Options(SettingsFile& store = settingsFile(), QObject* parent = nullptr);
+    // The options kept in store: main gives the program's own settings file.
+    explicit Options(SettingsFile& store, QObject* parent = nullptr);
 
     SettingsFile& store() const { return store_; }
 

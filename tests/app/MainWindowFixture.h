@@ -6,20 +6,18 @@
 #include "app/NotationPanel.h"
 #include "settings/Options.h"
 #include "support/FakeScreenReader.h"
+#include "support/TemporarySettings.h"
 
 #include <QLineEdit>
-#include <QTemporaryDir>
 #include <QTest>
 #include <memory>
 
 namespace sv::test {
 
 struct MainWindowFixture {
-    // A settings file of the test's own, wherever the environment points.
-    QTemporaryDir settingsFolder;
-    SettingsFile settings{settingsFolder.filePath(QStringLiteral("Spectrivue.conf"))};
+    TemporarySettings settings;
     FakeScreenReader screen;
-    Options options{settings};
+    Options options{settings.store};
     std::unique_ptr<MainWindow> window = std::make_unique<MainWindow>(screen, options);
 
     // Shows the window; false when it never appeared.

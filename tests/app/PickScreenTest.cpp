@@ -9,6 +9,7 @@
 #include "history/HistoryStore.h"
 #include "settings/Options.h"
 #include "support/ScreenPattern.h"
+#include "support/TemporarySettings.h"
 #include "widgets/QtColor.h"
 #include "widgets/ScreenReader.h"
 #include "zoom/Loupe.h"
@@ -26,7 +27,8 @@ namespace {
 struct Desktop {
     QLabel pattern{nullptr, Qt::FramelessWindowHint | Qt::X11BypassWindowManagerHint};
     QtScreenReader screen;
-    Options options;
+    TemporarySettings settings;
+    Options options{settings.store};
     std::unique_ptr<MainWindow> window;
 
     bool show() {

@@ -6,6 +6,7 @@
 #include "app/PointerReadout.h"
 #include "app/ScreenSampler.h"
 #include "settings/Options.h"
+#include "support/TemporarySettings.h"
 #include "widgets/PointerMotionWatcher.h"
 #include "widgets/ScreenReader.h"
 
@@ -37,7 +38,8 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&solid));
 
         QtScreenReader screen;
-        Options options;
+        test::TemporarySettings settings;
+        Options options(settings.store);
         MainWindow window(screen, options);
         window.move(0, 0);
         window.show();
@@ -85,7 +87,8 @@ private slots:
 
     void aSizeForcedFromOutsideIsUndone() {
         QtScreenReader screen;
-        Options options;
+        test::TemporarySettings settings;
+        Options options(settings.store);
         MainWindow window(screen, options);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));

@@ -9,6 +9,7 @@
 #include "palette/SwatchGrid.h"
 #include "settings/Options.h"
 #include "support/FakeScreenReader.h"
+#include "support/TemporarySettings.h"
 
 #include <QDir>
 #include <QFile>
@@ -58,7 +59,8 @@ private slots:
              {QByteArray(), QByteArray("JASC-PAL\r\n0100\r\n256\r\n"), QByteArray(4000, '\x9c')}) {
             writeDefault(bytes);
             test::FakeScreenReader screen;
-            Options options;
+            test::TemporarySettings settings;
+            Options options(settings.store);
             MainWindow window(screen, options);
             window.loadStartPalette();
             // The built-in palette: white, black, ...
@@ -74,7 +76,8 @@ private slots:
         QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
         QVERIFY(QFile::link(pipe, defaultPal()));
         test::FakeScreenReader screen;
-        Options options;
+        test::TemporarySettings settings;
+        Options options(settings.store);
         MainWindow window(screen, options);
         window.loadStartPalette();
         QCOMPARE(window.paletteModel()->color(2), std::optional<ColorValue>(kBlack));
@@ -84,7 +87,8 @@ private slots:
     void anEmptyFirstSwatchStartsOnWhiteAndKeepsTheOthers() {
         writeDefault("JASC-PAL\r\n0100\r\n3\r\n-241 0 0\r\n1 2 3\r\n");
         test::FakeScreenReader screen;
-        Options options;
+        test::TemporarySettings settings;
+        Options options(settings.store);
         MainWindow window(screen, options);
         window.loadStartPalette();
         QVERIFY(window.paletteModel()->isEmpty(1));
@@ -96,7 +100,8 @@ private slots:
     void aRiffStartPaletteLoadsAsItsJascTwinAndEmptySwatchesShowTheStoredMask() {
         writeDefault(riffOf({qRgb(10, 20, 30), qRgb(40, 50, 60)}));
         test::FakeScreenReader screen;
-        Options options;
+        test::TemporarySettings settings;
+        Options options(settings.store);
         options.set(OptionKey::IndexPicMask, 3); // as read before the window is made
         MainWindow window(screen, options);
         window.loadStartPalette();

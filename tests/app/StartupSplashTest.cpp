@@ -5,6 +5,7 @@
 #include "palette/SwatchGrid.h"
 #include "settings/Options.h"
 #include "support/FakeScreenReader.h"
+#include "support/TemporarySettings.h"
 
 #include <QComboBox>
 #include <QElapsedTimer>
@@ -18,7 +19,8 @@ class StartupSplashTest : public QObject {
 private slots:
     void loadsWithVisibleProgressThenShowsTheMainWindow() {
         test::FakeScreenReader screen;
-        Options options;
+        test::TemporarySettings settings;
+        Options options(settings.store);
         options.set(OptionKey::IndexPicMask, 3);
         MainWindow window(screen, options);
         StartupSplash splash([&]() -> MainWindow& { return window; });
@@ -56,7 +58,8 @@ private slots:
     // screen, well before loading starts, and only once.
     void theMainWindowIsMadeOnceTheSplashIsUp() {
         test::FakeScreenReader screen;
-        Options options;
+        test::TemporarySettings settings;
+        Options options(settings.store);
         std::unique_ptr<MainWindow> window;
         StartupSplash* splashSeen = nullptr;
         bool exposedWhenMade = false;
@@ -85,7 +88,8 @@ private slots:
 
     void doubleClickHidesTheSplashAndLoadingGoesOn() {
         test::FakeScreenReader screen;
-        Options options;
+        test::TemporarySettings settings;
+        Options options(settings.store);
         MainWindow window(screen, options);
         StartupSplash splash([&]() -> MainWindow& { return window; });
         QElapsedTimer shown;

@@ -6,6 +6,7 @@
 #include "app/ScreenSampler.h"
 #include "color/ColorSelection.h"
 #include "settings/Options.h"
+#include "support/TemporarySettings.h"
 #include "widgets/ImageButton.h"
 #include "widgets/QtColor.h"
 #include "widgets/ScreenReader.h"
@@ -66,7 +67,8 @@ private slots:
 
     void theLivePickReadsTheMonitorUnderTheHotSpot() {
         QtScreenReader screen;
-        Options options;
+        test::TemporarySettings settings;
+        Options options(settings.store);
         MainWindow window(screen, options);
         // On the right monitor, away from the border and below the row the pointer walks.
         window.setScreen(screens_[1]);
@@ -91,7 +93,8 @@ private slots:
 
     void theLoupeAndTheAverageStraddleTheBorderAndTheCorners() {
         QtScreenReader screen;
-        Options options;
+        test::TemporarySettings settings;
+        Options options(settings.store);
         options.set(OptionKey::SampleSize, 3);
         MainWindow window(screen, options);
         window.setScreen(screens_[1]);
@@ -153,7 +156,8 @@ private slots:
     void theMagnifierShowsEachMonitorOnItsSide() {
         const QList<QScreen*>& screens = screens_;
         QtScreenReader screen;
-        Options options;
+        test::TemporarySettings settings;
+        Options options(settings.store);
         options.set(OptionKey::Zoom, 1);
         ColorSelection selection;
         MagnifierWindow zoom(nullptr, screen, options, selection);

@@ -47,7 +47,7 @@ private slots:
     }
 
     void aFullDiskKeepsTheOldFilesAndSaysWhy() {
-        Options options;
+        Options options(settingsFile());
         options.setAndStore(OptionKey::Zoom, 3);
         const QByteArray settingsBefore = test::readFile(settingsPath());
         QVERIFY(settingsBefore.contains("Zoom=3"));

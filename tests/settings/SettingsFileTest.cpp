@@ -28,7 +28,7 @@ private slots:
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write("[OPTIONS]\nZoom=@Variant(\\0\\0\\0\\x7f\\0\\0)\nStopCapture=2\n");
         f.close();
-        Options options;
+        Options options(settingsFile());
         options.load();
         QCOMPARE(options.zoom(), ZoomLevel::Times10); // unreadable: the default
         QCOMPARE(options.stopCapture(), StopCapture::OnRelease);
@@ -45,7 +45,7 @@ private slots:
         QVERIFY(blocker.open(QIODevice::WriteOnly));
         blocker.close();
         QWidget main;
-        Options options;
+        Options options(settingsFile());
         OptionsWindow window(&main, options);
         window.show();
         QSignalSpy failed(&options, &Options::cannotStore);
@@ -63,7 +63,7 @@ private slots:
         QCOMPARE(::mkfifo(QFile::encodeName(settingsPath()).constData(), 0600), 0);
         // Reading a pipe would wait for a writer for good.
         QVERIFY(!settingsFile().read());
-        Options options;
+        Options options(settingsFile());
         options.load();
         QCOMPARE(options.zoom(), ZoomLevel::Times10);
         QSignalSpy failed(&options, &Options::cannotStore);
@@ -79,7 +79,7 @@ private slots:
     void aFileSwappedWhileRunningIsNeitherReadNorReplaced() {
         QDir().mkpath(QFileInfo(settingsPath()).path());
         QVERIFY(test::writeFile(settingsPath(), "[OPTIONS]\nZoom=1\n"));
-        Options options;
+        Options options(settingsFile());
         options.load();
         QCOMPARE(options.zoom(), ZoomLevel::Times5);
         QSignalSpy failed(&options, &Options::cannotStore);
@@ -101,12 +101,12 @@ private slots:
 
     // Another copy of the program saved an option since this one started: both are kept.
     void aChangeSavedByAnotherCopyIsKept() {
-        Options first;
+        Options first(settingsFile());
         first.load();
         first.setAndStore(OptionKey::Zoom, 3);
         QVERIFY(settingsFile().change([](SettingsMap& s) { s["OPTIONS/StopCapture"] = "2"; }));
         first.setAndStore(OptionKey::IndexPicMask, 4);
-        Options again;
+        Options again(settingsFile());
         again.load();
         QCOMPARE(again.zoom(), ZoomLevel::Times20);
         QCOMPARE(again.stopCapture(), StopCapture::OnRelease);
@@ -131,14 +131,14 @@ private slots:
         QVERIFY(file.setPermissions(QFile::ReadOwner | QFile::WriteOwner));
         QVERIFY(QFile::link(QStringLiteral("dotfiles/spectrivue.ini"), settingsPath()));
 
-        Options options;
+        Options options(settingsFile());
         QSignalSpy failures(&options, &Options::cannotStore);
         options.load();
         QCOMPARE(options.zoom(), ZoomLevel::Times20);
         options.setAndStore(OptionKey::StopCapture, 2);
         QCOMPARE(failures.count(), 0);
         QVERIFY(QFileInfo(settingsPath()).isSymLink());
-        Options again;
+        Options again(settingsFile());
         again.load();
         QCOMPARE(again.stopCapture(), StopCapture::OnRelease);
         QCOMPARE(again.zoom(), ZoomLevel::Times20);

@@ -7,6 +7,7 @@
 #include "settings/Options.h"
 #include "support/ColorReference.h"
 #include "support/PointerEvents.h"
+#include "support/TemporarySettings.h"
 #include "widgets/ColorBox.h"
 #include "widgets/ImageButton.h"
 #include "widgets/QtColor.h"
@@ -98,7 +99,8 @@ private slots:
         const auto expected = [&](QPoint device) { return board.expected(device); };
 
         QtScreenReader screen;
-        Options options;
+        test::TemporarySettings settings;
+        Options options(settings.store);
         options.set(OptionKey::Zoom, 1);
         ColorSelection selection;
         MagnifierWindow zoom(nullptr, screen, options, selection);
@@ -153,7 +155,8 @@ private slots:
         const qreal dpr = board.dpr;
         const auto expected = [&](QPoint device) { return board.expected(device); };
         QtScreenReader screen;
-        Options options;
+        test::TemporarySettings settings;
+        Options options(settings.store);
         options.set(OptionKey::Zoom, 1);
         ColorSelection selection;
         MagnifierWindow zoom(nullptr, screen, options, selection);
@@ -214,7 +217,8 @@ private slots:
                  0);
 
         QtScreenReader screen;
-        Options options; // StopCapture: on the press
+        test::TemporarySettings settings;
+        Options options(settings.store); // StopCapture: on the press
         ColorSelection selection;
         selection.setCurrent(rgb(1, 2, 3));
         MagnifierWindow zoom(nullptr, screen, options, selection);
