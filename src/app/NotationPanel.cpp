@@ -38,6 +38,9 @@ const char* labelText(Notation n) {
     return QT_TRANSLATE_NOOP("sv::NotationPanel", "Hex code for HTML");
 }
 
+// The height a caption's line has in the fonts the layout was drawn for.
+constexpr int kCaptionLine = 16;
+
 } // namespace
 
 NotationPanel::NotationPanel(QWidget* parent) : QWidget(parent) {
@@ -51,7 +54,8 @@ NotationPanel::NotationPanel(QWidget* parent) : QWidget(parent) {
         const auto n = static_cast<Notation>(k);
         const int y = k * kRowHeight;
         auto* label = new ShadowLabel(this, tr(labelText(n)));
-        label->move(0, y);
+        // It sits on its field: a script with a taller line (Japanese, Chinese) grows upwards.
+        label->move(0, std::min(y, y + kCaptionLine - label->height()));
         auto* field = new QLineEdit(this);
         field->setReadOnly(true);
         field->setAlignment(Qt::AlignCenter);

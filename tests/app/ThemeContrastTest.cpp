@@ -1,6 +1,6 @@
 // Every window's texts against what is behind them, under a light and a dark desktop theme
 // (GTK's Adwaita through Qt's gtk3 platform theme): each text must stand out at 4.5:1 or more,
-// and no label may be cut off, in the language of the environment.
+// and no text may be cut off or stand over another, in the language of the environment.
 
 #include "MainWindowFixture.h"
 
@@ -15,6 +15,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFontDatabase>
 #include <QLabel>
@@ -22,6 +23,7 @@
 #include <QLocale>
 #include <QMap>
 #include <QRadioButton>
+#include <QStyle>
 #include <QTest>
 
 using namespace sv;
@@ -63,26 +65,83 @@ Inks inksOf(const QImage& image) {
     return {QColor(background), QColor(text)};
 }
 
-// The first and last columns holding a caption's ink, inside a button's one-pixel frame: the
-// pixels that differ clearly from its face (the colour most of it shows).
-std::pair<int, int> inkColumns(const QImage& button) {
-    const QRgb face = inksOf(button).background.rgb();
-    int first = button.width();
-    int last = -1;
-    for (int y = 1; y < button.height() - 1; ++y) {
-        for (int x = 1; x < button.width() - 1; ++x) {
-            const QRgb px = button.pixel(x, y);
-            if (std::abs(qGray(px) - qGray(face)) > 48) {
-                first = std::min(first, x);
-                last = std::max(last, x);
+// Where the ink lies in a picture of a widget, inside a frame of this many pixels: the pixels
+// that differ clearly from its face (the colour most of it shows).
+QRect inkBounds(const QImage& image, int frame = 0) {
+    const QRgb face = inksOf(image).background.rgb();
+    QRect ink;
+    for (int y = frame; y < image.height() - frame; ++y) {
+        for (int x = frame; x < image.width() - frame; ++x) {
+            if (std::abs(qGray(image.pixel(x, y)) - qGray(face)) > 48) {
+                ink |= QRect(x, y, 1, 1);
             }
         }
     }
-    return {first, last};
+    return ink;
+}
+
+// Where a widget's text stands, in window coordinates: a label's ink; a check box's indicator
+// and text, as wide as they need within the widget; any other widget's whole face.
+QRect textPlace(QWidget* widget, const QWidget* window) {
+    QRect place = widget->rect();
+    if (qobject_cast<const QLabel*>(widget) != nullptr) {
+        place = inkBounds(widget->grab().toImage());
+    } else if (qobject_cast<const QCheckBox*>(widget) != nullptr ||
+               qobject_cast<const QRadioButton*>(widget) != nullptr) {
+        place.setWidth(std::min(widget->width(), widget->sizeHint().width()));
+    }
+    return QRect(widget->mapTo(window, place.topLeft()), place.size());
+}
+
+// Texts that stand over one another: each visible text-bearing widget against every other that
+// is not its own part.
+QStringList overlapsIn(QWidget* window) {
+    QList<QWidget*> texts;
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        if (w->window() != window || !w->isVisible()) {
+            continue;
+        }
+        const auto* label = qobject_cast<QLabel*>(w);
+        const auto* button = qobject_cast<QAbstractButton*>(w);
+        if ((label != nullptr && !label->text().trimmed().isEmpty() && label->pixmap().isNull()) ||
+            (button != nullptr && !button->text().isEmpty()) ||
+            qobject_cast<QComboBox*>(w) != nullptr || qobject_cast<QLineEdit*>(w) != nullptr) {
+            texts.append(w);
+        }
+    }
+    const auto textOf = [](const QWidget* w) {
+        if (const auto* label = qobject_cast<const QLabel*>(w)) {
+            return label->text();
+        }
+        if (const auto* button = qobject_cast<const QAbstractButton*>(w)) {
+            return button->text();
+        }
+        return QString::fromLatin1(w->metaObject()->className());
+    };
+    QStringList failures;
+    QList<QRect> places;
+    for (QWidget* w : texts) {
+        places.append(textPlace(w, window));
+    }
+    for (qsizetype i = 0; i < texts.size(); ++i) {
+        for (qsizetype j = i + 1; j < texts.size(); ++j) {
+            if (texts[i]->isAncestorOf(texts[j]) || texts[j]->isAncestorOf(texts[i])) {
+                continue;
+            }
+            if (places[i].intersects(places[j])) {
+                failures.append(QStringLiteral("\"%1\" overlaps \"%2\" at (%3, %4)")
+                                    .arg(textOf(texts[i]), textOf(texts[j]))
+                                    .arg(places[i].intersected(places[j]).x())
+                                    .arg(places[i].intersected(places[j]).y()));
+            }
+        }
+    }
+    return failures;
 }
 
 // What keeps a window's texts from being read: a text that does not stand out at 4.5:1 from
-// what is behind it, or that is cut off. The window is saved to SV_THEME_DUMP when it is set.
+// what is behind it, that is cut off, or that stands over another. The window is saved to
+// SV_THEME_DUMP when it is set.
 QStringList faultsIn(QWidget* window) {
     if (!QTest::qWaitForWindowExposed(window)) {
         return {QStringLiteral("%1 never shown").arg(window->metaObject()->className())};
@@ -136,7 +195,9 @@ QStringList faultsIn(QWidget* window) {
         // Our buttons paint their caption: it must keep clear of the frame.
         if (qobject_cast<ImageButton*>(button) != nullptr) {
             const QImage face = button->grab().toImage();
-            const auto [first, last] = inkColumns(face);
+            const QRect ink = inkBounds(face, 1);
+            const int first = ink.isNull() ? face.width() : ink.left();
+            const int last = ink.isNull() ? -1 : ink.right();
             if (first < 3 || last > face.width() - 4) {
                 failures.append(QStringLiteral("\"%1\" touches its frame: ink from %2 to "
                                                "%3 in %4 pixels")
@@ -181,7 +242,7 @@ QStringList faultsIn(QWidget* window) {
         checkContrast(heading->caption(), QRect(heading->mapTo(window, QPoint(0, 0)),
                                                 QSize(textWidth, heading->height())));
     }
-    return failures;
+    return failures + overlapsIn(window);
 }
 
 } // namespace
