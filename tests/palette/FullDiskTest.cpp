@@ -36,8 +36,6 @@ private slots:
             QSKIP("mounting a tmpfs needs root and a mount namespace");
         }
         mounted_ = true;
-        // The settings file lives on the small file system too.
-        qputenv("XDG_CONFIG_HOME", QFile::encodeName(mountPoint_.path()));
     }
 
     void cleanupTestCase() {
@@ -47,9 +45,12 @@ private slots:
     }
 
     void aFullDiskKeepsTheOldFilesAndSaysWhy() {
-        Options options(settingsFile());
+        // The settings file lives on the small file system too.
+        SettingsFile store(
+            QDir(mountPoint_.path()).filePath(QStringLiteral("Spectrivue/Spectrivue.conf")));
+        Options options(store);
         options.setAndStore(OptionKey::Zoom, 3);
-        const QByteArray settingsBefore = test::readFile(settingsPath());
+        const QByteArray settingsBefore = test::readFile(store.fileName());
         QVERIFY(settingsBefore.contains("Zoom=3"));
         Palette palette;
         palette.setColor(1, rgb(1, 2, 3));
@@ -82,7 +83,7 @@ private slots:
         QSignalSpy failed(&options, &Options::cannotStore);
         options.setAndStore(OptionKey::StopCapture, 2);
         QCOMPARE(failed.count(), 1);
-        QCOMPARE(test::readFile(settingsPath()), settingsBefore);
+        QCOMPARE(test::readFile(store.fileName()), settingsBefore);
     }
 
     void aColourPageThatDoesNotFitIsReportedAndLeavesNothing() {
