@@ -5,11 +5,11 @@
 #include "app/MainWindow.h"
 #include "app/ScreenSampler.h"
 #include "settings/Options.h"
+#include "support/TemporarySettings.h"
 
 #include <QApplication>
 #include <QWidget>
 
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -33,9 +33,8 @@ void BM_FrozenFrameTick(benchmark::State& state) {
     WalkingFrozenScreen frozen;
     frozen.setFrame(shot, QRect(0, 0, 1920, 1080));
     sv::QtScreenReader unused;
-    QTemporaryDir settingsFolder; // the options are never stored here
-    sv::SettingsFile settings(settingsFolder.filePath(QStringLiteral("Spectrivue.conf")));
-    sv::Options options(settings);
+    sv::test::TemporarySettings settings;
+    sv::Options options(settings.store);
     sv::MainWindow window(unused, options);
     window.show();
     QApplication::processEvents();

@@ -6,13 +6,13 @@
 #include "app/MainWindow.h"
 #include "app/ScreenSampler.h"
 #include "settings/Options.h"
+#include "support/TemporarySettings.h"
 #include "widgets/ScreenReader.h"
 
 #include <QApplication>
 #include <QImage>
 #include <QLabel>
 #include <QPixmap>
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -46,9 +46,8 @@ void BM_SamplingTick(benchmark::State& state) {
     }
 
     MovingPointerReader screen;
-    QTemporaryDir settingsFolder; // the options are never stored here
-    sv::SettingsFile settings(settingsFolder.filePath(QStringLiteral("Spectrivue.conf")));
-    sv::Options options(settings);
+    sv::test::TemporarySettings settings;
+    sv::Options options(settings.store);
     options.set(sv::OptionKey::CreateGradient, static_cast<int>(state.range(0)));
     sv::MainWindow window(screen, options);
     window.move(400, 300);
@@ -72,9 +71,8 @@ BENCHMARK(BM_SamplingTick)
 // resting pointer can change), but nothing is redrawn while it stays the same.
 void BM_RestingPickTick(benchmark::State& state) {
     sv::QtScreenReader screen;
-    QTemporaryDir settingsFolder; // the options are never stored here
-    sv::SettingsFile settings(settingsFolder.filePath(QStringLiteral("Spectrivue.conf")));
-    sv::Options options(settings);
+    sv::test::TemporarySettings settings;
+    sv::Options options(settings.store);
     sv::MainWindow window(screen, options);
     window.move(400, 300);
     window.show();

@@ -4,6 +4,7 @@
 
 #include "color/ColorSelection.h"
 #include "settings/Options.h"
+#include "support/TemporarySettings.h"
 #include "widgets/ImageButton.h"
 #include "widgets/ScreenReader.h"
 #include "zoom/MagnifierWindow.h"
@@ -13,7 +14,6 @@
 #include <QGuiApplication>
 #include <QTest>
 
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -24,9 +24,8 @@ void BM_GrabTickWithRepaint(benchmark::State& state) {
         return;
     }
     sv::QtScreenReader screen;
-    QTemporaryDir settingsFolder; // the options are never stored here
-    sv::SettingsFile settings(settingsFolder.filePath(QStringLiteral("Spectrivue.conf")));
-    sv::Options options(settings);
+    sv::test::TemporarySettings settings;
+    sv::Options options(settings.store);
     options.set(sv::OptionKey::Zoom, int(state.range(0)));
     sv::ColorSelection selection;
     sv::MagnifierWindow zoom(nullptr, screen, options, selection);
